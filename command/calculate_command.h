@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "command/controls.h"
+#include "engine/calc_record.h"
+
+namespace varnel {
+
+// How the command obtains the field values it shows. Both give the same texts; Recompute runs
+// the field routines for every value asked, as a reference for tests and benchmarks.
+enum class FieldEvaluation { Reuse, Recompute };
+
+// The calculate command. Reads the twelve inputs into the record (stopping with a
+// ConversionError at the first text that is not a number), checks them (the first failed
+// check goes to the status box and the results are emptied), computes every quantity and
+// shows the sixteen results. An arithmetic fault ends it with an ArithmeticError and leaves
+// the window's texts as they were before the click.
+void bCalcClick(Controls& controls, CalcRecord& rec,
+                FieldEvaluation evaluation = FieldEvaluation::Reuse);
+
+// Empties the sixteen result boxes, eN first and em last.
+void ClearResults(Controls& controls);
+
+// The message of the first check the record's inputs fail, in the order they are checked.
+std::optional<std::string_view> FirstFailedCheck(const CalcRecord& rec);
+
+}  // namespace varnel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/calc_record.h"
+
+namespace varnel {
+
+// Proportions of one coil that pick and feed the self-inductance formulas.
+struct CoilShape {
+    long double R1;
+    long double R2;
+    long double l;    // height over (R1 + R2)
+    long double k;    // 1 / sqrt(4*l*l + 1)
+    long double t;    // thickness over height
+    long double g;    // thickness over (R1 + R2)
+    long double rho;  // R1 / R2
+};
+
+enum class InductanceFormula { Long, Short, Flat, Disc };
+
+// The formula for a coil of these proportions, tested in order: long for l >= 0.75, short for
+// t <= 1, disc for g > 0.5, flat otherwise.
+InductanceFormula ChooseInductanceFormula(const CoilShape& shape);
+
+// Self-inductance in henry of one multi-layer coil (inner radius R1, outer R2, height Hc,
+// wire diameter D, packing factor Lambda). Leaves the turns of this coil in rec.N first; the
+// formulas read it from there.
+long double CoilInductance(CalcRecord& rec, long double R1, long double R2, long double Hc,
+                           long double D, long double Lambda);
+
+// The series formulas, each for the coil whose turns are in rec.N.
+long double LongCoilInductance(const CalcRecord& rec, const CoilShape& shape);
+long double ShortCoilInductance(const CalcRecord& rec, const CoilShape& shape);
+long double FlatCoilInductance(const CalcRecord& rec, const CoilShape& shape);
+long double DiscCoilInductance(const CalcRecord& rec, const CoilShape& shape);
+
+// Inductance of two such coils of height H, gap h, in series: 2*L(H) + 2*M, the mutual
+// inductance taken from coils of the same cross-section: 2M = L(2H + h) + L(h) - 2*L(H + h).
+// Leaves in rec.N the turns of a coil of height H + h.
+long double PairInductance(CalcRecord& rec, long double R1, long double R2, long double H,
+                           long double h, long double D, long double Lambda);
+
+}  // namespace varnel
