@@ -12,7 +12,8 @@ namespace varnel {
 void PrintResultLines(std::ostream& out, const Controls& controls, bool currentSource) {
     for (const ResultBox& box : kResultBoxes) {
         std::string_view caption = box.caption;
-        if (box.name == "eSource2" && currentSource) caption = kVoltageCaption;
+        if (box.name == "eSource2" && currentSource)
+            caption = kVoltageCaption;
         out << caption << ": " << controls.Text(box.name) << '\n';
     }
 }
@@ -29,7 +30,8 @@ std::string ResultJson(const Controls& controls, const CalcRecord& rec, bool ful
     auto& results = json["results"] = nlohmann::ordered_json::object();
     for (const ResultBox& box : kResultBoxes) {
         const std::string text = controls.Text(box.name);
-        if (!text.empty()) results[std::string(box.name)] = text;
+        if (!text.empty())
+            results[std::string(box.name)] = text;
     }
     if (full) {
         auto& values = json["values"] = nlohmann::ordered_json::object();

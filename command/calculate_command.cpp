@@ -25,8 +25,12 @@ long double ReadNumber(const Controls& controls, std::string_view box) {
     return ParseNumber(TrimText(controls.Text(box)));
 }
 
-bool VoltageSource(const Controls& controls) { return controls.IsChecked(kVoltageSourceRadio); }
-bool CurrentSource(const Controls& controls) { return controls.IsChecked(kCurrentSourceRadio); }
+bool VoltageSource(const Controls& controls) {
+    return controls.IsChecked(kVoltageSourceRadio);
+}
+bool CurrentSource(const Controls& controls) {
+    return controls.IsChecked(kCurrentSourceRadio);
+}
 
 // Each value goes into the record as soon as its box is read, so a bad text further on leaves
 // the earlier fields updated.
@@ -40,8 +44,10 @@ void ReadInputs(const Controls& controls, CalcRecord& rec) {
     rec.Roe = ReadNumber(controls, "eRoe");
     rec.Ro = ReadNumber(controls, "eRo");
     rec.FREQ = ReadNumber(controls, "eFREQ");
-    if (VoltageSource(controls)) rec.Ud = ReadNumber(controls, "eSource1");
-    if (CurrentSource(controls)) rec.Id = ReadNumber(controls, "eSource1");
+    if (VoltageSource(controls))
+        rec.Ud = ReadNumber(controls, "eSource1");
+    if (CurrentSource(controls))
+        rec.Id = ReadNumber(controls, "eSource1");
     rec.x = ReadNumber(controls, "ex");
     rec.z = ReadNumber(controls, "ez");
 }
@@ -54,8 +60,10 @@ void ComputeCircuit(const Controls& controls, CalcRecord& rec, FieldSource& fiel
     rec.omega = Checked(AngularFrequency(rec));
     rec.ZL = Checked(Reactance(rec));
     rec.ZRL = Checked(ImpedanceModulus(rec));
-    if (VoltageSource(controls)) rec.Id = Checked(CurrentFromVoltage(rec));
-    if (CurrentSource(controls)) rec.Ud = Checked(VoltageFromCurrent(rec));
+    if (VoltageSource(controls))
+        rec.Id = Checked(CurrentFromVoltage(rec));
+    if (CurrentSource(controls))
+        rec.Ud = Checked(VoltageFromCurrent(rec));
     rec.j = Checked(WindingCurrentDensity(rec));
     rec.jcond = Checked(WireCurrentDensity(rec));
     rec.P = Checked(Power(rec));
@@ -63,15 +71,19 @@ void ComputeCircuit(const Controls& controls, CalcRecord& rec, FieldSource& fiel
     rec.m = Checked(WireMass(rec));
 }
 
-std::string Shown(long double value) { return FormatNumber(Checked(value), 4, 4); }
+std::string Shown(long double value) {
+    return FormatNumber(Checked(value), 4, 4);
+}
 
 // A component's text: "0" where it is a negligible share of the field there.
 template <typename Component>
 std::string ComponentText(FieldSource& field, const CalcRecord& rec, Component component) {
-    if (Checked(field.Modulus(rec.x, rec.z, rec.Id)) == 0) return "0";
+    if (Checked(field.Modulus(rec.x, rec.z, rec.Id)) == 0)
+        return "0";
     const long double share =
         Checked((field.*component)(rec.x, rec.z, rec.Id) / field.Modulus(rec.x, rec.z, rec.Id));
-    if (std::fabs(share) <= kNegligibleComponent) return "0";
+    if (IsNegligibleShare(share))
+        return "0";
     return Shown((field.*component)(rec.x, rec.z, rec.Id));
 }
 
@@ -88,8 +100,10 @@ ResultTexts MakeResultTexts(const Controls& controls, const CalcRecord& rec, Fie
     put(Shown(rec.ZL));
     put(Shown(rec.ZRL));
     std::string source;
-    if (VoltageSource(controls)) source = Shown(rec.Id);
-    if (CurrentSource(controls)) source = Shown(rec.Ud);
+    if (VoltageSource(controls))
+        source = Shown(rec.Id);
+    if (CurrentSource(controls))
+        source = Shown(rec.Ud);
     put(source);
     put(Shown(rec.j / kSquareMillimetresPerSquareMetre));
     put(Shown(rec.jcond / kSquareMillimetresPerSquareMetre));
@@ -99,34 +113,55 @@ ResultTexts MakeResultTexts(const Controls& controls, const CalcRecord& rec, Fie
     put(ComponentText(field, rec, &FieldSource::Radial));
     put(ComponentText(field, rec, &FieldSource::Axial));
     put(Shown(field.Modulus(rec.x, rec.z, rec.Id)));
-    put(std::fabs(Checked(field.Angle(rec.x, rec.z))) <= kNegligibleAngle
-            ? "0"
-            : Shown(field.Angle(rec.x, rec.z)));
+    put(IsNegligibleAngle(Checked(field.Angle(rec.x, rec.z))) ? "0"
+                                                              : Shown(field.Angle(rec.x, rec.z)));
     put(Shown(rec.m));
     return texts;
 }
 
 }  // namespace
 
+bool IsNegligibleShare(long double componentOverModulus) {
+    return std::fabs(componentOverModulus) <= kNegligibleComponent;
+}
+
+bool IsNegligibleAngle(long double degrees) {
+    return std::fabs(degrees) <= kNegligibleAngle;
+}
+
 std::optional<std::string_view> FirstFailedCheck(const CalcRecord& rec) {
-    if (!(rec.R1 > 0)) return "Введите R1 > 0";
-    if (!(rec.R2 > rec.R1)) return "Введите R2 > R1";
-    if (!(rec.H > 0)) return "Введите H > 0";
-    if (!(rec.hh > 0)) return "Введите h > 0";
-    if (!(rec.D > 0)) return "Введите D > 0";
-    if (!(rec.D <= rec.R2 - rec.R1)) return "Введите D < R2 - R1";
-    if (!(rec.D <= rec.H)) return "Введите D < H";
-    if (!(rec.Lambda > 0)) return "Введите Lambda > 0";
-    if (!(rec.Lambda < 1)) return "Введите Lambda < 1";
-    if (!(rec.Roe > 0)) return "Введите Roe > 0";
-    if (!(rec.Ro > 0)) return "Введите Ro > 0";
-    if (!(rec.FREQ >= 0)) return "Введите частоту >= 0";
-    if (!(rec.x >= 0)) return "Введите x >= 0";
+    if (!(rec.R1 > 0))
+        return "Введите R1 > 0";
+    if (!(rec.R2 > rec.R1))
+        return "Введите R2 > R1";
+    if (!(rec.H > 0))
+        return "Введите H > 0";
+    if (!(rec.hh > 0))
+        return "Введите h > 0";
+    if (!(rec.D > 0))
+        return "Введите D > 0";
+    if (!(rec.D <= rec.R2 - rec.R1))
+        return "Введите D < R2 - R1";
+    if (!(rec.D <= rec.H))
+        return "Введите D < H";
+    if (!(rec.Lambda > 0))
+        return "Введите Lambda > 0";
+    if (!(rec.Lambda < 1))
+        return "Введите Lambda < 1";
+    if (!(rec.Roe > 0))
+        return "Введите Roe > 0";
+    if (!(rec.Ro > 0))
+        return "Введите Ro > 0";
+    if (!(rec.FREQ >= 0))
+        return "Введите частоту >= 0";
+    if (!(rec.x >= 0))
+        return "Введите x >= 0";
     return std::nullopt;
 }
 
 void ClearResults(Controls& controls) {
-    for (const ResultBox& box : kResultBoxes) controls.SetText(box.name, "");
+    for (const ResultBox& box : kResultBoxes)
+        controls.SetText(box.name, "");
 }
 
 void bCalcClick(Controls& controls, CalcRecord& rec, FieldEvaluation evaluation) {
@@ -155,7 +190,8 @@ void bCalcClick(Controls& controls, CalcRecord& rec, FieldEvaluation evaluation)
         ClearFloatingPointFaults();
         throw;
     }
-    for (std::size_t i = 0; i < texts.size(); ++i) controls.SetText(kResultBoxes[i].name, texts[i]);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        controls.SetText(kResultBoxes[i].name, texts[i]);
     controls.SetText(kStatusBox, kReadyText);
     ClearFloatingPointFaults();
 }

@@ -23,6 +23,11 @@ void bCalcClick(Controls& controls, CalcRecord& rec,
 // Empties the sixteen result boxes, eN first and em last.
 void ClearResults(Controls& controls);
 
+// The rules that show a field value as "0": a component whose share of the modulus is at most
+// 1e-6 in magnitude, an angle of at most 1e-4 degrees in magnitude. Both bounds are inclusive.
+bool IsNegligibleShare(long double componentOverModulus);
+bool IsNegligibleAngle(long double degrees);
+
 // The message of the first check the record's inputs fail, in the order they are checked.
 std::optional<std::string_view> FirstFailedCheck(const CalcRecord& rec);
 

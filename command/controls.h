@@ -8,7 +8,7 @@ namespace varnel {
 // What the calculate command needs of the window: edit-box texts and radio-button states,
 // by control name. The window, varnel-calc and the tests each provide one.
 class Controls {
-public:
+  public:
     virtual ~Controls() = default;
     virtual std::string Text(std::string_view name) const = 0;
     virtual void SetText(std::string_view name, std::string_view text) = 0;

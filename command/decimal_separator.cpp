@@ -29,12 +29,16 @@ std::string EncodeUtf8(char32_t c) {
 
 }  // namespace
 
-char32_t DecimalSeparator() { return g_separator.load(std::memory_order_relaxed); }
+char32_t DecimalSeparator() {
+    return g_separator.load(std::memory_order_relaxed);
+}
 
 void SetDecimalSeparator(char32_t separator) {
     g_separator.store(separator, std::memory_order_relaxed);
 }
 
-std::string DecimalSeparatorText() { return EncodeUtf8(DecimalSeparator()); }
+std::string DecimalSeparatorText() {
+    return EncodeUtf8(DecimalSeparator());
+}
 
 }  // namespace varnel

@@ -22,7 +22,8 @@ const PairSums& ReusingFieldSource::SumsAt(long double x, long double z) {
     // Equal coordinates give equal sums; -0 and +0 do too, since every place a coordinate
     // enters (x*x, 2*x*r, x*c, z -/+ offset) gives the same value for both.
     for (const Point& p : points_) {
-        if (p.x == x && p.z == z) return p.sums;
+        if (p.x == x && p.z == z)
+            return p.sums;
     }
     points_.push_back({x, z, PairFieldSums(rec_, x, z)});
     return points_.back().sums;

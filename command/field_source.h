@@ -10,7 +10,7 @@ namespace varnel {
 // The field values the calculate command asks for, by the arguments of the field routines.
 // The command asks for the same values several times while it writes its results.
 class FieldSource {
-public:
+  public:
     virtual ~FieldSource() = default;
     virtual long double Radial(long double x, long double z, long double I) = 0;
     virtual long double Axial(long double x, long double z, long double I) = 0;
@@ -21,14 +21,14 @@ public:
 
 // Runs the field routines anew for every question: the reference the fast source must match.
 class RecomputingFieldSource : public FieldSource {
-public:
+  public:
     explicit RecomputingFieldSource(const CalcRecord& rec) : rec_(rec) {}
     long double Radial(long double x, long double z, long double I) override;
     long double Axial(long double x, long double z, long double I) override;
     long double Modulus(long double x, long double z, long double I) override;
     long double Angle(long double x, long double z) override;
 
-private:
+  private:
     const CalcRecord& rec_;
 };
 
@@ -36,14 +36,14 @@ private:
 // values as RecomputingFieldSource, bit for bit. Valid while the record's geometry and turns
 // stay as they were at the first question.
 class ReusingFieldSource : public FieldSource {
-public:
+  public:
     explicit ReusingFieldSource(const CalcRecord& rec) : rec_(rec) {}
     long double Radial(long double x, long double z, long double I) override;
     long double Axial(long double x, long double z, long double I) override;
     long double Modulus(long double x, long double z, long double I) override;
     long double Angle(long double x, long double z) override;
 
-private:
+  private:
     const PairSums& SumsAt(long double x, long double z);
 
     struct Point {

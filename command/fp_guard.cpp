@@ -22,14 +22,19 @@ void ResetFloatingPointEnvironment() {
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-void ClearFloatingPointFaults() { std::feclearexcept(FE_ALL_EXCEPT); }
+void ClearFloatingPointFaults() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void RaiseFloatingPointFaults() {
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-    if (raised == 0) return;
+    if (raised == 0)
+        return;
     std::feclearexcept(FE_ALL_EXCEPT);
-    if (raised & FE_DIVBYZERO) throw ArithmeticError("Floating point division by zero");
-    if (raised & FE_OVERFLOW) throw ArithmeticError("Floating point overflow");
+    if (raised & FE_DIVBYZERO)
+        throw ArithmeticError("Floating point division by zero");
+    if (raised & FE_OVERFLOW)
+        throw ArithmeticError("Floating point overflow");
     throw ArithmeticError("Invalid floating point operation");
 }
 

@@ -41,7 +41,7 @@ T Checked(T value) {
 
 // Keeps the caller's flags out of a conversion and the conversion's flags out of the caller.
 class FloatingPointFlagsScope {
-public:
+  public:
     FloatingPointFlagsScope();
     ~FloatingPointFlagsScope();
     FloatingPointFlagsScope(const FloatingPointFlagsScope&) = delete;
@@ -49,7 +49,7 @@ public:
 
     bool OverflowOrInvalid() const;
 
-private:
+  private:
     unsigned short saved_;
 };
 

@@ -29,11 +29,12 @@ constexpr int kPowerOfTenLimit = 5120;
 // value * 10^n for |n| < 5120, one table factor at a time so each step stays in range.
 long double ScaleByPowerOfTen(long double value, int n) {
     const int a = n < 0 ? -n : n;
-    const std::array<long double, 3> factors = {
-        kTensUnits[a % 32], kTensThirtyTwos[(a / 32) % 16], kTensFiveTwelves[a / 512]};
+    const std::array<long double, 3> factors = {kTensUnits[a % 32], kTensThirtyTwos[(a / 32) % 16],
+                                                kTensFiveTwelves[a / 512]};
     const std::array<bool, 3> used = {a % 32 != 0, (a / 32) % 16 != 0, a / 512 != 0};
     for (std::size_t i = 0; i < factors.size(); ++i) {
-        if (!used[i]) continue;
+        if (!used[i])
+            continue;
         value = n > 0 ? value * factors[i] : value / factors[i];
     }
     return value;
@@ -43,7 +44,9 @@ long double ScaleByPowerOfTen(long double value, int n) {
     throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads the text left to right; false when it does not follow the syntax.
 struct NumberReader {
@@ -54,15 +57,18 @@ struct NumberReader {
     bool AtEnd() const { return pos >= text.size(); }
     char Peek() const { return text[pos]; }
     void SkipSpaces() {
-        while (!AtEnd() && Peek() == ' ') ++pos;
+        while (!AtEnd() && Peek() == ' ')
+            ++pos;
     }
     bool Take(char c) {
-        if (AtEnd() || Peek() != c) return false;
+        if (AtEnd() || Peek() != c)
+            return false;
         ++pos;
         return true;
     }
     bool TakeSeparator() {
-        if (text.substr(pos, separator.size()) != separator) return false;
+        if (text.substr(pos, separator.size()) != separator)
+            return false;
         pos += separator.size();
         return true;
     }
@@ -74,8 +80,10 @@ std::string TrimText(std::string_view text) {
     auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
     std::size_t first = 0;
     std::size_t last = text.size();
-    while (first < last && blank(text[first])) ++first;
-    while (last > first && blank(text[last - 1])) --last;
+    while (first < last && blank(text[first]))
+        ++first;
+    while (last > first && blank(text[last - 1]))
+        --last;
     return std::string(text.substr(first, last - first));
 }
 
@@ -88,7 +96,8 @@ long double ParseNumber(std::string_view text) {
 
     in.SkipSpaces();
     const bool negative = in.Take('-');
-    if (!negative) in.Take('+');
+    if (!negative)
+        in.Take('+');
 
     long double accumulator = 0;
     bool consumed = false;
@@ -106,22 +115,26 @@ long double ParseNumber(std::string_view text) {
             ++fractionDigits;
         }
     }
-    if (!consumed) ThrowNotANumber(text);
+    if (!consumed)
+        ThrowNotANumber(text);
 
     int exponent = 0;
     if (in.Take('E') || in.Take('e')) {
         const bool negativeExponent = in.Take('-');
-        if (!negativeExponent) in.Take('+');
+        if (!negativeExponent)
+            in.Take('+');
         // Reading stops once the exponent reaches 500: a digit after that stays unread and
         // makes the text invalid below.
         while (exponent < 500 && !in.AtEnd() && IsDigit(in.Peek())) {
             exponent = exponent * 10 + (in.Peek() - '0');
             ++in.pos;
         }
-        if (negativeExponent) exponent = -exponent;
+        if (negativeExponent)
+            exponent = -exponent;
     }
     in.SkipSpaces();
-    if (!in.AtEnd()) ThrowNotANumber(text);
+    if (!in.AtEnd())
+        ThrowNotANumber(text);
 
     const int n = exponent - fractionDigits;
     long double value;
@@ -132,9 +145,11 @@ long double ParseNumber(std::string_view text) {
     } else {
         value = ScaleByPowerOfTen(accumulator, n);
     }
-    if (negative) value = -value;
+    if (negative)
+        value = -value;
     PinValues(value);
-    if (flags.OverflowOrInvalid()) ThrowNotANumber(text);
+    if (flags.OverflowOrInvalid())
+        ThrowNotANumber(text);
     return value;
 }
 
@@ -198,7 +213,8 @@ DecimalRecord MakeDecimalRecord(long double value, int precision) {
     } else {
         digits.resize(static_cast<std::size_t>(precision));
     }
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
 
     record.exponent = static_cast<std::int16_t>(exponent);
     record.digits = std::move(digits);
@@ -208,8 +224,10 @@ DecimalRecord MakeDecimalRecord(long double value, int precision) {
 std::string FormatNumber(long double value, int precision, int exponentDigits) {
     precision = std::clamp(precision, 2, 18);
     const DecimalRecord record = MakeDecimalRecord(value, precision);
-    if (record.exponent == DecimalRecord::kNaN) return "NAN";
-    if (record.exponent == DecimalRecord::kInfinity) return record.negative ? "-INF" : "INF";
+    if (record.exponent == DecimalRecord::kNaN)
+        return "NAN";
+    if (record.exponent == DecimalRecord::kInfinity)
+        return record.negative ? "-INF" : "INF";
 
     const std::string separator = DecimalSeparatorText();
     const std::string& digits = record.digits;
@@ -217,23 +235,28 @@ std::string FormatNumber(long double value, int precision, int exponentDigits) {
     std::string out = record.negative ? "-" : "";
     if (exponent > precision || exponent < -3) {
         out += digits.front();
-        if (digits.size() > 1) out += separator + digits.substr(1);
+        if (digits.size() > 1)
+            out += separator + digits.substr(1);
         out += 'E';
         const int shown = exponent - 1;
-        if (shown < 0) out += '-';
+        if (shown < 0)
+            out += '-';
         std::string magnitude = std::to_string(shown < 0 ? -shown : shown);
         const std::size_t width = exponentDigits > 4 ? 0 : static_cast<std::size_t>(exponentDigits);
-        if (magnitude.size() < width) magnitude.insert(0, width - magnitude.size(), '0');
+        if (magnitude.size() < width)
+            magnitude.insert(0, width - magnitude.size(), '0');
         out += magnitude;
     } else if (exponent > 0) {
         const auto whole = static_cast<std::size_t>(exponent);
         std::string integerPart = digits.substr(0, std::min(whole, digits.size()));
         integerPart.resize(whole, '0');
         out += integerPart;
-        if (digits.size() > whole) out += separator + digits.substr(whole);
+        if (digits.size() > whole)
+            out += separator + digits.substr(whole);
     } else {
         out += '0';
-        if (!digits.empty()) out += separator + std::string(static_cast<std::size_t>(-exponent), '0') + digits;
+        if (!digits.empty())
+            out += separator + std::string(static_cast<std::size_t>(-exponent), '0') + digits;
     }
     return out;
 }

@@ -7,8 +7,10 @@
 namespace varnel {
 
 TextControls::TextControls() {
-    for (const InputBox& box : kInputBoxes) texts_.emplace(box.name, box.defaultText);
-    for (const ResultBox& box : kResultBoxes) texts_.emplace(box.name, "");
+    for (const InputBox& box : kInputBoxes)
+        texts_.emplace(box.name, box.defaultText);
+    for (const ResultBox& box : kResultBoxes)
+        texts_.emplace(box.name, "");
     texts_.emplace(kStatusBox, kReadyText);
     checked_.emplace(kVoltageSourceRadio, true);
     checked_.emplace(kCurrentSourceRadio, false);
@@ -16,19 +18,22 @@ TextControls::TextControls() {
 
 std::string TextControls::Text(std::string_view name) const {
     const auto it = texts_.find(name);
-    if (it == texts_.end()) throw std::logic_error("no edit box " + std::string(name));
+    if (it == texts_.end())
+        throw std::logic_error("no edit box " + std::string(name));
     return it->second;
 }
 
 void TextControls::SetText(std::string_view name, std::string_view text) {
     const auto it = texts_.find(name);
-    if (it == texts_.end()) throw std::logic_error("no edit box " + std::string(name));
+    if (it == texts_.end())
+        throw std::logic_error("no edit box " + std::string(name));
     it->second = text;
 }
 
 bool TextControls::IsChecked(std::string_view name) const {
     const auto it = checked_.find(name);
-    if (it == checked_.end()) throw std::logic_error("no radio button " + std::string(name));
+    if (it == checked_.end())
+        throw std::logic_error("no radio button " + std::string(name));
     return it->second;
 }
 

@@ -12,7 +12,7 @@ namespace varnel {
 // default input texts, empty results, "Готов ..." and the voltage source chosen. Used by
 // varnel-calc and the tests. Asking for a control it does not have is a programming error.
 class TextControls : public Controls {
-public:
+  public:
     TextControls();
 
     std::string Text(std::string_view name) const override;
@@ -22,7 +22,7 @@ public:
     // Chooses the voltage (false) or current (true) source, as the two radio buttons do.
     void SetCurrentSource(bool current);
 
-private:
+  private:
     std::map<std::string, std::string, std::less<>> texts_;
     std::map<std::string, bool, std::less<>> checked_;
 };

@@ -15,9 +15,13 @@ long double TurnsOfOneCoil(const CalcRecord& rec) {
     return rec.H * 4 * (rec.R2 - rec.R1) * rec.Lambda / (kPi * rec.D * rec.D);
 }
 
-long double AngularFrequency(const CalcRecord& rec) { return rec.FREQ * kTwoPi; }
+long double AngularFrequency(const CalcRecord& rec) {
+    return rec.FREQ * kTwoPi;
+}
 
-long double Reactance(const CalcRecord& rec) { return rec.omega * rec.L; }
+long double Reactance(const CalcRecord& rec) {
+    return rec.omega * rec.L;
+}
 
 long double ImpedanceModulus(const CalcRecord& rec) {
     return std::sqrt(rec.R * rec.R + rec.ZL * rec.ZL);
@@ -39,7 +43,9 @@ long double WireCurrentDensity(const CalcRecord& rec) {
     return rec.Id * 4 / (kPi * rec.D * rec.D);
 }
 
-long double Power(const CalcRecord& rec) { return rec.Id * rec.Id * rec.R; }
+long double Power(const CalcRecord& rec) {
+    return rec.Id * rec.Id * rec.R;
+}
 
 long double WireMass(const CalcRecord& rec) {
     return rec.Ro * 2 * rec.Lambda * kPi * rec.H * (rec.R2 * rec.R2 - rec.R1 * rec.R1);

@@ -24,12 +24,15 @@ long double Opaque(long double v) {
 
 // The thirty sample azimuths never fall on the plane of the field point (none is a multiple
 // of pi), so no element lies at distance zero from a point off the winding's rings.
-long double AzimuthCosine(int k) { return std::cos(Opaque((k + 0.5L) * 2 * kPi / 30)); }
+long double AzimuthCosine(int k) {
+    return std::cos(Opaque((k + 0.5L) * 2 * kPi / 30));
+}
 
 const std::array<long double, kAzimuths>& AzimuthCosines() {
     static const std::array<long double, kAzimuths> table = [] {
         std::array<long double, kAzimuths> t{};
-        for (int k = 0; k < kAzimuths; ++k) t[static_cast<std::size_t>(k)] = AzimuthCosine(k);
+        for (int k = 0; k < kAzimuths; ++k)
+            t[static_cast<std::size_t>(k)] = AzimuthCosine(k);
         return t;
     }();
     return table;
@@ -128,7 +131,9 @@ CoilSums CoilFieldSums(const CalcRecord& rec, long double x, long double z) {
 
 namespace {
 // Distance from the centre of the system to the centre of either coil.
-long double CoilOffset(const CalcRecord& rec) { return rec.H / 2 + rec.hh / 2; }
+long double CoilOffset(const CalcRecord& rec) {
+    return rec.H / 2 + rec.hh / 2;
+}
 }  // namespace
 
 PairSums PairFieldSums(const CalcRecord& rec, long double x, long double z) {
@@ -140,7 +145,8 @@ PairSums PairFieldSums(const CalcRecord& rec, long double x, long double z) {
 }
 
 long double PairRadialFromSums(const CalcRecord& rec, const PairSums& sums, long double I) {
-    return CoilFieldFromSum(rec, sums.lower.radial, I) + CoilFieldFromSum(rec, sums.upper.radial, I);
+    return CoilFieldFromSum(rec, sums.lower.radial, I) +
+           CoilFieldFromSum(rec, sums.upper.radial, I);
 }
 
 long double PairAxialFromSums(const CalcRecord& rec, const PairSums& sums, long double I) {
@@ -171,13 +177,17 @@ long double FieldAngleOf(long double radial, long double axial) {
     // Exact comparisons with zero: a field straight along -Z is -180, not +180, and 360
     // marks a point where both components vanish.
     if (axial == 0) {
-        if (radial > 0) return 90;
-        if (radial < 0) return -90;
+        if (radial > 0)
+            return 90;
+        if (radial < 0)
+            return -90;
         return 360;
     }
-    if (radial == 0) return axial > 0 ? 0 : -180;
+    if (radial == 0)
+        return axial > 0 ? 0 : -180;
     const long double a = std::atan(radial / axial) * 180 / kPi;
-    if (axial > 0) return a;
+    if (axial > 0)
+        return a;
     return radial > 0 ? a + 180 : a - 180;
 }
 

@@ -24,14 +24,21 @@ using OddPowerCoefficients = std::array<long double, 7>;
 constexpr OddPowerCoefficients kS0Coefficients = {
     0, -1.0L / 8, 1.0L / 16, -15.0L / 128, 21.0L / 128, -315.0L / 1024, 297.0L / 512};
 constexpr OddPowerCoefficients kS2Coefficients = {
-    1.0L / 3,  -5.0L / 12,      2.0L / 3,          -95.0L / 64,
-    217.0L / 64, -2135.0L / 256, 21571.0L / 1024};
-constexpr OddPowerCoefficients kS4Coefficients = {
-    -1.0L / 18,           17.0L / 90,       -1.10416666666666667L, 4.39236111111111111L,
-    -16.8650173611111111L, 3913.0L / 64, 215.45712890625L};
-constexpr OddPowerCoefficients kS6Coefficients = {
-    0,                    1.0L / 60,          -0.267857142857142857L, 3.32440476190476190L,
-    -24.6458333333333333L, 76461.0L / 512, -789.8107421875L};
+    1.0L / 3, -5.0L / 12, 2.0L / 3, -95.0L / 64, 217.0L / 64, -2135.0L / 256, 21571.0L / 1024};
+constexpr OddPowerCoefficients kS4Coefficients = {-1.0L / 18,
+                                                  17.0L / 90,
+                                                  -1.10416666666666667L,
+                                                  4.39236111111111111L,
+                                                  -16.8650173611111111L,
+                                                  3913.0L / 64,
+                                                  215.45712890625L};
+constexpr OddPowerCoefficients kS6Coefficients = {0,
+                                                  1.0L / 60,
+                                                  -0.267857142857142857L,
+                                                  3.32440476190476190L,
+                                                  -24.6458333333333333L,
+                                                  76461.0L / 512,
+                                                  -789.8107421875L};
 
 // The constant terms of the long-coil series: 8/(3pi), 2/(3pi), 1/(30pi), 1/(336pi).
 constexpr long double kEightOver3Pi = 0.848826377636192123L;
@@ -76,22 +83,37 @@ long double FlatHeightCorrection(const CoilShape& s) {
     const long double t4 = RealPower(s.t, 4);
     const long double logFourOverG = std::log(4 / s.g);
     return kPiOver3 * (1 / s.t) * (1 + l2 / 5 + l2 * g2 / 15 - k2Over35 * l4)  //
-           - logFourOverG * (l2 / 8 - l4 / 64 + k7Over384 * l2 * g2)          //
-           - std::log(s.t) * (1 / (6 * t2)) * (1 + l2 / 4 + l2 * g2 / 4)      //
-           - l2 / 8                                                           //
-           - k25Over72 / t2                                                   //
-           + l2 * g2 / 2304                                                   //
-           - k1Over180 / t4                                                   //
-           - k23Over288 * l2 / t2                                             //
+           - logFourOverG * (l2 / 8 - l4 / 64 + k7Over384 * l2 * g2)           //
+           - std::log(s.t) * (1 / (6 * t2)) * (1 + l2 / 4 + l2 * g2 / 4)       //
+           - l2 / 8                                                            //
+           - k25Over72 / t2                                                    //
+           + l2 * g2 / 2304                                                    //
+           - k1Over180 / t4                                                    //
+           - k23Over288 * l2 / t2                                              //
            - k31Over2304 * l4;
 }
 
 }  // namespace
 
+CoilShape ShapeOf(long double R1, long double R2, long double Hc) {
+    CoilShape shape{};
+    shape.R1 = R1;
+    shape.R2 = R2;
+    shape.l = Hc / (R1 + R2);
+    shape.k = 1 / std::sqrt(4 * shape.l * shape.l + 1);
+    shape.t = (R2 - R1) / Hc;
+    shape.rho = R1 / R2;
+    shape.g = (R2 - R1) / (R2 + R1);
+    return shape;
+}
+
 InductanceFormula ChooseInductanceFormula(const CoilShape& shape) {
-    if (shape.l >= 0.75L) return InductanceFormula::Long;
-    if (shape.t <= 1) return InductanceFormula::Short;
-    if (shape.g > 0.5L) return InductanceFormula::Disc;
+    if (shape.l >= 0.75L)
+        return InductanceFormula::Long;
+    if (shape.t <= 1)
+        return InductanceFormula::Short;
+    if (shape.g > 0.5L)
+        return InductanceFormula::Disc;
     return InductanceFormula::Flat;
 }
 
@@ -100,8 +122,8 @@ long double LongCoilInductance(const CalcRecord& rec, const CoilShape& s) {
     const long double g = s.g;
     const long double logFourOverG = std::log(4 / g);
     const long double s0 = 1 / k - kEightOver3Pi + OddPowerSeries(kS0Coefficients, k);
-    const long double s2 = kTwoOver3Pi * (logFourOverG - 1.91666666666666667L) +
-                           OddPowerSeries(kS2Coefficients, k);
+    const long double s2 =
+        kTwoOver3Pi * (logFourOverG - 1.91666666666666667L) + OddPowerSeries(kS2Coefficients, k);
     const long double s4 =
         kOneOver30Pi * (logFourOverG - 0.05L) + OddPowerSeries(kS4Coefficients, k);
     const long double s6 = kOneOver336Pi * (1.15L * logFourOverG - 0.811964285714285714L) +
@@ -123,13 +145,13 @@ long double ShortCoilInductance(const CalcRecord& rec, const CoilShape& s) {
     const long double t4 = RealPower(s.t, 4);
     const long double logFourOverL = std::log(4 / s.l);
     const long double m = (1 + l2 / 8 - l4 / 64) * logFourOverL - 0.5L + l2 / 32 + l4 / 96;
-    const long double c = kPiOver3 * s.t                                                 //
-                          - k25Over72 * t2                                               //
-                          - g2 / 8                                                       //
-                          + k19Over768 * l2 * g2                                         //
-                          - t4 / 180                                                     //
-                          + k67Over7200 * t2 * g2                                        //
-                          - k17Over3840 * g4                                             //
+    const long double c = kPiOver3 * s.t                                                       //
+                          - k25Over72 * t2                                                     //
+                          - g2 / 8                                                             //
+                          + k19Over768 * l2 * g2                                               //
+                          - t4 / 180                                                           //
+                          + k67Over7200 * t2 * g2                                              //
+                          - k17Over3840 * g4                                                   //
                           - logFourOverL * (g2 / 24 + k11Over2880 * g4 + k7Over384 * l2 * g2)  //
                           - std::log(1 / s.t) * (t2 / 6 - g2 * t2 / 120);
     const long double f = kMu0Over4Pi * TurnsScale(rec, s);
@@ -159,14 +181,7 @@ long double DiscCoilInductance(const CalcRecord& rec, const CoilShape& s) {
 long double CoilInductance(CalcRecord& rec, long double R1, long double R2, long double Hc,
                            long double D, long double Lambda) {
     rec.N = Lambda * 4 * (R2 - R1) * Hc / (kPi * D * D);
-    CoilShape shape{};
-    shape.R1 = R1;
-    shape.R2 = R2;
-    shape.l = Hc / (R1 + R2);
-    shape.k = 1 / std::sqrt(4 * shape.l * shape.l + 1);
-    shape.t = (R2 - R1) / Hc;
-    shape.rho = R1 / R2;
-    shape.g = (R2 - R1) / (R2 + R1);
+    const CoilShape shape = ShapeOf(R1, R2, Hc);
     switch (ChooseInductanceFormula(shape)) {
         case InductanceFormula::Long:
             return LongCoilInductance(rec, shape);

@@ -15,6 +15,9 @@ struct CoilShape {
     long double rho;  // R1 / R2
 };
 
+// The proportions of a coil of radii R1, R2 and height Hc, each formed once, in this order.
+CoilShape ShapeOf(long double R1, long double R2, long double Hc);
+
 enum class InductanceFormula { Long, Short, Flat, Disc };
 
 // The formula for a coil of these proportions, tested in order: long for l >= 0.75, short for

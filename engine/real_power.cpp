@@ -11,7 +11,8 @@ constexpr long double kLog2E = 1.44269504088896340735992468100189214L;
 // separately, so the fraction keeps full precision however large z is.
 long double NaturalExp(long double z) {
     const long double t = z * kLog2E;
-    if (std::isnan(t)) return t;
+    if (std::isnan(t))
+        return t;
     // Beyond this the result is infinite or zero anyway; the clamp keeps the conversion to an
     // integer defined while ldexp still raises overflow or underflow as it should.
     constexpr long double kLimit = 1e6L;
@@ -23,7 +24,8 @@ long double NaturalExp(long double z) {
 }  // namespace
 
 long double RealPower(long double x, long double y) {
-    if (x == 0) return y == 0 ? 1.0L : 0.0L;
+    if (x == 0)
+        return y == 0 ? 1.0L : 0.0L;
     return NaturalExp(y * std::log(std::fabs(x)));
 }
 
