@@ -153,6 +153,19 @@ long double ParseNumber(std::string_view text) {
     return value;
 }
 
+std::string WithDecimalSeparator(std::string_view pointText) {
+    const std::string separator = DecimalSeparatorText();
+    std::string out;
+    for (char c : pointText) {
+        if (c == '.') {
+            out += separator;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 DecimalRecord MakeDecimalRecord(long double value, int precision) {
     precision = std::clamp(precision, 2, 18);
     DecimalRecord record;

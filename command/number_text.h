@@ -16,6 +16,10 @@ std::string TrimText(std::string_view text);
 // the extended range.
 long double ParseNumber(std::string_view text);
 
+// A number text written with "." (a default or preset text of the window) in the current
+// DecimalSeparator, so that it reads back in every locale: "0.01" becomes "0,01" under ",".
+std::string WithDecimalSeparator(std::string_view pointText);
+
 // A value as decimal digits: 0.d1d2d3... times ten to the exponent. At most 18 digits, no
 // trailing zeros, the first one never "0"; none for zero.
 struct DecimalRecord {

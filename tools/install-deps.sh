@@ -9,7 +9,7 @@ packages=(
     nlohmann-json3-dev libcli11-dev
     qt6-base-dev libgl-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth x11-apps imagemagick
+    xvfb xauth x11-apps imagemagick xdotool fonts-wine
 )
 
 missing=()
