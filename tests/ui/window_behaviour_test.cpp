@@ -1,0 +1,151 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "command/control_names.h"
+#include "command/decimal_separator.h"
+#include "message_box_catcher.h"
+#include "ui/application_shell.h"
+#include "ui/main_window.h"
+
+using varnel::ui::Tf_V_Loops_V11;
+
+class WindowBehaviourTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void initTestCase() { varnel::ui::ConfigureApplication(*qApp); }
+
+    void init() {
+        varnel::SetDecimalSeparator(U'.');
+        window = new Tf_V_Loops_V11;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    void cleanup() { delete window; }
+
+    void enterInAnyEditBoxCalculates_data() {
+        QTest::addColumn<QString>("box");
+        for (const char* box : {"eR1", "eLambda", "eRo", "eSource1", "eN", "eReady"}) {
+            QTest::newRow(box) << box;
+        }
+    }
+    void enterInAnyEditBoxCalculates() {
+        QFETCH(QString, box);
+        MessageBoxCatcher boxes;
+        QTest::keyClick(edit(box), Qt::Key_Return);
+        QCOMPARE(text("eN"), QString("229.2"));
+        QCOMPARE(text("eK0"), QString("0.005683"));
+        QCOMPARE(text("em"), QString("0.2952"));
+        QCOMPARE(text("eReady"), QString("Готов ..."));
+        QVERIFY(boxes.seen().isEmpty());
+    }
+
+    void keypadEnterCalculatesToo() {
+        QTest::keyClick(edit("eH"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(text("eN"), QString("229.2"));
+    }
+
+    void enterWithModifiersDoesNotCalculate() {
+        QTest::keyClick(edit("eR1"), Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(edit("eR1"), Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(text("eN"), QString());
+    }
+
+    void calculateButtonCalculates() {
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+        QCOMPARE(text("eL"), QString("0.001778"));
+    }
+
+    void enterOnClearClears() {
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+        QCOMPARE(text("eN"), QString("229.2"));
+        button("bClear")->setFocus();
+        QTest::keyClick(button("bClear"), Qt::Key_Return);
+        for (const auto& box : varnel::kResultBoxes) {
+            QCOMPARE(text(QString::fromUtf8(box.name.data(), box.name.size())), QString());
+        }
+        QCOMPARE(text("eR1"), QString("0.01"));
+    }
+
+    void escapeDoesNothing() {
+        QTest::keyClick(edit("eR1"), Qt::Key_Escape);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        QCOMPARE(text("eN"), QString());
+        QCOMPARE(text("eReady"), QString("Готов ..."));
+    }
+
+    void failedCheckGoesToTheStatusWithoutABox() {
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+        edit("eR2")->setText("0.005");
+        MessageBoxCatcher boxes;
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+        QCOMPARE(text("eReady"), QString("Введите R2 > R1"));
+        QCOMPARE(text("eN"), QString());
+        QCOMPARE(text("em"), QString());
+        QVERIFY(boxes.seen().isEmpty());
+    }
+
+    void conversionErrorShowsOneCriticalBoxAndKeepsTheResults() {
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+        edit("eR1")->setText("abc");
+        MessageBoxCatcher boxes;
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+        QCOMPARE(boxes.seen().size(), 1);
+        const auto& seen = boxes.seen().front();
+        QCOMPARE(seen.title, QString("Программа расчета системы катушек Варнеля V_Loops V1.1"));
+        QCOMPARE(seen.text, QString("'abc' is not a valid floating point value."));
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.buttonCount, 1);
+        QCOMPARE(text("eN"), QString("229.2"));
+        QCOMPARE(text("eReady"), QString("Готов ..."));
+        QCOMPARE(text("eR1"), QString("abc"));
+        QVERIFY(window->isEnabled());
+    }
+
+    void arithmeticErrorShowsItsMessageAndKeepsTheResults() {
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+        edit("eRoe")->setText("1E4931");
+        MessageBoxCatcher boxes;
+        QTest::keyClick(edit("eRoe"), Qt::Key_Return);
+        QCOMPARE(boxes.seen().size(), 1);
+        QCOMPARE(boxes.seen().front().text, QString("Floating point overflow."));
+        QCOMPARE(text("eR"), QString("0.9186"));
+        QCOMPARE(text("eReady"), QString("Готов ..."));
+    }
+
+    void errorEndingInAFullStopGetsNoSecondOne() {
+        MessageBoxCatcher boxes;
+        varnel::ui::RunGuarded(window, [] { throw std::runtime_error("Already complete."); });
+        varnel::ui::RunGuarded(window, [] { throw std::runtime_error("Ends in a bracket)"); });
+        QCOMPARE(boxes.seen().size(), 2);
+        QCOMPARE(boxes.seen()[0].text, QString("Already complete."));
+        QCOMPARE(boxes.seen()[1].text, QString("Ends in a bracket)"));
+    }
+
+    // Kept last: it runs the application's event loop to its end, as the program does.
+    void closingTheWindowEndsTheProgram() {
+        bool timedOut = false;
+        QTimer::singleShot(0, window,
+                           [this] { QTest::mouseClick(button("bbExit"), Qt::LeftButton); });
+        QTimer::singleShot(10000, qApp, [&timedOut] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        const int exitCode = QApplication::exec();
+        QVERIFY(!timedOut);
+        QCOMPARE(exitCode, 0);
+        QVERIFY(!window->isVisible());
+    }
+
+  private:
+    QLineEdit* edit(const QString& name) { return window->findChild<QLineEdit*>(name); }
+    QPushButton* button(const QString& name) { return window->findChild<QPushButton*>(name); }
+    QString text(const QString& name) { return edit(name)->text(); }
+
+    Tf_V_Loops_V11* window = nullptr;
+};
+
+QTEST_MAIN(WindowBehaviourTest)
+#include "window_behaviour_test.moc"
