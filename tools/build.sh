@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
-# Configures and builds Varnel Coils in ./build (or the directory given as $VARNEL_BUILD_DIR),
-# passing any extra arguments to CMake's configure step.
+# Configures and builds Varnel Coils in ./build (or $VARNEL_BUILD_DIR), passing any extra
+# arguments to CMake's configure step. The compiler's output goes to build.log in the build
+# folder and is shown only when the build fails.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VARNEL_BUILD_DIR:-$root/build}"
 "$root/tools/install-deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+mkdir -p "$build"
+log="$build/build.log"
+echo "Building Varnel Coils in $build ..."
+if ! { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" &&
+       cmake --build "$build" -j"$(nproc)"; } >"$log" 2>&1; then
+    tail -n 60 "$log" >&2
+    echo "The build failed; the whole log is in $log" >&2
+    exit 1
+fi
