@@ -73,7 +73,12 @@ long double CoilFieldFromSum(const CalcRecord& rec, long double sum, long double
     return kMu0 * rec.N * I * sum / ((rec.R2 - rec.R1) * kFourPi * rec.H);
 }
 
-long double FieldRadialOne(const CalcRecord& rec, long double x, long double z, long double I) {
+namespace {
+
+// One component's sum over the winding, the cosine taken anew for every element, as the
+// one-coil routines are defined.
+template <typename Element>
+long double SumOverWinding(const CalcRecord& rec, long double x, long double z, Element element) {
     const Winding w(rec);
     long double sum = 0;
     for (int i = 0; i < kLayers; ++i) {
@@ -83,27 +88,28 @@ long double FieldRadialOne(const CalcRecord& rec, long double x, long double z, 
             for (int k = 0; k < kAzimuths; ++k) {
                 const long double c = AzimuthCosine(k);
                 const long double d = ElementDistance(x, c, r, dzp);
-                sum += RadialElement(w, c, dzp, r) / (d * d * d);
+                sum += element(w, c, dzp, r) / (d * d * d);
             }
         }
     }
+    return sum;
+}
+
+}  // namespace
+
+long double FieldRadialOne(const CalcRecord& rec, long double x, long double z, long double I) {
+    const long double sum = SumOverWinding(
+        rec, x, z, [](const Winding& w, long double c, long double dzp, long double r) {
+            return RadialElement(w, c, dzp, r);
+        });
     return CoilFieldFromSum(rec, sum, I);
 }
 
 long double FieldAxialOne(const CalcRecord& rec, long double x, long double z, long double I) {
-    const Winding w(rec);
-    long double sum = 0;
-    for (int i = 0; i < kLayers; ++i) {
-        const long double dzp = z - w.Layer(i);
-        for (int j = 0; j < kRings; ++j) {
-            const long double r = w.Ring(j);
-            for (int k = 0; k < kAzimuths; ++k) {
-                const long double c = AzimuthCosine(k);
-                const long double d = ElementDistance(x, c, r, dzp);
-                sum += AxialElement(w, x, c, r) / (d * d * d);
-            }
-        }
-    }
+    const long double sum =
+        SumOverWinding(rec, x, z, [x](const Winding& w, long double c, long double, long double r) {
+            return AxialElement(w, x, c, r);
+        });
     return CoilFieldFromSum(rec, sum, I);
 }
 

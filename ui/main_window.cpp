@@ -276,8 +276,7 @@ void Tf_V_Loops_V11::bClearClick() {
 
 void Tf_V_Loops_V11::setMaterial(const Material& material) {
     radio(material.radio)->setChecked(true);  // runs the radio button's handler if it was off
-    setInputText("eRoe", material.resistivity);
-    setInputText("eRo", material.density);
+    setMaterialTexts(material);
 }
 
 void Tf_V_Loops_V11::lRoe01Click() {
@@ -299,17 +298,19 @@ void Tf_V_Loops_V11::lRo03Click() {
     setMaterial(kIron);
 }
 
+void Tf_V_Loops_V11::setMaterialTexts(const Material& material) {
+    setInputText("eRoe", material.resistivity);
+    setInputText("eRo", material.density);
+}
+
 void Tf_V_Loops_V11::rbCuClick() {
-    setInputText("eRoe", kCopper.resistivity);
-    setInputText("eRo", kCopper.density);
+    setMaterialTexts(kCopper);
 }
 void Tf_V_Loops_V11::rbAlClick() {
-    setInputText("eRoe", kAluminium.resistivity);
-    setInputText("eRo", kAluminium.density);
+    setMaterialTexts(kAluminium);
 }
 void Tf_V_Loops_V11::rbFeClick() {
-    setInputText("eRoe", kIron.resistivity);
-    setInputText("eRo", kIron.density);
+    setMaterialTexts(kIron);
 }
 
 void Tf_V_Loops_V11::lLambda01Click() {
@@ -322,18 +323,18 @@ void Tf_V_Loops_V11::lLambda03Click() {
     setInputText("eLambda", kBarWinding);
 }
 
-void Tf_V_Loops_V11::rbSourceUClick() {
-    label("l_Source1")->setText(Q(kVoltageCaption));
-    label("l_Source1")->adjustSize();
-    label("l_Results_Source2")->setText(Q(kCurrentCaption));
-    label("l_Results_Source2")->adjustSize();
+void Tf_V_Loops_V11::setSourceCaptions(std::string_view source, std::string_view result) {
+    for (auto [name, caption] : {std::pair{"l_Source1", source}, {"l_Results_Source2", result}}) {
+        label(name)->setText(Q(caption));
+        label(name)->adjustSize();
+    }
 }
 
+void Tf_V_Loops_V11::rbSourceUClick() {
+    setSourceCaptions(kVoltageCaption, kCurrentCaption);
+}
 void Tf_V_Loops_V11::rbSourceIClick() {
-    label("l_Source1")->setText(Q(kCurrentCaption));
-    label("l_Source1")->adjustSize();
-    label("l_Results_Source2")->setText(Q(kVoltageCaption));
-    label("l_Results_Source2")->adjustSize();
+    setSourceCaptions(kCurrentCaption, kVoltageCaption);
 }
 
 void Tf_V_Loops_V11::l_Contact_01Click() {

@@ -69,6 +69,8 @@ class Tf_V_Loops_V11 : public QWidget {
     void onChecked(std::string_view radioName, void (Tf_V_Loops_V11::*handler)());
 
     void setMaterial(const Material& material);
+    void setMaterialTexts(const Material& material);
+    void setSourceCaptions(std::string_view source, std::string_view result);
     void setInputText(std::string_view box, std::string_view pointText);
 
     CalcRecord record_;
