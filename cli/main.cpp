@@ -37,8 +37,8 @@ int main(int argc, char** argv) {
     ApplyInputOptions(inputs);
 
     // A conversion or arithmetic error, worded as the window's error box words it.
-    auto reportError = [json](const char* what) {
-        const std::string message = ErrorDisplayText(what);
+    auto reportError = [json](const CommandError& error) {
+        const std::string message = ErrorDisplayText(error.message());
         if (json) {
             std::cout << ErrorJson(message) << '\n';
         } else {
@@ -49,10 +49,8 @@ int main(int argc, char** argv) {
     CalcRecord rec;
     try {
         bCalcClick(inputs.controls, rec);
-    } catch (const ConversionError& e) {
-        return reportError(e.what());
-    } catch (const ArithmeticError& e) {
-        return reportError(e.what());
+    } catch (const CommandError& e) {
+        return reportError(e);
     }
 
     const std::string status = inputs.controls.Text(kStatusBox);

@@ -5,16 +5,28 @@
 
 namespace varnel {
 
-// A text that is not a number. The message names the text as it was converted.
-class ConversionError : public std::runtime_error {
+// An error that ends a command and is shown to the user. The message is kept whole: a text
+// that is not a number may hold any byte, a NUL included, which what() would cut short.
+class CommandError : public std::runtime_error {
   public:
-    explicit ConversionError(const std::string& message) : std::runtime_error(message) {}
+    explicit CommandError(const std::string& message)
+        : std::runtime_error(message), message_(message) {}
+    const std::string& message() const { return message_; }
+
+  private:
+    std::string message_;
+};
+
+// A text that is not a number. The message names the text as it was converted.
+class ConversionError : public CommandError {
+  public:
+    using CommandError::CommandError;
 };
 
 // Overflow, division by zero or an invalid operation during a calculation.
-class ArithmeticError : public std::runtime_error {
+class ArithmeticError : public CommandError {
   public:
-    explicit ArithmeticError(const std::string& message) : std::runtime_error(message) {}
+    using CommandError::CommandError;
 };
 
 }  // namespace varnel

@@ -56,7 +56,8 @@ void ReadDecimalSeparator() {
 void ShowError(QWidget* parent, const QString& message) {
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    const QString text = QString::fromStdString(ErrorDisplayText(message.toStdString()));
+    const std::string shown = ErrorDisplayText(message.toStdString());
+    const QString text = QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

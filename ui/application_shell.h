@@ -4,6 +4,8 @@
 #include <exception>
 #include <utility>
 
+#include "command/errors.h"
+
 class QApplication;
 class QWidget;
 
@@ -28,6 +30,9 @@ template <typename Handler>
 void RunGuarded(QWidget* parent, Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
+    } catch (const CommandError& e) {
+        const std::string& m = e.message();
+        ShowError(parent, QString::fromUtf8(m.data(), static_cast<qsizetype>(m.size())));
     } catch (const std::exception& e) {
         ShowError(parent, QString::fromUtf8(e.what()));
     }

@@ -128,6 +128,14 @@ TEST_F(NumberTextTest, RejectedTextsRaiseTheConversionErrorNamingTheText) {
         {"non-breaking space", U'.',
          "\xC2\xA0"
          "1"},
+        {"embedded NUL", U'.',
+         std::string("0.\0"
+                     "01",
+                     5)},
+        {"embedded control character", U'.',
+         "1\x07"
+         "5"},
+        {"Cyrillic word", U'.', "один"},
     };
     for (const Case& c : cases) {
         SetDecimalSeparator(c.separator);
@@ -135,8 +143,7 @@ TEST_F(NumberTextTest, RejectedTextsRaiseTheConversionErrorNamingTheText) {
             ParseNumber(c.text);
             ADD_FAILURE() << c.why << ": '" << c.text << "' was accepted";
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + c.text + "' is not a valid floating point value")
-                << c.why;
+            EXPECT_EQ(e.message(), "'" + c.text + "' is not a valid floating point value") << c.why;
         }
     }
 }

@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -5,6 +6,7 @@
 
 #include "command/control_names.h"
 #include "command/decimal_separator.h"
+#include "command/number_text.h"
 #include "message_box_catcher.h"
 #include "ui/application_shell.h"
 #include "ui/main_window.h"
@@ -122,6 +124,47 @@ class WindowBehaviourTest : public QObject {
         QCOMPARE(boxes.seen().size(), 2);
         QCOMPARE(boxes.seen()[0].text, QString("Already complete."));
         QCOMPARE(boxes.seen()[1].text, QString("Ends in a bracket)"));
+    }
+
+    // Whatever is pasted into a box, a click ends in results, a status message or one error
+    // box, and an error leaves the results as they were.
+    void pastedTextsEndInOneOfTheOutcomes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("hundred thousand digits") << "eR2" << QString(100000, '9');
+        QTest::newRow("Cyrillic") << "eD" << QString::fromUtf8("один");
+        QTest::newRow("non-breaking space") << "eD" << QString::fromUtf8("\u00a00.001");
+        QTest::newRow("control characters") << "eH" << QString("\t0.03\x01");
+        QTest::newRow("embedded escape") << "eH"
+                                         << QString(
+                                                "0.0\x1b"
+                                                "3");
+        QTest::newRow("largest value") << "eRo" << QString("1E4932");
+        QTest::newRow("denormal") << "eFREQ" << QString("1E-4950");
+        QTest::newRow("minus zero") << "eR1" << QString("-0");
+    }
+    void pastedTextsEndInOneOfTheOutcomes() {
+        QFETCH(QString, box);
+        QFETCH(QString, pasted);
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+        const QString resultsBefore = text("eN") + text("em");
+        QApplication::clipboard()->setText(pasted);
+        edit(box)->selectAll();
+        edit(box)->paste();
+        MessageBoxCatcher boxes;
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+        QVERIFY(boxes.seen().size() <= 1);
+        if (boxes.seen().isEmpty()) {
+            QVERIFY(text("eReady") == "Готов ..." || text("eReady").startsWith("Введите"));
+            return;
+        }
+        const QString shown = boxes.seen().front().text;
+        const QString typed =
+            QString::fromStdString(varnel::TrimText(edit(box)->text().toStdString()));
+        QVERIFY(shown == "'" + typed + "' is not a valid floating point value." ||
+                shown == "Floating point overflow.");
+        QCOMPARE(text("eN") + text("em"), resultsBefore);
+        QCOMPARE(text("eReady"), QString("Готов ..."));
     }
 
     // Kept last: it runs the application's event loop to its end, as the program does.
