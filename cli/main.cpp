@@ -4,6 +4,7 @@
 
 #include "cli/calc_options.h"
 #include "cli/calc_output.h"
+#include "cli/version.h"
 #include "command/calculate_command.h"
 #include "command/control_names.h"
 #include "command/error_text.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         "Exit status: 0 results, 1 an input check failed, 2 a text is not a number or the\n"
         "arithmetic failed.",
         "varnel-calc"};
+    app.set_version_flag("--version", "varnel-calc " VARNEL_VERSION);
     CalcInputs inputs;
     AddInputOptions(app, inputs);
     bool json = false;

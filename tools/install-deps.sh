@@ -9,6 +9,7 @@ packages=(
     nlohmann-json3-dev libcli11-dev
     qt6-base-dev libgl-dev
     fonts-liberation fonts-dejavu-core
+    qt6-svg-dev help2man dpkg-dev desktop-file-utils appstream
     xvfb xauth x11-apps imagemagick xdotool fonts-wine
 )
 

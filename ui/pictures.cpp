@@ -102,26 +102,31 @@ QPixmap DrawSketch() {
     return pixmap;
 }
 
+void PaintIcon(QPainter& p) {
+    p.fillRect(QRectF(0, 0, 32, 32), kFieldGrey);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, 31, 31));
+    // Two coil blocks, each with its two crossed winding sections.
+    for (double top : {5.0, 19.0}) {
+        p.drawRect(QRectF(4.5, top + 0.5, 23, 8));
+        CrossedSquare(p, QRectF(4.5, top + 0.5, 8, 8));
+        CrossedSquare(p, QRectF(19.5, top + 0.5, 8, 8));
+    }
+    p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p.drawLine(QPointF(16, 2), QPointF(16, 30));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(16, 16), 1.6, 1.6);
+}
+
 QIcon DrawWindowIcon() {
     QIcon icon;
     for (int size : {16, 32, 48, 64}) {
         QPixmap pixmap(size, size);
-        pixmap.fill(kFieldGrey);
         QPainter p(&pixmap);
         p.scale(size / 32.0, size / 32.0);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(QRectF(0.5, 0.5, 31, 31));
-        // Two coil blocks, each with its two crossed winding sections.
-        for (double top : {5.0, 19.0}) {
-            p.drawRect(QRectF(4.5, top + 0.5, 23, 8));
-            CrossedSquare(p, QRectF(4.5, top + 0.5, 8, 8));
-            CrossedSquare(p, QRectF(19.5, top + 0.5, 8, 8));
-        }
-        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        p.drawLine(QPointF(16, 2), QPointF(16, 30));
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(16, 16), 1.6, 1.6);
+        PaintIcon(p);
         p.end();
         icon.addPixmap(pixmap);
     }

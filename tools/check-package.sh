@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured and built build folder and checks it: its
+# control data and contents, the desktop entry and AppStream metainfo, and the installed
+# programs run from a scratch root.   tools/check-package.sh BUILD_DIR
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
+cd "$build"
+rm -f varnel-coils_*.deb
+cpack -G DEB >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; exit 1; }
+deb="$(ls varnel-coils_*.deb)"
+
+fail() { echo "package check: $*" >&2; exit 1; }
+info="$(dpkg-deb --info "$deb")"
+grep -q "^ Package: varnel-coils$" <<<"$info" || fail "package name"
+grep -q "^ Version: $(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' CMakeCache.txt)$" <<<"$info" || fail "version"
+for dep in fonts-wine fonts-liberation libqt6widgets6 libc6; do
+    grep -q "^ Depends:.*$dep" <<<"$info" || fail "no dependency on $dep"
+done
+contents="$(dpkg-deb --contents "$deb" | awk '{print $6}')"
+for path in usr/bin/varnel-coils usr/bin/varnel-calc \
+            usr/share/applications/org.varnelcoils.VarnelCoils.desktop \
+            usr/share/metainfo/org.varnelcoils.VarnelCoils.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/varnel-coils.svg \
+            usr/share/icons/hicolor/48x48/apps/varnel-coils.png \
+            usr/share/man/man1/varnel-calc.1; do
+    grep -qx "./$path" <<<"$contents" || fail "missing $path"
+done
+
+root="$scratch/root"
+dpkg -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/org.varnelcoils.VarnelCoils.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.varnelcoils.VarnelCoils.metainfo.xml" >/dev/null
+
+json="$("$root/usr/bin/varnel-calc" --json)"
+grep -q '"eN": "229.2"' <<<"$json" || fail "installed varnel-calc gave: $json"
+# The menu entry's command starts the window and keeps it open until it is closed.
+exec_line="$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.varnelcoils.VarnelCoils.desktop")"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/$exec_line" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 124 ] || fail "the window ended at once with status $status"
+echo "package check: $deb is sound"
