@@ -3,18 +3,16 @@
 #include <cstdio>
 #include <ostream>
 
-#include <nlohmann/json.hpp>
-
 #include "command/control_names.h"
 
 namespace varnel {
 
-void PrintResultLines(std::ostream& out, const Controls& controls, bool currentSource) {
+void PrintResultLines(std::ostream& out, const CalcOutcome& outcome, bool currentSource) {
     for (const ResultBox& box : kResultBoxes) {
         std::string_view caption = box.caption;
         if (box.name == "eSource2" && currentSource)
             caption = kVoltageCaption;
-        out << caption << ": " << controls.Text(box.name) << '\n';
+        out << caption << ": " << outcome.controls.Text(box.name) << '\n';
     }
 }
 
@@ -24,27 +22,36 @@ std::string FullPrecisionText(long double value) {
     return buffer;
 }
 
-std::string ResultJson(const Controls& controls, const CalcRecord& rec, bool full) {
+nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full) {
     nlohmann::ordered_json json;
-    json["status"] = controls.Text(kStatusBox);
+    if (outcome.kind == CalcOutcome::Kind::Error) {
+        json["error"] = outcome.message;
+        return json;
+    }
+    json["status"] = outcome.message;
     auto& results = json["results"] = nlohmann::ordered_json::object();
     for (const ResultBox& box : kResultBoxes) {
-        const std::string text = controls.Text(box.name);
+        const std::string text = outcome.controls.Text(box.name);
         if (!text.empty())
             results[std::string(box.name)] = text;
     }
-    if (full) {
+    if (full && outcome.kind == CalcOutcome::Kind::Results) {
         auto& values = json["values"] = nlohmann::ordered_json::object();
         for (const CalcRecordField& field : kCalcRecordFields) {
-            values[field.name] = FullPrecisionText(rec.*field.member);
+            values[field.name] = FullPrecisionText(outcome.rec.*field.member);
         }
+        json["field"] = {
+            {"B0d", FullPrecisionText(outcome.field.centre)},
+            {"Bxd", FullPrecisionText(outcome.field.radial)},
+            {"Bzd", FullPrecisionText(outcome.field.axial)},
+            {"Bd", FullPrecisionText(outcome.field.modulus)},
+            {"Fi0", FullPrecisionText(outcome.field.angle)},
+        };
     }
-    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    return json;
 }
 
-std::string ErrorJson(const std::string& message) {
-    nlohmann::ordered_json json;
-    json["error"] = message;
+std::string Dump(const nlohmann::ordered_json& json) {
     return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 

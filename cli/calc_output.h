@@ -3,21 +3,23 @@
 #include <iosfwd>
 #include <string>
 
-#include "command/controls.h"
-#include "engine/calc_record.h"
+#include <nlohmann/json.hpp>
+
+#include "cli/calc_request.h"
 
 namespace varnel {
 
 // The sixteen results as the window shows them, one "caption: text" line each.
-void PrintResultLines(std::ostream& out, const Controls& controls, bool currentSource);
+void PrintResultLines(std::ostream& out, const CalcOutcome& outcome, bool currentSource);
 
-// {"status": ..., "results": {"eN": ..., ...}} and, with `full`, "values" holding every record
-// field as a string with all the digits of its extended value.
-std::string ResultJson(const Controls& controls, const CalcRecord& rec, bool full);
+// One calculation as JSON: {"error": ...} after an error, otherwise {"status": ...,
+// "results": {"eN": ..., ...}} and, with `full`, "values" (every record field) and "field"
+// (the field values behind the texts), each number a string with all its digits.
+nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full);
 
-std::string ErrorJson(const std::string& message);
+std::string Dump(const nlohmann::ordered_json& json);
 
-// A record value with every digit its extended value has (21 significant digits).
+// A value with every digit its extended value has (21 significant digits).
 std::string FullPrecisionText(long double value);
 
 }  // namespace varnel

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ clang libclang-rt-14-dev cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    nlohmann-json3-dev libcli11-dev
+    nlohmann-json3-dev libcli11-dev libcsv-dev
     qt6-base-dev libgl-dev
     fonts-liberation fonts-dejavu-core
     qt6-svg-dev help2man dpkg-dev desktop-file-utils appstream

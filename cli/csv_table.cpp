@@ -1,0 +1,113 @@
+#include "cli/csv_table.h"
+
+#include <csv.h>
+
+#include <ostream>
+
+namespace varnel {
+namespace {
+
+// libcsv's state between rows (its ROW_NOT_BEGUN).
+constexpr int kBetweenRows = 0;
+
+struct Reader {
+    std::vector<CsvRow> rows;
+    CsvRow current;
+    std::size_t line = 1;      // the line being fed
+    std::size_t rowStart = 1;  // the line the current record began on
+};
+
+extern "C" void OnField(void* data, std::size_t length, void* userData) {
+    auto* reader = static_cast<Reader*>(userData);
+    if (reader->current.fields.empty())
+        reader->current.line = reader->rowStart;
+    reader->current.fields.emplace_back(static_cast<const char*>(data), length);
+}
+
+extern "C" void OnRecordEnd(int, void* userData) {
+    auto* reader = static_cast<Reader*>(userData);
+    if (!reader->current.fields.empty())
+        reader->rows.push_back(std::move(reader->current));
+    reader->current = CsvRow{};
+}
+
+class Parser {
+  public:
+    Parser() { csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL); }
+    ~Parser() { csv_free(&parser_); }
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
+
+    bool BetweenRows() const { return parser_.pstate == kBetweenRows; }
+    bool Feed(std::string_view bytes, Reader& reader) {
+        return csv_parse(&parser_, bytes.data(), bytes.size(), OnField, OnRecordEnd, &reader) ==
+               bytes.size();
+    }
+    bool Finish(Reader& reader) { return csv_fini(&parser_, OnField, OnRecordEnd, &reader) == 0; }
+    std::string Error() { return csv_strerror(csv_error(&parser_)); }
+
+  private:
+    csv_parser parser_{};
+};
+
+}  // namespace
+
+std::vector<CsvRow> ReadCsv(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    Reader reader;
+    auto parser = std::make_unique<Parser>();
+    // Fed line by line, so that each record knows where it began, and so that after a
+    // malformed record the reading can start afresh on the next line.
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        end = end == std::string_view::npos ? text.size() : end + 1;
+        if (parser->BetweenRows())
+            reader.rowStart = reader.line;
+        if (!parser->Feed(text.substr(pos, end - pos), reader)) {
+            CsvRow bad;
+            bad.line = reader.rowStart;
+            bad.error = parser->Error();
+            reader.rows.push_back(std::move(bad));
+            reader.current = CsvRow{};
+            parser = std::make_unique<Parser>();
+        }
+        ++reader.line;
+        pos = end;
+    }
+    if (!parser->Finish(reader)) {
+        CsvRow bad;
+        bad.line = reader.rowStart;
+        bad.error = "a quoted field is not closed";
+        reader.rows.push_back(std::move(bad));
+    }
+    return reader.rows;
+}
+
+std::string CsvField(std::string_view text) {
+    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!text.empty() && (text.front() == ' ' || text.back() == ' ' ||
+                                          text.front() == '\t' || text.back() == '\t'));
+    if (!quote)
+        return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+void WriteCsvLine(std::ostream& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out << ',';
+        out << CsvField(fields[i]);
+    }
+    out << '\n';
+}
+
+}  // namespace varnel

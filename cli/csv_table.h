@@ -1,0 +1,30 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnel {
+
+// One record of a CSV file with the line it starts on, or what is wrong with it.
+struct CsvRow {
+    std::size_t line = 0;
+    std::vector<std::string> fields;
+    std::string error;  // a malformed record: its fields are not known
+};
+
+// Reads CSV text (RFC 4180 quoting, LF or CRLF line ends, an optional UTF-8 byte order mark)
+// into its records; blank lines are skipped. A malformed record (a stray quote, a quote left
+// open) becomes a row with its error, and reading goes on at the next line.
+std::vector<CsvRow> ReadCsv(std::string_view text);
+
+// A field as CSV writes it: quoted when it holds a comma, a quote, CR or LF, or blanks at an
+// end.
+std::string CsvField(std::string_view text);
+
+// Writes the fields as one CSV line ending in LF.
+void WriteCsvLine(std::ostream& out, const std::vector<std::string>& fields);
+
+}  // namespace varnel

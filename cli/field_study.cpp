@@ -1,0 +1,128 @@
+#include "cli/field_study.h"
+
+#include <cmath>
+
+#include "cli/parallel_runner.h"
+#include "command/calculate_command.h"
+#include "command/errors.h"
+#include "command/field_source.h"
+#include "command/fp_guard.h"
+#include "command/number_text.h"
+
+namespace varnel {
+namespace {
+
+// One point's values by the calls the command makes, with its faults as the point's status.
+FieldPoint PointAt(const CalcOutcome& base, const std::string& xText, const std::string& zText) {
+    FieldPoint p;
+    p.xText = xText;
+    p.zText = zText;
+    try {
+        p.x = ParseNumber(TrimText(xText));
+        p.z = ParseNumber(TrimText(zText));
+        if (!(p.x >= 0)) {
+            p.status = "Введите x >= 0";
+            return p;
+        }
+        ReusingFieldSource field(base.rec);
+        const long double I = base.rec.Id;
+        p.field.centre = base.field.centre;  // the same sums at the centre for every point
+        p.field.radial = Checked(field.Radial(p.x, p.z, I));
+        p.field.axial = Checked(field.Axial(p.x, p.z, I));
+        p.field.modulus = Checked(field.Modulus(p.x, p.z, I));
+        // The angle for the record's current, as FieldAngle takes it.
+        p.field.angle = Checked(field.Angle(p.x, p.z));
+        p.deviation = Checked(p.field.modulus / p.field.centre - 1);
+    } catch (const CommandError& e) {
+        p.status = e.message();
+    }
+    return p;
+}
+
+std::string Text(long double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15Lg", v);
+    return buffer;
+}
+
+}  // namespace
+
+CalcOutcome StudyBase(const CalcRequest& base) {
+    CalcRequest centre = base;
+    centre.texts[kXInput] = "0";
+    centre.texts[kZInput] = "0";
+    return RunCalculation(centre);
+}
+
+std::vector<FieldPoint> FieldGrid(const CalcOutcome& base, const GridRange& x, const GridRange& z,
+                                  unsigned threads) {
+    const std::vector<std::string> xs = GridTexts(x), zs = GridTexts(z);
+    std::vector<FieldPoint> points(xs.size() * zs.size());
+    const std::size_t written = RunInOrder(
+        points.size(), threads,
+        [&](std::size_t i) { points[i] = PointAt(base, xs[i / zs.size()], zs[i % zs.size()]); },
+        [](std::size_t) {});
+    points.resize(written);
+    return points;
+}
+
+std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
+                                     const std::string& at, unsigned threads) {
+    const std::vector<std::string> along = GridTexts(range);
+    std::vector<FieldPoint> points(along.size());
+    const std::size_t written = RunInOrder(
+        points.size(), threads,
+        [&](std::size_t i) {
+            points[i] = alongZ ? PointAt(base, at, along[i]) : PointAt(base, along[i], at);
+        },
+        [](std::size_t) {});
+    points.resize(written);
+    return points;
+}
+
+long double DeviationAt(const CalcOutcome& base, long double x, long double z) {
+    const FieldPoint p = PointAt(base, Text(x), Text(z));
+    if (!p.status.empty())
+        throw UsageError(p.status);
+    return p.deviation;
+}
+
+UniformRegion FindUniformRegion(const CalcOutcome& base, long double tolerance) {
+    ResetFloatingPointEnvironment();
+    const CalcRecord& rec = base.rec;
+    UniformRegion region;
+    region.tolerance = tolerance;
+    // Look as far as well past the coils: along the axis to twice the outer face, radially to
+    // twice the outer radius, in 400 steps, then bisect the first step that leaves.
+    region.scanAxial = 2 * (rec.H + rec.hh / 2) + rec.R2;
+    region.scanRadial = 2 * rec.R2;
+    auto search = [&](long double limit, bool alongZ, long double* extent) {
+        auto outside = [&](long double s) {
+            const long double d = alongZ ? DeviationAt(base, 0, s) : DeviationAt(base, s, 0);
+            return std::fabs(d) > tolerance;
+        };
+        constexpr int kSteps = 400;
+        long double inside = 0;
+        for (int k = 1; k <= kSteps; ++k) {
+            const long double s = limit * k / kSteps;
+            if (!outside(s)) {
+                inside = s;
+                continue;
+            }
+            long double out = s;
+            for (int it = 0; it < 60 && out - inside > 1e-12L * limit; ++it) {
+                const long double mid = (inside + out) / 2;
+                (outside(mid) ? out : inside) = mid;
+            }
+            *extent = (inside + out) / 2;
+            return true;
+        }
+        *extent = limit;
+        return false;
+    };
+    region.axialFound = search(region.scanAxial, true, &region.axial);
+    region.radialFound = search(region.scanRadial, false, &region.radial);
+    return region;
+}
+
+}  // namespace varnel

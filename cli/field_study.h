@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/calc_request.h"
+#include "cli/grid.h"
+
+namespace varnel {
+
+// The field at one point of a study, as a single calculation at that point shows it.
+struct FieldPoint {
+    std::string xText, zText;  // the coordinates as input texts
+    long double x = 0, z = 0;
+    FieldValues field;
+    long double deviation = 0;  // |B| / B0d - 1
+    std::string status;         // empty when the values hold, else the check or error message
+};
+
+// A calculation at the centre whose record serves every point of a study: the geometry, the
+// turns and the current.
+CalcOutcome StudyBase(const CalcRequest& base);
+
+// The field at each (x, z) of the grid, z varying fastest, computed on `threads` threads.
+// Each point's numbers are those of a single calculation there. Stops early on Ctrl-C.
+std::vector<FieldPoint> FieldGrid(const CalcOutcome& base, const GridRange& x, const GridRange& z,
+                                  unsigned threads);
+
+// The field along a line: along z at radius `at`, or along x at height `at`.
+std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
+                                     const std::string& at, unsigned threads);
+
+// How far from the centre the field stays within `tolerance` of B0d (|B|/B0d - 1 in
+// magnitude): along the axis and radially in the mid-plane, by a scan and then bisection.
+struct UniformRegion {
+    long double tolerance = 0;
+    long double axial = 0;   // m; the first crossing along +z
+    long double radial = 0;  // m; the first crossing along +x
+    bool axialFound = false, radialFound = false;
+    long double scanAxial = 0, scanRadial = 0;  // how far the scan looked
+};
+UniformRegion FindUniformRegion(const CalcOutcome& base, long double tolerance);
+
+// The deviation from the centre's value at a point, through the same sums as the study.
+long double DeviationAt(const CalcOutcome& base, long double x, long double z);
+
+}  // namespace varnel

@@ -1,0 +1,68 @@
+#include "cli/grid.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "command/errors.h"
+#include "command/number_text.h"
+
+namespace varnel {
+namespace {
+
+constexpr int kMaxCount = 1000000;
+
+long double ParseBound(std::string_view text, std::string_view what) {
+    try {
+        return ParseNumber(TrimText(text));
+    } catch (const ConversionError&) {
+        throw UsageError(std::string(what) + ": '" + std::string(text) + "' is not a number");
+    }
+}
+
+}  // namespace
+
+long double GridRange::At(int i) const {
+    if (count == 1)
+        return start;
+    return start + (stop - start) * i / (count - 1);
+}
+
+GridRange ParseGridRange(std::string_view text, std::string_view what) {
+    const std::string shape =
+        std::string(what) + ": '" + std::string(text) + "' is not START:STOP:COUNT";
+    const std::size_t first = text.find(':');
+    const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
+    if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
+        throw UsageError(shape);
+    }
+    GridRange range;
+    range.start = ParseBound(text.substr(0, first), what);
+    range.stop = ParseBound(text.substr(first + 1, second - first - 1), what);
+    const std::string_view count = text.substr(second + 1);
+    const auto [end, error] =
+        std::from_chars(count.data(), count.data() + count.size(), range.count);
+    if (error != std::errc() || end != count.data() + count.size())
+        throw UsageError(shape);
+    if (range.count < 1 || range.count > kMaxCount) {
+        throw UsageError(std::string(what) + ": the count must be 1 to 1000000, not " +
+                         std::string(count));
+    }
+    if (range.stop < range.start) {
+        throw UsageError(std::string(what) + ": STOP is below START in '" + std::string(text) +
+                         "'");
+    }
+    return range;
+}
+
+std::vector<std::string> GridTexts(const GridRange& range) {
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(range.count));
+    for (int i = 0; i < range.count; ++i) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.15Lg", range.At(i));
+        texts.emplace_back(buffer);
+    }
+    return texts;
+}
+
+}  // namespace varnel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnel {
+
+// A mistake in how a study was asked for; varnel-calc reports it and exits with 2.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// START:STOP:COUNT, COUNT evenly spaced values from START to STOP (START alone for 1).
+struct GridRange {
+    long double start = 0;
+    long double stop = 0;
+    int count = 1;
+
+    long double At(int i) const;
+};
+
+// Throws UsageError for a malformed range, a count below 1 or STOP below START. `what` names
+// the option in the message.
+GridRange ParseGridRange(std::string_view text, std::string_view what);
+
+// The values as input texts: 15 significant digits with ".", as a person would type them.
+std::vector<std::string> GridTexts(const GridRange& range);
+
+}  // namespace varnel

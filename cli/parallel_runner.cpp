@@ -1,0 +1,141 @@
+#include "cli/parallel_runner.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "command/fp_guard.h"
+
+namespace varnel {
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int) {
+    g_interrupted = 1;
+}
+
+// Installs the Ctrl-C handler for the length of a run and puts the previous one back.
+class InterruptScope {
+  public:
+    InterruptScope() { previous_ = std::signal(SIGINT, OnInterrupt); }
+    ~InterruptScope() { std::signal(SIGINT, previous_); }
+
+  private:
+    void (*previous_)(int) = nullptr;
+};
+
+class ProgressBar {
+  public:
+    explicit ProgressBar(std::size_t total)
+        : total_(total), start_(std::chrono::steady_clock::now()), terminal_(isatty(2) == 1) {}
+
+    void Update(std::size_t done) {
+        if (!terminal_ || total_ == 0)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - start_ < std::chrono::seconds(1) ||
+            now - last_ < std::chrono::milliseconds(100)) {
+            return;
+        }
+        last_ = now;
+        shown_ = true;
+        constexpr int kWidth = 40;
+        const int filled = static_cast<int>(kWidth * done / total_);
+        std::fprintf(stderr, "\r[%.*s%*s] %3zu%% %zu/%zu", filled,
+                     "########################################", kWidth - filled, "",
+                     100 * done / total_, done, total_);
+        std::fflush(stderr);
+    }
+
+    ~ProgressBar() {
+        if (shown_)
+            std::fprintf(stderr, "\n");
+    }
+
+  private:
+    std::size_t total_;
+    std::chrono::steady_clock::time_point start_, last_;
+    bool terminal_;
+    bool shown_ = false;
+};
+
+}  // namespace
+
+bool Interrupted() {
+    return g_interrupted != 0;
+}
+
+unsigned DefaultThreads() {
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+std::size_t RunInOrder(std::size_t count, unsigned threads,
+                       const std::function<void(std::size_t)>& compute,
+                       const std::function<void(std::size_t)>& write) {
+    InterruptScope interrupts;
+    std::atomic<std::size_t> next{0};
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<char> done(count, 0);
+
+    auto worker = [&] {
+        // Each thread has its own floating-point environment: set it as the command expects.
+        ResetFloatingPointEnvironment();
+        for (;;) {
+            if (Interrupted())
+                break;
+            const std::size_t i = next.fetch_add(1);
+            if (i >= count)
+                break;
+            compute(i);
+            {
+                std::lock_guard lock(mutex);
+                done[i] = 1;
+            }
+            changed.notify_one();
+        }
+        changed.notify_one();
+    };
+    std::vector<std::jthread> pool;
+    const unsigned used = std::max(1u, std::min<unsigned>(threads, static_cast<unsigned>(count)));
+    for (unsigned t = 0; t < used; ++t)
+        pool.emplace_back(worker);
+
+    ProgressBar progress(count);
+    std::size_t written = 0;
+    while (written < count) {
+        {
+            std::unique_lock lock(mutex);
+            changed.wait_for(lock, std::chrono::milliseconds(100),
+                             [&] { return done[written] != 0 || Interrupted(); });
+        }
+        while (written < count) {
+            {
+                std::lock_guard lock(mutex);
+                if (done[written] == 0)
+                    break;
+            }
+            write(written);
+            ++written;
+        }
+        progress.Update(written);
+        if (Interrupted()) {
+            // Let the threads finish the items in hand, then write what is complete in order.
+            pool.clear();
+            while (written < count && done[written] != 0)
+                write(written++);
+            break;
+        }
+    }
+    return written;
+}
+
+}  // namespace varnel

@@ -1,0 +1,320 @@
+#include "cli/plots.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "cli/grid.h"
+#include "command/number_text.h"
+
+namespace varnel {
+namespace {
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 760;
+
+// Pictures need a GUI application for fonts; an offscreen one opens no window. It lives for
+// the drawing only, so it is gone before the program's static objects are.
+std::unique_ptr<QGuiApplication> GuiForDrawing() {
+    if (QGuiApplication::instance() != nullptr)
+        return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "varnel-calc";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Paints onto a PNG or an SVG file, whichever the path names.
+void Paint(const std::string& path, const std::function<void(QPainter&)>& draw) {
+    const auto gui = GuiForDrawing();
+    const QString file = QString::fromStdString(path);
+    if (EndsWith(path, ".svg")) {
+        QSvgGenerator svg;
+        svg.setFileName(file);
+        svg.setSize(QSize(kWidth, kHeight));
+        svg.setViewBox(QRect(0, 0, kWidth, kHeight));
+        svg.setTitle("Varnel Coils");
+        QPainter p(&svg);
+        draw(p);
+        if (!p.end())
+            throw UsageError("cannot write " + path);
+        return;
+    }
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    p.end();
+    if (!image.save(file))
+        throw UsageError("cannot write " + path);
+}
+
+QFont Font(int pixels, bool bold = false) {
+    QFont font("Liberation Sans");
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// A round step for about `ticks` ticks over a span.
+double TickStep(double span, int ticks) {
+    const double raw = span / ticks;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (m * power >= raw)
+            return m * power;
+    }
+    return 10 * power;
+}
+
+QString Number(double v) {
+    return QString::number(v, 'g', 6);
+}
+
+QString Millimetres(long double metres) {
+    return Number(static_cast<double>(metres * 1000));
+}
+
+QString GeometryLine(const CalcRecord& r) {
+    return QString("R1 = %1 mm, R2 = %2 mm, H = %3 mm, h = %4 mm, N = %5 turns per coil, I = %6 A")
+        .arg(Millimetres(r.R1), Millimetres(r.R2), Millimetres(r.H), Millimetres(r.hh),
+             QString::fromStdString(FormatNumber(r.N)), QString::fromStdString(FormatNumber(r.Id)));
+}
+
+// A plot frame mapping metres (or any unit) to pixels, y upwards.
+struct Frame {
+    QRectF area;
+    double x0, x1, y0, y1;
+
+    QPointF At(double x, double y) const {
+        return {area.left() + (x - x0) / (x1 - x0) * area.width(),
+                area.bottom() - (y - y0) / (y1 - y0) * area.height()};
+    }
+
+    void DrawAxes(QPainter& p, const QString& xLabel, const QString& yLabel, double unit) const {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(area);
+        p.setFont(Font(13));
+        const double xs = TickStep((x1 - x0) * unit, 8), ys = TickStep((y1 - y0) * unit, 8);
+        for (double t = std::ceil(x0 * unit / xs) * xs; t <= x1 * unit + 1e-9 * xs; t += xs) {
+            const QPointF a = At(t / unit, y0);
+            p.drawLine(a, a + QPointF(0, 5));
+            p.drawText(QRectF(a.x() - 40, a.y() + 6, 80, 18), Qt::AlignHCenter | Qt::AlignTop,
+                       Number(std::fabs(t) < 1e-12 * xs ? 0 : t));
+        }
+        for (double t = std::ceil(y0 * unit / ys) * ys; t <= y1 * unit + 1e-9 * ys; t += ys) {
+            const QPointF a = At(x0, t / unit);
+            p.drawLine(a, a - QPointF(5, 0));
+            p.drawText(QRectF(a.x() - 70, a.y() - 9, 62, 18), Qt::AlignRight | Qt::AlignVCenter,
+                       Number(std::fabs(t) < 1e-12 * ys ? 0 : t));
+        }
+        p.setFont(Font(14));
+        p.drawText(QRectF(area.left(), area.bottom() + 26, area.width(), 20), Qt::AlignHCenter,
+                   xLabel);
+        p.save();
+        p.translate(area.left() - 62, area.center().y());
+        p.rotate(-90);
+        p.drawText(QRectF(-area.height() / 2, -20, area.height(), 20), Qt::AlignHCenter, yLabel);
+        p.restore();
+    }
+};
+
+struct Band {
+    double limit;  // |deviation| up to this
+    QColor colour;
+    const char* label;
+};
+
+const Band kBands[] = {
+    {1e-4, QColor(0, 104, 55), "within 0.01 %"},   {1e-3, QColor(102, 189, 99), "within 0.1 %"},
+    {1e-2, QColor(255, 224, 102), "within 1 %"},   {1e-1, QColor(244, 109, 67), "within 10 %"},
+    {INFINITY, QColor(165, 0, 38), "beyond 10 %"},
+};
+const QColor kNoValue(200, 200, 200);
+
+QColor BandColour(const FieldPoint& p) {
+    if (!p.status.empty())
+        return kNoValue;
+    const double d = std::fabs(static_cast<double>(p.deviation));
+    for (const Band& band : kBands) {
+        if (d <= band.limit)
+            return band.colour;
+    }
+    return kBands[4].colour;
+}
+
+// A winding's cross-section, crossed corner to corner as on a drawing.
+void DrawWinding(QPainter& p, const Frame& f, const CalcRecord& r, double zCentre) {
+    const QRectF box(f.At(static_cast<double>(r.R1), zCentre + static_cast<double>(r.H) / 2),
+                     f.At(static_cast<double>(r.R2), zCentre - static_cast<double>(r.H) / 2));
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLine(box.topLeft(), box.bottomRight());
+    p.drawLine(box.topRight(), box.bottomLeft());
+}
+
+}  // namespace
+
+bool IsPicturePath(const std::string& path) {
+    return EndsWith(path, ".png") || EndsWith(path, ".svg");
+}
+
+void RenderMap(const std::vector<FieldPoint>& points, const GridRange& x, const GridRange& z,
+               const CalcOutcome& base, const std::string& path) {
+    const CalcRecord& r = base.rec;
+    Paint(path, [&](QPainter& p) {
+        p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+        // The same scale on both axes, so the coils keep their shape.
+        const double xs = static_cast<double>(x.start), xe = static_cast<double>(x.stop);
+        const double zs = static_cast<double>(z.start), ze = static_cast<double>(z.stop);
+        const double dx = x.count > 1 ? (xe - xs) / (x.count - 1) : 1e-3;
+        const double dz = z.count > 1 ? (ze - zs) / (z.count - 1) : 1e-3;
+        const double x0 = xs - dx / 2, x1 = xe + dx / 2, z0 = zs - dz / 2, z1 = ze + dz / 2;
+        const QRectF room(90, 80, kWidth - 90 - 250, kHeight - 80 - 70);
+        const double scale = std::min(room.width() / (x1 - x0), room.height() / (z1 - z0));
+        const QRectF area(room.left(), room.top(), (x1 - x0) * scale, (z1 - z0) * scale);
+        const Frame f{area, x0, x1, z0, z1};
+
+        // Cells edge to edge without antialiased seams between them.
+        p.setRenderHint(QPainter::Antialiasing, false);
+        for (const FieldPoint& pt : points) {
+            const double px = static_cast<double>(pt.x), pz = static_cast<double>(pt.z);
+            p.fillRect(QRectF(f.At(px - dx / 2, pz + dz / 2), f.At(px + dx / 2, pz - dz / 2)),
+                       BandColour(pt));
+        }
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.save();
+        p.setClipRect(area);
+        const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
+        DrawWinding(p, f, r, offset);
+        DrawWinding(p, f, r, -offset);
+        p.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
+        p.drawLine(f.At(0, z0), f.At(0, z1));  // the axis
+        p.restore();
+        f.DrawAxes(p, "x (radial), mm", "z (axial), mm", 1000);
+
+        p.setFont(Font(18, true));
+        p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+                   QString::fromUtf8("Uniformity of the field: |B| / B0d − 1"));
+        p.setFont(Font(13));
+        p.drawText(
+            QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft,
+            GeometryLine(r) + QString(", B0d = %1 T")
+                                  .arg(QString::fromStdString(FormatNumber(base.field.centre))));
+
+        // The colour key.
+        const double keyLeft = area.right() + 30;
+        p.setFont(Font(14, true));
+        p.drawText(QPointF(keyLeft, room.top() + 14), "|B| / B0d − 1");
+        p.setFont(Font(13));
+        double top = room.top() + 30;
+        for (const Band& band : kBands) {
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(band.colour);
+            p.drawRect(QRectF(keyLeft, top, 28, 20));
+            p.drawText(QPointF(keyLeft + 38, top + 15), band.label);
+            top += 28;
+        }
+        p.setBrush(kNoValue);
+        p.drawRect(QRectF(keyLeft, top, 28, 20));
+        p.drawText(QPointF(keyLeft + 38, top + 15), "no value");
+        top += 44;
+        p.setBrush(Qt::NoBrush);
+        const QRectF sample(keyLeft, top, 28, 20);
+        p.drawRect(sample);
+        p.drawLine(sample.topLeft(), sample.bottomRight());
+        p.drawLine(sample.topRight(), sample.bottomLeft());
+        p.drawText(QPointF(keyLeft + 38, top + 15), "winding");
+    });
+}
+
+void RenderProfile(const std::vector<FieldPoint>& points, bool alongZ, const std::string& at,
+                   const CalcOutcome& base, const std::string& path) {
+    Paint(path, [&](QPainter& p) {
+        p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+        double s0 = INFINITY, s1 = -INFINITY, b0 = 0, b1 = 0;
+        for (const FieldPoint& pt : points) {
+            if (!pt.status.empty())
+                continue;
+            const double s = static_cast<double>(alongZ ? pt.z : pt.x) * 1000;
+            s0 = std::min(s0, s);
+            s1 = std::max(s1, s);
+            for (long double v : {pt.field.modulus, pt.field.axial, pt.field.radial}) {
+                b0 = std::min(b0, static_cast<double>(v) * 1000);
+                b1 = std::max(b1, static_cast<double>(v) * 1000);
+            }
+        }
+        if (!(s1 > s0))
+            s1 = s0 + 1;
+        if (!(b1 > b0))
+            b1 = b0 + 1;
+        const double pad = (b1 - b0) * 0.05;
+        const Frame f{QRectF(100, 80, kWidth - 100 - 200, kHeight - 80 - 80), s0, s1, b0 - pad,
+                      b1 + pad};
+        struct Curve {
+            const char* name;
+            long double FieldValues::*member;
+            QColor colour;
+        };
+        const Curve curves[] = {{"|B|", &FieldValues::modulus, QColor(20, 20, 20)},
+                                {"Bz", &FieldValues::axial, QColor(31, 119, 180)},
+                                {"Bx", &FieldValues::radial, QColor(214, 39, 40)}};
+        p.save();
+        p.setClipRect(f.area);
+        p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
+        p.drawLine(f.At(s0, 0), f.At(s1, 0));
+        for (const Curve& c : curves) {
+            QPainterPath line;
+            bool started = false;
+            for (const FieldPoint& pt : points) {
+                if (!pt.status.empty()) {
+                    started = false;
+                    continue;
+                }
+                const QPointF q = f.At(static_cast<double>(alongZ ? pt.z : pt.x) * 1000,
+                                       static_cast<double>(pt.field.*c.member) * 1000);
+                started ? line.lineTo(q) : line.moveTo(q);
+                started = true;
+            }
+            p.setPen(QPen(c.colour, 2));
+            p.drawPath(line);
+        }
+        p.restore();
+        f.DrawAxes(p, alongZ ? "z (axial), mm" : "x (radial), mm", "B, mT", 1);
+
+        p.setFont(Font(18, true));
+        p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+                   QString("Flux density along %1 at %2 = %3 mm")
+                       .arg(alongZ ? "z" : "x", alongZ ? "x" : "z",
+                            Number(std::strtod(at.c_str(), nullptr) * 1000)));
+        p.setFont(Font(13));
+        p.drawText(QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft, GeometryLine(base.rec));
+        double top = f.area.top() + 10;
+        for (const Curve& c : curves) {
+            p.setPen(QPen(c.colour, 3));
+            p.drawLine(QPointF(f.area.right() + 30, top + 8),
+                       QPointF(f.area.right() + 60, top + 8));
+            p.setPen(Qt::black);
+            p.drawText(QPointF(f.area.right() + 70, top + 13), c.name);
+            top += 26;
+        }
+    });
+}
+
+}  // namespace varnel

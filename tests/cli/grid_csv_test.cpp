@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/csv_table.h"
+#include "cli/grid.h"
+#include "cli/table_study.h"
+
+namespace varnel {
+namespace {
+
+TEST(GridRange, ReadsStartStopCount) {
+    const GridRange r = ParseGridRange("0:0.03:61", "--x");
+    EXPECT_EQ(r.count, 61);
+    EXPECT_EQ(r.At(0), 0.0L);
+    EXPECT_EQ(r.At(60), 0.03L);
+    EXPECT_EQ(GridTexts(r)[30], "0.015");
+    EXPECT_EQ(GridTexts(ParseGridRange("-0.04:0.04:81", "--z"))[1], "-0.039");
+    EXPECT_EQ(GridTexts(ParseGridRange("0.5:0.5:1", "--z")), std::vector<std::string>{"0.5"});
+}
+
+TEST(GridRange, BadRangesAreUsageErrorsNamingTheOption) {
+    struct Case {
+        const char* text;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"0:1:0", "the count must be 1 to 1000000"},
+        {"0:1:-3", "the count must be 1 to 1000000"},
+        {"1:0:5", "STOP is below START"},
+        {"0:1", "is not START:STOP:COUNT"},
+        {"0:1:2:3", "is not START:STOP:COUNT"},
+        {"0:1:2.5", "is not START:STOP:COUNT"},
+        {"a:1:2", "'a' is not a number"},
+        {"0::2", "'' is not a number"},
+        {"", "is not START:STOP:COUNT"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ParseGridRange(c.text, "--x");
+            ADD_FAILURE() << c.text << " was accepted";
+        } catch (const UsageError& e) {
+            const std::string message = e.what();
+            EXPECT_TRUE(message.starts_with("--x: ")) << message;
+            EXPECT_NE(message.find(c.says), std::string::npos) << c.text << ": " << message;
+        }
+    }
+}
+
+TEST(Csv, QuotingLineEndsAndByteOrderMark) {
+    const std::string text =
+        "\xEF\xBB\xBFR1,Roe,current\r\n"
+        "0.01,\"1.67E-8\",1\r\n"
+        "\r\n"
+        "\"0,02\",\"say \"\"hi\"\"\",0\n"
+        "\"two\nlines\",x,1\n";
+    const std::vector<CsvRow> rows = ReadCsv(text);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].fields, (std::vector<std::string>{"R1", "Roe", "current"}));
+    EXPECT_EQ(rows[1].fields, (std::vector<std::string>{"0.01", "1.67E-8", "1"}));
+    EXPECT_EQ(rows[2].fields, (std::vector<std::string>{"0,02", "say \"hi\"", "0"}));
+    EXPECT_EQ(rows[2].line, 4u);
+    EXPECT_EQ(rows[3].fields[0], "two\nlines");
+    EXPECT_EQ(rows[3].line, 5u);
+}
+
+TEST(Csv, MalformedRecordsAreReportedAndReadingGoesOn) {
+    const std::vector<CsvRow> rows = ReadCsv("a,b\n1,x\"y\n2,3\n\"open,1\n");
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_FALSE(rows[1].error.empty());
+    EXPECT_EQ(rows[1].line, 2u);
+    EXPECT_EQ(rows[2].fields, (std::vector<std::string>{"2", "3"}));
+    EXPECT_EQ(rows[3].line, 4u);
+    EXPECT_EQ(rows[3].error, "a quoted field is not closed");
+}
+
+TEST(Csv, WrittenFieldsReadBack) {
+    const std::vector<std::string> fields = {"plain",    "with,comma",  "with \"quote\"",
+                                             " padded ", "line\nbreak", ""};
+    std::ostringstream out;
+    WriteCsvLine(out, fields);
+    const std::vector<CsvRow> rows = ReadCsv(out.str());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].fields, fields);
+}
+
+TEST(Sweep, EveryCombinationFirstVaryingSlowest) {
+    const auto rows = SweepRows(CalcRequest::Defaults(), {"R1=0.005:0.01:2", "f=0:100:3"});
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[0].request.texts[0], "0.005");
+    EXPECT_EQ(rows[0].request.texts[8], "0");
+    EXPECT_EQ(rows[2].request.texts[8], "100");
+    EXPECT_EQ(rows[3].request.texts[0], "0.01");
+    EXPECT_EQ(rows[4].request.texts[8], "50");
+    EXPECT_EQ(rows[5].request.texts[1], "0.02");  // the rest keep the defaults
+    EXPECT_THROW(SweepRows(CalcRequest::Defaults(), {"R3=0:1:2"}), UsageError);
+    EXPECT_THROW(SweepRows(CalcRequest::Defaults(), {"R1"}), UsageError);
+    EXPECT_THROW(SweepRows(CalcRequest::Defaults(), {"R1=1:0:2"}), UsageError);
+}
+
+TEST(Batch, MissingColumnsTakeDefaultsAndBadRowsSaySo) {
+    const auto rows =
+        BatchRows(CalcRequest::Defaults(), "R1,current\n0.005,1\n0.01,maybe\n0.01,1,extra\n");
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].request.texts[0], "0.005");
+    EXPECT_TRUE(rows[0].request.currentSource);
+    EXPECT_EQ(rows[0].request.texts[2], "0.03");
+    EXPECT_EQ(rows[1].unreadable, "line 3: current is 'maybe', not 1 or 0");
+    EXPECT_EQ(rows[2].unreadable, "line 4: 3 fields where the header has 2");
+    EXPECT_THROW(BatchRows(CalcRequest::Defaults(), "R1,Q\n1,2\n"), UsageError);
+    EXPECT_THROW(BatchRows(CalcRequest::Defaults(), ""), UsageError);
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,227 @@
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/csv_table.h"
+#include "run_program.h"
+
+namespace {
+
+using varnel::CsvRow;
+
+ProgramRun Calc(const std::vector<std::string>& args) {
+    return RunProgram(VARNEL_CALC_PATH, args);
+}
+
+std::string TempPath(const std::string& name) {
+    return ::testing::TempDir() + "varnel_" + name;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Rows of a CSV as column name -> field maps.
+std::vector<std::map<std::string, std::string>> Table(const std::string& csv) {
+    const std::vector<CsvRow> rows = varnel::ReadCsv(csv);
+    std::vector<std::map<std::string, std::string>> table;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        std::map<std::string, std::string> row;
+        for (std::size_t c = 0; c < rows[0].fields.size(); ++c) {
+            row[rows[0].fields[c]] = rows[r].fields.at(c);
+        }
+        table.push_back(row);
+    }
+    return table;
+}
+
+TEST(Studies, BadRequestsExitWithTwoAndSayWhy) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    const std::vector<Case> cases = {
+        {{"sweep", "--vary", "R1=0:1:0"}, "the count must be 1 to 1000000"},
+        {{"sweep", "--vary", "R1=1:0:3"}, "STOP is below START"},
+        {{"sweep", "--vary", "Q=0:1:3"}, "there is no input named 'Q'"},
+        {{"sweep", "--vary", "R1:0:1:3"}, "is not NAME=START:STOP:COUNT"},
+        {{"map", "--x", "0:0.03", "--z", "0:1:2", "--out", TempPath("m.csv")}, "START:STOP:COUNT"},
+        {{"map", "--x", "0:0.03:2", "--z", "0:1:2", "--out", TempPath("m.txt")},
+         ".csv, .png or .svg"},
+        {{"profile", "--axis", "z", "--range", "1:0:5", "--out", TempPath("p.csv")},
+         "STOP is below START"},
+        {{"batch", TempPath("missing.csv")}, "cannot read"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = Calc(c.args);
+        EXPECT_EQ(run.exitCode, 2) << c.args[1];
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    }
+}
+
+TEST(Studies, SweepMixesResultsChecksAndErrorsAndGoesOn) {
+    // R1 = 0 fails a check, 0.02 equals R2 and fails another; D = 1E-1300 is a division by zero.
+    const ProgramRun run = Calc({"sweep", "--vary", "R1=0:0.02:3", "--D", "0.001"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto table = Table(run.out);
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[0].at("status"), "Введите R1 > 0");
+    EXPECT_EQ(table[0].at("eN"), "");
+    EXPECT_EQ(table[1].at("R1"), "0.01");
+    EXPECT_EQ(table[1].at("eN"), "229.2");
+    EXPECT_EQ(table[1].at("status"), "Готов ...");
+    EXPECT_EQ(table[2].at("status"), "Введите R2 > R1");
+
+    const ProgramRun faults = Calc({"sweep", "--vary", "f=0:1:2", "--D", "1E-1300"});
+    ASSERT_EQ(faults.exitCode, 0);
+    const auto faultTable = Table(faults.out);
+    ASSERT_EQ(faultTable.size(), 2u);
+    EXPECT_EQ(faultTable[1].at("status"), "Floating point division by zero.");
+}
+
+TEST(Studies, BatchRowsWithChecksConversionErrorsAndMalformedLines) {
+    const std::string path = TempPath("batch.csv");
+    std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF"
+                                             "R1,source,current,z\r\n"
+                                          << "0.01,2,1,0\r\n"
+                                          << "abc,1,0,0\r\n"
+                                          << "0.01,1,0,0,surplus\r\n"
+                                          << "0,1,0,0\r\n"
+                                          << "\"0.01\",\"1\",0,\"-0.01\"\r\n";
+    const ProgramRun run = Calc({"batch", path});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto table = Table(run.out);
+    ASSERT_EQ(table.size(), 5u);
+    EXPECT_EQ(table[0].at("eSource2"), "1.837");  // a 2 A current source
+    EXPECT_EQ(table[0].at("current"), "1");
+    EXPECT_EQ(table[1].at("status"), "'abc' is not a valid floating point value.");
+    EXPECT_EQ(table[2].at("status"), "line 4: 5 fields where the header has 4");
+    EXPECT_EQ(table[3].at("status"), "Введите R1 > 0");
+    EXPECT_EQ(table[4].at("status"), "Готов ...");
+    EXPECT_EQ(table[4].at("z"), "-0.01");
+
+    const ProgramRun json = Calc({"batch", path, "--json"});
+    const auto array = nlohmann::json::parse(json.out);
+    ASSERT_EQ(array.size(), 5u);
+    EXPECT_EQ(array[0]["results"]["eN"], "229.2");
+    EXPECT_EQ(array[1]["error"], "'abc' is not a valid floating point value.");
+    EXPECT_EQ(array[3]["status"], "Введите R1 > 0");
+}
+
+// A map point, computed on two threads, has the very numbers of a single calculation there.
+TEST(Studies, MapPointsAreBitIdenticalToSingleCalculationsOnAnyThreads) {
+    const std::string one = TempPath("map1.csv"), two = TempPath("map2.csv");
+    ASSERT_EQ(
+        Calc({"map", "--x", "0:0.03:4", "--z", "-0.02:0.02:5", "--out", one, "--threads", "1"})
+            .exitCode,
+        0);
+    ASSERT_EQ(
+        Calc({"map", "--x", "0:0.03:4", "--z", "-0.02:0.02:5", "--out", two, "--threads", "2"})
+            .exitCode,
+        0);
+    EXPECT_EQ(ReadFile(one), ReadFile(two));
+    const auto table = Table(ReadFile(two));
+    ASSERT_EQ(table.size(), 20u);
+    for (const auto& row : {table[7], table[13], table[19]}) {
+        const ProgramRun single =
+            Calc({"--json", "--full", "--x=" + row.at("x"), "--z=" + row.at("z")});
+        const auto field = nlohmann::json::parse(single.out)["field"];
+        EXPECT_EQ(row.at("Bx"), field["Bxd"]) << row.at("x") << ", " << row.at("z");
+        EXPECT_EQ(row.at("Bz"), field["Bzd"]);
+        EXPECT_EQ(row.at("B"), field["Bd"]);
+        EXPECT_EQ(row.at("angle"), field["Fi0"]);
+    }
+}
+
+TEST(Studies, MapIsSymmetricAboutTheMidPlane) {
+    const std::string path = TempPath("sym.csv");
+    ASSERT_EQ(Calc({"map", "--x", "0.005:0.025:3", "--z", "-0.03:0.03:7", "--out", path}).exitCode,
+              0);
+    const auto table = Table(ReadFile(path));
+    ASSERT_EQ(table.size(), 21u);
+    for (std::size_t ix = 0; ix < 3; ++ix) {
+        for (std::size_t iz = 0; iz < 7; ++iz) {
+            const auto& up = table[ix * 7 + iz];
+            const auto& down = table[ix * 7 + (6 - iz)];
+            const double bzUp = std::stod(up.at("Bz")), bzDown = std::stod(down.at("Bz"));
+            const double bxUp = std::stod(up.at("Bx")), bxDown = std::stod(down.at("Bx"));
+            EXPECT_NEAR(bzUp, bzDown, 1e-15 * std::fabs(bzUp)) << "axial even";
+            EXPECT_NEAR(bxUp, -bxDown, 1e-12 * std::fabs(bzUp)) << "radial odd";
+        }
+    }
+}
+
+TEST(Studies, PicturesAreWrittenAsPngAndSvg) {
+    for (const std::string name : {"map.png", "map.svg"}) {
+        const std::string path = TempPath(name);
+        ASSERT_EQ(Calc({"map", "--x", "0:0.03:7", "--z", "-0.04:0.04:9", "--out", path}).exitCode,
+                  0);
+        const std::string data = ReadFile(path);
+        if (name.ends_with(".png")) {
+            EXPECT_EQ(data.substr(1, 3), "PNG");
+        } else {
+            EXPECT_NE(data.find("<svg"), std::string::npos);
+        }
+    }
+    const std::string plot = TempPath("profile.png");
+    ASSERT_EQ(Calc({"profile", "--axis", "z", "--range", "-0.05:0.05:21", "--out", plot}).exitCode,
+              0);
+    EXPECT_EQ(ReadFile(plot).substr(1, 3), "PNG");
+}
+
+TEST(Studies, ProfileAlongTheAxisAndAcross) {
+    const std::string path = TempPath("profile.csv");
+    ASSERT_EQ(Calc({"profile", "--axis", "x", "--range", "0:0.01:3", "--at", "0.02", "--out", path})
+                  .exitCode,
+              0);
+    const auto table = Table(ReadFile(path));
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[1].at("x"), "0.005");
+    EXPECT_EQ(table[1].at("z"), "0.02");
+    EXPECT_EQ(table[0].at("deviation").empty(), false);
+}
+
+// A thin pair spaced by its radius (Helmholtz): on the axis B(z)/B(0) - 1 = -1.152 (z/R)^4 to
+// leading order (the closed-form loop field), so a tolerance of 1.152e-4 reaches z = 0.1 R.
+TEST(Studies, UniformRegionOfAThinHelmholtzPair) {
+    // R = 0.10005 m mean radius; coil centres 0.10005 m apart: H + h = R.
+    const ProgramRun run = Calc({"uniform", "--json", "--tol", "1.152e-4", "--R1", "0.1", "--R2",
+                                 "0.1001", "--H", "0.0001", "--h", "0.09995", "--D", "0.00001"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    const double axial = std::stod(json["axial"].get<std::string>());
+    EXPECT_NEAR(axial / 0.10005, 0.1, 0.003);
+    ASSERT_FALSE(json["radial"].is_null());
+
+    // The extents agree with the engine's own field: just inside within, just outside not.
+    for (const auto& [x, z] :
+         {std::pair{0.0, axial}, {std::stod(json["radial"].get<std::string>()), 0.0}}) {
+        for (double factor : {0.999, 1.001}) {
+            const std::string path = TempPath("edge.csv");
+            const std::string xs = std::to_string(x * factor), zs = std::to_string(z * factor);
+            ASSERT_EQ(Calc({"profile", "--axis", "z", "--range", zs + ":" + zs + ":1", "--at", xs,
+                            "--R1", "0.1", "--R2", "0.1001", "--H", "0.0001", "--h", "0.09995",
+                            "--D", "0.00001", "--out", path})
+                          .exitCode,
+                      0);
+            const double deviation = std::fabs(std::stod(Table(ReadFile(path))[0].at("deviation")));
+            if (factor < 1) {
+                EXPECT_LE(deviation, 1.152e-4) << x << ", " << z;
+            } else {
+                EXPECT_GT(deviation, 1.152e-4) << x << ", " << z;
+            }
+        }
+    }
+}
+
+}  // namespace
