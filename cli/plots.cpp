@@ -272,9 +272,10 @@ void RenderProfile(const std::vector<FieldPoint>& points, bool alongZ, const std
             long double FieldValues::*member;
             QColor colour;
         };
-        const Curve curves[] = {{"|B|", &FieldValues::modulus, QColor(20, 20, 20)},
-                                {"Bz", &FieldValues::axial, QColor(31, 119, 180)},
-                                {"Bx", &FieldValues::radial, QColor(214, 39, 40)}};
+        // |B| last and dashed: along the axis it lies on Bz.
+        const Curve curves[] = {{"Bz", &FieldValues::axial, QColor(31, 119, 180)},
+                                {"Bx", &FieldValues::radial, QColor(214, 39, 40)},
+                                {"|B|", &FieldValues::modulus, QColor(20, 20, 20)}};
         p.save();
         p.setClipRect(f.area);
         p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
@@ -292,7 +293,7 @@ void RenderProfile(const std::vector<FieldPoint>& points, bool alongZ, const std
                 started ? line.lineTo(q) : line.moveTo(q);
                 started = true;
             }
-            p.setPen(QPen(c.colour, 2));
+            p.setPen(QPen(c.colour, 2, c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
             p.drawPath(line);
         }
         p.restore();
@@ -307,7 +308,7 @@ void RenderProfile(const std::vector<FieldPoint>& points, bool alongZ, const std
         p.drawText(QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft, GeometryLine(base.rec));
         double top = f.area.top() + 10;
         for (const Curve& c : curves) {
-            p.setPen(QPen(c.colour, 3));
+            p.setPen(QPen(c.colour, 3, c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
             p.drawLine(QPointF(f.area.right() + 30, top + 8),
                        QPointF(f.area.right() + 60, top + 8));
             p.setPen(Qt::black);
