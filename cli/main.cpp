@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/accuracy_check.h"
 #include "cli/calc_output.h"
 #include "cli/calc_request.h"
 #include "cli/csv_table.h"
@@ -171,6 +172,11 @@ int main(int argc, char** argv) {
     uniform->add_flag("--json", json, "write the extents as JSON");
     AddInputOptions(*uniform, request, false);
 
+    auto* check = app.add_subcommand(
+        "check", "the classic values beside high-accuracy ones, and the force between the coils");
+    check->add_flag("--json", json, "write the comparison as JSON");
+    AddInputOptions(*check, request);
+
     CLI11_PARSE(app, argc, argv);
 
     try {
@@ -218,6 +224,19 @@ int main(int argc, char** argv) {
                 RenderProfile(points, axis == "z", at, base, out);
             }
             return Finish(points.size(), total);
+        }
+        if (check->parsed()) {
+            const CalcOutcome outcome = RunCalculation(request);
+            int exitCode = kExitResults;
+            if (!BaseHolds(outcome, &exitCode))
+                return exitCode;
+            const auto quantities = CheckAccuracy(outcome);
+            if (json) {
+                std::cout << CheckJson(quantities) << '\n';
+            } else {
+                PrintCheckTable(std::cout, quantities);
+            }
+            return kExitResults;
         }
         if (uniform->parsed()) {
             const CalcOutcome base = StudyBase(request);

@@ -293,7 +293,8 @@ void RenderProfile(const std::vector<FieldPoint>& points, bool alongZ, const std
                 started ? line.lineTo(q) : line.moveTo(q);
                 started = true;
             }
-            p.setPen(QPen(c.colour, 2, c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
+            p.setPen(QPen(c.colour, 2,
+                          c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
             p.drawPath(line);
         }
         p.restore();
@@ -308,7 +309,8 @@ void RenderProfile(const std::vector<FieldPoint>& points, bool alongZ, const std
         p.drawText(QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft, GeometryLine(base.rec));
         double top = f.area.top() + 10;
         for (const Curve& c : curves) {
-            p.setPen(QPen(c.colour, 3, c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
+            p.setPen(QPen(c.colour, 3,
+                          c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
             p.drawLine(QPointF(f.area.right() + 30, top + 8),
                        QPointF(f.area.right() + 60, top + 8));
             p.setPen(Qt::black);

@@ -225,3 +225,23 @@ TEST(Studies, UniformRegionOfAThinHelmholtzPair) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Check, ClassicValuesBesideExactOnesAtTheDefaults) {
+    const ProgramRun run = Calc({"check", "--json", "--x=0.015", "--z=0.02"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::map<std::string, nlohmann::json> q;
+    for (const auto& item : nlohmann::json::parse(run.out))
+        q[item["quantity"]] = item;
+    EXPECT_LT(std::fabs(q["pair inductance L"]["relative_difference"].get<double>()), 1e-3);
+    EXPECT_LT(std::fabs(q["B0d"]["relative_difference"].get<double>()), 5e-4);
+    // Inside the winding the 25 x 25 x 30 midpoint sum is about 0.75 % low.
+    EXPECT_NEAR(q["Bzd at the point"]["relative_difference"].get<double>(), -0.0075, 0.001);
+    EXPECT_LT(std::stod(q["force between the coils"]["exact"].get<std::string>()), 0);
+    EXPECT_TRUE(q["force between the coils"]["classic"].is_null());
+    const ProgramRun text = Calc({"check"});
+    EXPECT_NE(text.out.find("pair inductance L"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+#include "accuracy/elliptic.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace varnel::exact {
+
+CompleteElliptic EllipticKE(long double kSquared, long double kComplement) {
+    long double a = 1;
+    long double b = kComplement;
+    // E = K * (1 - sum of 2^(n-1) c_n^2), with c_0^2 = k^2.
+    long double sum = kSquared / 2;
+    long double weight = 1;
+    for (int n = 0; n < 40; ++n) {
+        const long double c = (a - b) / 2;
+        if (std::fabs(c) <= a * 1e-19L)
+            break;
+        const long double next = (a + b) / 2;
+        b = std::sqrt(a * b);
+        a = next;
+        sum += weight * c * c;
+        weight *= 2;
+    }
+    const long double K = std::numbers::pi_v<long double> / (2 * a);
+    return {K, K * (1 - sum)};
+}
+
+}  // namespace varnel::exact

@@ -1,0 +1,19 @@
+#include <benchmark/benchmark.h>
+
+#include "cli/accuracy_check.h"
+
+namespace {
+
+// The high-accuracy comparison at the defaults with the point inside the winding.
+void BM_CheckAtDefaults(benchmark::State& state) {
+    varnel::CalcRequest request = varnel::CalcRequest::Defaults();
+    request.texts[varnel::kXInput] = "0.015";
+    request.texts[varnel::kZInput] = "0.02";
+    const varnel::CalcOutcome outcome = varnel::RunCalculation(request);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(varnel::CheckAccuracy(outcome));
+}
+
+BENCHMARK(BM_CheckAtDefaults)->Unit(benchmark::kMillisecond);
+
+}  // namespace
