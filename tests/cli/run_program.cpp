@@ -2,12 +2,16 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <stdexcept>
 
-ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& args) {
+ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& args,
+                      int interruptAfterMs) {
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
         throw std::runtime_error("pipe failed");
@@ -35,9 +39,27 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
     pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
     std::string* sinks[2] = {&run.out, &run.err};
     int open = 2;
+    bool interruptPending = interruptAfterMs >= 0;
+    const auto interruptAt =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(interruptAfterMs);
     while (open > 0) {
-        if (poll(fds, 2, -1) < 0)
+        int timeout = -1;
+        if (interruptPending) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                interruptAt - std::chrono::steady_clock::now());
+            timeout = static_cast<int>(std::max<long long>(0, left.count()));
+        }
+        const int ready = poll(fds, 2, timeout);
+        if (ready < 0) {
             break;
+        }
+        if (interruptPending && std::chrono::steady_clock::now() >= interruptAt) {
+            kill(pid, SIGINT);
+            interruptPending = false;
+        }
+        if (ready == 0) {
+            continue;
+        }
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP)))
                 continue;

@@ -10,4 +10,6 @@ struct ProgramRun {
     std::string err;
 };
 
-ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& args);
+// With `interruptAfterMs` >= 0, sends the program SIGINT (as Ctrl-C does) after that long.
+ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& args,
+                      int interruptAfterMs = -1);
