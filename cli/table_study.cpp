@@ -88,17 +88,17 @@ std::vector<std::string> CsvRecord(const StudyRow& row, const CalcOutcome& outco
 
 std::vector<StudyRow> SweepRows(const CalcRequest& base, const std::vector<std::string>& vary) {
     std::vector<StudyRow> rows{StudyRow{base, ""}};
-    for (const std::string& spec : vary) {
-        const std::size_t equals = spec.find('=');
+    for (const std::string& varied : vary) {
+        const std::size_t equals = varied.find('=');
         if (equals == std::string::npos) {
-            throw UsageError("--vary: '" + spec + "' is not NAME=START:STOP:COUNT");
+            throw UsageError("--vary: '" + varied + "' is not NAME=START:STOP:COUNT");
         }
-        const std::string name = spec.substr(0, equals);
+        const std::string name = varied.substr(0, equals);
         const auto index = InputIndex(name);
         if (!index)
             throw UsageError("--vary: there is no input named '" + name + "'");
         const std::vector<std::string> texts =
-            GridTexts(ParseGridRange(spec.substr(equals + 1), "--vary " + name));
+            GridTexts(ParseGridRange(varied.substr(equals + 1), "--vary " + name));
         std::vector<StudyRow> product;
         product.reserve(rows.size() * texts.size());
         for (const StudyRow& row : rows) {

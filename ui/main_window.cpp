@@ -85,38 +85,38 @@ Tf_V_Loops_V11::Tf_V_Loops_V11(QWidget* parent)
     findChild<QPushButton*>("bCalc")->setFocus();
 }
 
-QWidget* Tf_V_Loops_V11::addControls(QWidget* parent, std::span<const ControlSpec> specs) {
+QWidget* Tf_V_Loops_V11::addControls(QWidget* parent, std::span<const ControlSpec> controls) {
     QWidget* last = nullptr;
-    for (const ControlSpec& spec : specs) {
+    for (const ControlSpec& control : controls) {
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (control.kind) {
             case Kind::Label: {
-                auto* l = IsClickable(spec.name) ? new ClickableLabel(Q(spec.text), parent)
-                                                 : new QLabel(Q(spec.text), parent);
+                auto* l = IsClickable(control.name) ? new ClickableLabel(Q(control.text), parent)
+                                                 : new QLabel(Q(control.text), parent);
                 widget = l;
                 break;
             }
             case Kind::Edit: {
                 const std::string text =
-                    spec.numberText ? WithDecimalSeparator(spec.text) : std::string(spec.text);
+                    control.numberText ? WithDecimalSeparator(control.text) : std::string(control.text);
                 widget = new QLineEdit(QString::fromStdString(text), parent);
                 break;
             }
             case Kind::Radio: {
-                auto* r = new QRadioButton(Q(spec.text), parent);
-                r->setChecked(spec.checked);
+                auto* r = new QRadioButton(Q(control.text), parent);
+                r->setChecked(control.checked);
                 widget = r;
                 break;
             }
             case Kind::Group:
-                widget = new QGroupBox(Q(spec.text), parent);
+                widget = new QGroupBox(Q(control.text), parent);
                 break;
             case Kind::Button:
             case Kind::GlyphButton: {
-                auto* b = new QPushButton(Q(spec.text), parent);
+                auto* b = new QPushButton(Q(control.text), parent);
                 // Enter on a focused push button clicks it, as on a default button.
                 b->setAutoDefault(true);
-                if (spec.kind == Kind::GlyphButton)
+                if (control.kind == Kind::GlyphButton)
                     b->setIcon(DrawExitGlyph());
                 widget = b;
                 break;
@@ -129,14 +129,14 @@ QWidget* Tf_V_Loops_V11::addControls(QWidget* parent, std::span<const ControlSpe
                 break;
             }
         }
-        widget->setObjectName(Q(spec.name));
-        if (spec.width > 0) {
-            widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        widget->setObjectName(Q(control.name));
+        if (control.width > 0) {
+            widget->setGeometry(control.left, control.top, control.width, control.height);
         } else {
-            widget->move(spec.left, spec.top);
+            widget->move(control.left, control.top);
             widget->adjustSize();
         }
-        widget->setEnabled(!spec.disabled);
+        widget->setEnabled(!control.disabled);
         last = widget;
     }
     return last;
@@ -156,8 +156,8 @@ void Tf_V_Loops_V11::createContactGroup() {
     QWidget* box = group("gb_Contact");
     int top = 16;
     for (const ContactLine& line : kContactLines) {
-        const ControlSpec spec{Kind::Label, line.name, 8, top, 0, 0, line.text};
-        addControls(box, {&spec, 1});
+        const ControlSpec control{Kind::Label, line.name, 8, top, 0, 0, line.text};
+        addControls(box, {&control, 1});
         top += 16;
     }
     SetMaroonCaption(box);
@@ -189,11 +189,11 @@ void Tf_V_Loops_V11::createResultsGroup() {
         const ResultBox& result = kResultBoxes[i];
         const std::string_view caption =
             result.name == "eFi0" ? kAngleCaption : std::string_view(result.caption);
-        const ControlSpec specs[] = {
+        const ControlSpec boxAndLabel[] = {
             {Kind::Edit, result.name, 8, top, 81, 21, ""},
             {Kind::Label, kResultLabels[i], 96, top + 8, 0, 0, caption},
         };
-        addControls(box, specs);
+        addControls(box, boxAndLabel);
         top += 24;
     }
     addControls(box, kResultsExtras);

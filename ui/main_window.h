@@ -58,7 +58,7 @@ class Tf_V_Loops_V11 : public QWidget {
     void setTabOrders();
     void connectHandlers();
 
-    QWidget* addControls(QWidget* parent, std::span<const ControlSpec> specs);
+    QWidget* addControls(QWidget* parent, std::span<const ControlSpec> controls);
     QWidget* group(std::string_view name) const;
     QLineEdit* edit(std::string_view name) const;
     QRadioButton* radio(std::string_view name) const;
