@@ -7,6 +7,7 @@
 #include "command/decimal_separator.h"
 #include "ui/application_shell.h"
 #include "ui/main_window.h"
+#include "window_fixture.h"
 
 using varnel::ui::Tf_V_Loops_V11;
 
@@ -16,12 +17,11 @@ class PresetsTest : public QObject {
     void initTestCase() { varnel::ui::ConfigureApplication(*qApp); }
 
     void init() {
-        varnel::SetDecimalSeparator(U'.');
-        window = new Tf_V_Loops_V11;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        opened = OpenWindow();
+        QVERIFY(opened != nullptr);
+        window = opened.get();
     }
-    void cleanup() { delete window; }
+    void cleanup() { opened.reset(); }
 
     void materialLabelsCheckTheirMaterialAndSetBothTexts_data() {
         QTest::addColumn<QString>("label");
@@ -208,6 +208,7 @@ class PresetsTest : public QObject {
         return texts;
     }
 
+    std::unique_ptr<Tf_V_Loops_V11> opened;
     Tf_V_Loops_V11* window = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include "message_box_catcher.h"
 #include "ui/application_shell.h"
 #include "ui/main_window.h"
+#include "window_fixture.h"
 
 using varnel::ui::Tf_V_Loops_V11;
 
@@ -19,12 +20,11 @@ class WindowBehaviourTest : public QObject {
     void initTestCase() { varnel::ui::ConfigureApplication(*qApp); }
 
     void init() {
-        varnel::SetDecimalSeparator(U'.');
-        window = new Tf_V_Loops_V11;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        opened = OpenWindow();
+        QVERIFY(opened != nullptr);
+        window = opened.get();
     }
-    void cleanup() { delete window; }
+    void cleanup() { opened.reset(); }
 
     void enterInAnyEditBoxCalculates_data() {
         QTest::addColumn<QString>("box");
@@ -187,6 +187,7 @@ class WindowBehaviourTest : public QObject {
     QPushButton* button(const QString& name) { return window->findChild<QPushButton*>(name); }
     QString text(const QString& name) { return edit(name)->text(); }
 
+    std::unique_ptr<Tf_V_Loops_V11> opened;
     Tf_V_Loops_V11* window = nullptr;
 };
 
