@@ -2,6 +2,7 @@
 
 #include <csv.h>
 
+#include <memory>
 #include <ostream>
 
 namespace varnel {

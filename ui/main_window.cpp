@@ -26,7 +26,7 @@ QString Q(std::string_view text) {
 
 // Labels whose clicks run a handler.
 bool IsClickable(std::string_view name) {
-    return name.starts_with("lRoe") || name.starts_with("lRo") || name.starts_with("lLambda") ||
+    return name.starts_with("lRo") || name.starts_with("lLambda") ||
            name == "l_Contact_01" || name == "l_Contact_03" || name == "l_Contact_04";
 }
 
