@@ -1,5 +1,6 @@
 #include "cli/table_study.h"
 
+#include <optional>
 #include <ostream>
 
 #include "cli/calc_output.h"
@@ -61,26 +62,27 @@ std::vector<std::string> FullNumbers(const CalcOutcome& o, bool currentSource) {
     return texts;
 }
 
-std::vector<std::string> CsvRecord(const StudyRow& row, const CalcOutcome& outcome, bool full) {
+// A row's CSV fields; `outcome` is null for a row that could not be read.
+std::vector<std::string> CsvRecord(const StudyRow& row, const CalcOutcome* outcome, bool full) {
     std::vector<std::string> fields(row.request.texts.begin(), row.request.texts.end());
     fields.push_back(row.request.currentSource ? "1" : "0");
-    if (!row.unreadable.empty()) {
+    if (outcome == nullptr) {
         fields.assign(fields.size(), "");
         fields.resize(fields.size() + kResultBoxes.size());
         fields.push_back(row.unreadable);
         return fields;
     }
-    if (full && outcome.kind == CalcOutcome::Kind::Results) {
-        for (std::string& text : FullNumbers(outcome, row.request.currentSource)) {
+    if (full && outcome->kind == CalcOutcome::Kind::Results) {
+        for (std::string& text : FullNumbers(*outcome, row.request.currentSource)) {
             fields.push_back(std::move(text));
         }
     } else {
         for (const ResultBox& box : kResultBoxes) {
             fields.push_back(
-                outcome.kind == CalcOutcome::Kind::Error ? "" : outcome.controls.Text(box.name));
+                outcome->kind == CalcOutcome::Kind::Error ? "" : outcome->controls.Text(box.name));
         }
     }
-    fields.push_back(outcome.message);
+    fields.push_back(outcome->message);
     return fields;
 }
 
@@ -159,7 +161,8 @@ std::vector<StudyRow> BatchRows(const CalcRequest& base, const std::string& csvT
 
 std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool full,
                      unsigned threads, std::ostream& out) {
-    std::vector<CalcOutcome> outcomes(rows.size());
+    // Only the rows between computed and written hold an outcome.
+    std::vector<std::optional<CalcOutcome>> outcomes(rows.size());
     if (format == StudyFormat::Json) {
         out << "[";
     } else {
@@ -169,7 +172,7 @@ std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool
         rows.size(), threads,
         [&](std::size_t i) {
             if (rows[i].unreadable.empty())
-                outcomes[i] = RunCalculation(rows[i].request);
+                outcomes[i].emplace(RunCalculation(rows[i].request));
         },
         [&](std::size_t i) {
             if (format == StudyFormat::Json) {
@@ -183,15 +186,15 @@ std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool
                 if (!rows[i].unreadable.empty()) {
                     json["error"] = rows[i].unreadable;
                 } else {
-                    json.update(OutcomeJson(outcomes[i], full));
+                    json.update(OutcomeJson(*outcomes[i], full));
                 }
                 out << (i == 0 ? "\n" : ",\n")
                     << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
             } else {
-                WriteCsvLine(out, CsvRecord(rows[i], outcomes[i], full));
+                WriteCsvLine(out, CsvRecord(rows[i], outcomes[i] ? &*outcomes[i] : nullptr, full));
             }
             out.flush();
-            outcomes[i] = CalcOutcome{};  // written: free it
+            outcomes[i].reset();
         });
     if (format == StudyFormat::Json)
         out << "\n]\n";
