@@ -47,8 +47,9 @@ CalcOutcome RunCalculation(const CalcRequest& request) {
         outcome.controls.SetText(kInputOptions[i].box, request.texts[i]);
     }
     outcome.controls.SetCurrentSource(request.currentSource);
+    ReusingFieldSource field(outcome.rec);
     try {
-        bCalcClick(outcome.controls, outcome.rec);
+        bCalcClick(outcome.controls, outcome.rec, field);
     } catch (const CommandError& e) {
         outcome.kind = CalcOutcome::Kind::Error;
         outcome.message = ErrorDisplayText(e.message());
@@ -59,8 +60,7 @@ CalcOutcome RunCalculation(const CalcRequest& request) {
         outcome.kind = CalcOutcome::Kind::CheckFailed;
         return outcome;
     }
-    // The same questions the command asked of the same sums: the values behind the texts.
-    ReusingFieldSource field(outcome.rec);
+    // The questions the command asked, answered from the sums it left: the values behind the texts.
     const CalcRecord& rec = outcome.rec;
     outcome.field.centre = field.Modulus(0, 0, rec.Id);
     outcome.field.radial = field.Radial(rec.x, rec.z, rec.Id);

@@ -165,6 +165,14 @@ void ClearResults(Controls& controls) {
 }
 
 void bCalcClick(Controls& controls, CalcRecord& rec, FieldEvaluation evaluation) {
+    ReusingFieldSource reusing(rec);
+    RecomputingFieldSource recomputing(rec);
+    bCalcClick(controls, rec,
+               evaluation == FieldEvaluation::Reuse ? static_cast<FieldSource&>(reusing)
+                                                    : static_cast<FieldSource&>(recomputing));
+}
+
+void bCalcClick(Controls& controls, CalcRecord& rec, FieldSource& field) {
     ResetFloatingPointEnvironment();
     ReadInputs(controls, rec);
     if (const auto failed = FirstFailedCheck(rec)) {
@@ -178,11 +186,6 @@ void bCalcClick(Controls& controls, CalcRecord& rec, FieldEvaluation evaluation)
     controls.SetText(kStatusBox, kWaitText);
     ResultTexts texts;
     try {
-        ReusingFieldSource reusing(rec);
-        RecomputingFieldSource recomputing(rec);
-        FieldSource& field = evaluation == FieldEvaluation::Reuse
-                                 ? static_cast<FieldSource&>(reusing)
-                                 : static_cast<FieldSource&>(recomputing);
         ComputeCircuit(controls, rec, field);
         texts = MakeResultTexts(controls, rec, field);
     } catch (...) {

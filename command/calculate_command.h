@@ -20,6 +20,12 @@ enum class FieldEvaluation { Reuse, Recompute };
 void bCalcClick(Controls& controls, CalcRecord& rec,
                 FieldEvaluation evaluation = FieldEvaluation::Reuse);
 
+class FieldSource;
+
+// The same command asking `field` (bound to `rec`, with nothing cached yet) for the field
+// values, so a caller can ask it for those values again afterwards at no cost.
+void bCalcClick(Controls& controls, CalcRecord& rec, FieldSource& field);
+
 // Empties the sixteen result boxes, eN first and em last.
 void ClearResults(Controls& controls);
 
