@@ -9,7 +9,10 @@ build="${VARNEL_BUILD_DIR:-$root/build}"
 mkdir -p "$build"
 log="$build/build.log"
 echo "Building Varnel Coils in $build ..."
-if ! { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" &&
+# A compiler cache, where the machine has one, makes rebuilds of unchanged files free.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if ! { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" &&
        cmake --build "$build" -j"$(nproc)"; } >"$log" 2>&1; then
     tail -n 60 "$log" >&2
     echo "The build failed; the whole log is in $log" >&2
