@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "cli/accuracy_check.h"
+#include "study/accuracy_check.h"
 
 namespace {
 

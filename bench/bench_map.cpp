@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "cli/field_study.h"
+#include "study/field_study.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "command/control_names.h"
+#include "command/errors.h"
 #include "command/field_source.h"
 #include "command/fp_guard.h"
 #include "command/number_text.h"
@@ -35,21 +36,17 @@ bool CurrentSource(const Controls& controls) {
 // Each value goes into the record as soon as its box is read, so a bad text further on leaves
 // the earlier fields updated.
 void ReadInputs(const Controls& controls, CalcRecord& rec) {
-    rec.R1 = ReadNumber(controls, "eR1");
-    rec.R2 = ReadNumber(controls, "eR2");
-    rec.H = ReadNumber(controls, "eH");
-    rec.hh = ReadNumber(controls, "ehh");
-    rec.D = ReadNumber(controls, "eD");
-    rec.Lambda = ReadNumber(controls, "eLambda");
-    rec.Roe = ReadNumber(controls, "eRoe");
-    rec.Ro = ReadNumber(controls, "eRo");
-    rec.FREQ = ReadNumber(controls, "eFREQ");
-    if (VoltageSource(controls))
-        rec.Ud = ReadNumber(controls, "eSource1");
-    if (CurrentSource(controls))
-        rec.Id = ReadNumber(controls, "eSource1");
-    rec.x = ReadNumber(controls, "ex");
-    rec.z = ReadNumber(controls, "ez");
+    for (const InputBox& box : kInputBoxes) {
+        if (box.field != nullptr) {
+            rec.*box.field = ReadNumber(controls, box.name);
+        } else {
+            // The source box: the voltage or the current, by the chosen source.
+            if (VoltageSource(controls))
+                rec.Ud = ReadNumber(controls, box.name);
+            if (CurrentSource(controls))
+                rec.Id = ReadNumber(controls, box.name);
+        }
+    }
 }
 
 void ComputeCircuit(const Controls& controls, CalcRecord& rec, FieldSource& field) {
@@ -164,21 +161,39 @@ void ClearResults(Controls& controls) {
         controls.SetText(box.name, "");
 }
 
-void bCalcClick(Controls& controls, CalcRecord& rec, FieldEvaluation evaluation) {
+CommandOutcome bCalcClick(Controls& controls, CalcRecord& rec, FieldEvaluation evaluation) {
     ReusingFieldSource reusing(rec);
     RecomputingFieldSource recomputing(rec);
-    bCalcClick(controls, rec,
-               evaluation == FieldEvaluation::Reuse ? static_cast<FieldSource&>(reusing)
-                                                    : static_cast<FieldSource&>(recomputing));
+    return bCalcClick(controls, rec,
+                      evaluation == FieldEvaluation::Reuse
+                          ? static_cast<FieldSource&>(reusing)
+                          : static_cast<FieldSource&>(recomputing));
 }
 
-void bCalcClick(Controls& controls, CalcRecord& rec, FieldSource& field) {
-    ResetFloatingPointEnvironment();
-    ReadInputs(controls, rec);
+CommandOutcome bCalcClick(Controls& controls, CalcRecord& rec, FieldSource& field) {
+    CommandOutcome outcome = Calculate(controls, rec, field);
+    if (outcome.error)
+        std::rethrow_exception(outcome.error);
+    return outcome;
+}
+
+CommandOutcome Calculate(Controls& controls, CalcRecord& rec, FieldSource& field) {
+    CommandOutcome outcome;
+    try {
+        ResetFloatingPointEnvironment();
+        ReadInputs(controls, rec);
+    } catch (const CommandError& e) {
+        outcome.kind = CommandOutcome::Kind::Error;
+        outcome.message = e.message();
+        outcome.error = std::current_exception();
+        return outcome;
+    }
     if (const auto failed = FirstFailedCheck(rec)) {
         controls.SetText(kStatusBox, *failed);
         ClearResults(controls);
-        return;
+        outcome.kind = CommandOutcome::Kind::CheckFailed;
+        outcome.message = *failed;
+        return outcome;
     }
 
     // Every text is made before any is shown: a fault half-way leaves the window as it was.
@@ -188,6 +203,13 @@ void bCalcClick(Controls& controls, CalcRecord& rec, FieldSource& field) {
     try {
         ComputeCircuit(controls, rec, field);
         texts = MakeResultTexts(controls, rec, field);
+    } catch (const CommandError& e) {
+        controls.SetText(kStatusBox, statusBefore);
+        ClearFloatingPointFaults();
+        outcome.kind = CommandOutcome::Kind::Error;
+        outcome.message = e.message();
+        outcome.error = std::current_exception();
+        return outcome;
     } catch (...) {
         controls.SetText(kStatusBox, statusBefore);
         ClearFloatingPointFaults();
@@ -197,6 +219,8 @@ void bCalcClick(Controls& controls, CalcRecord& rec, FieldSource& field) {
         controls.SetText(kResultBoxes[i].name, texts[i]);
     controls.SetText(kStatusBox, kReadyText);
     ClearFloatingPointFaults();
+    outcome.message = kReadyText;
+    return outcome;
 }
 
 }  // namespace varnel

@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "cli/csv_table.h"
-#include "cli/grid.h"
-#include "cli/table_study.h"
+#include "study/csv_table.h"
+#include "study/grid.h"
+#include "study/table_study.h"
 
 namespace varnel {
 namespace {

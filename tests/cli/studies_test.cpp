@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "cli/csv_table.h"
+#include "study/csv_table.h"
 #include "run_program.h"
 
 namespace {

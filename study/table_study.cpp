@@ -1,13 +1,13 @@
-#include "cli/table_study.h"
+#include "study/table_study.h"
 
 #include <optional>
 #include <ostream>
 
-#include "cli/calc_output.h"
-#include "cli/csv_table.h"
-#include "cli/grid.h"
-#include "cli/parallel_runner.h"
 #include "command/control_names.h"
+#include "study/calc_output.h"
+#include "study/csv_table.h"
+#include "study/grid.h"
+#include "study/parallel_runner.h"
 
 namespace varnel {
 namespace {
@@ -28,7 +28,7 @@ std::optional<bool> ParseFlag(std::string_view text) {
 
 std::vector<std::string> Header(bool full) {
     std::vector<std::string> header;
-    for (const InputOption& in : kInputOptions)
+    for (const InputBox& in : kInputBoxes)
         header.emplace_back(in.option);
     header.emplace_back(kCurrentColumn);
     if (full) {
@@ -93,12 +93,12 @@ std::vector<StudyRow> SweepRows(const CalcRequest& base, const std::vector<std::
     for (const std::string& varied : vary) {
         const std::size_t equals = varied.find('=');
         if (equals == std::string::npos) {
-            throw UsageError("--vary: '" + varied + "' is not NAME=START:STOP:COUNT");
+            throw BadRequestError("--vary: '" + varied + "' is not NAME=START:STOP:COUNT");
         }
         const std::string name = varied.substr(0, equals);
         const auto index = InputIndex(name);
         if (!index)
-            throw UsageError("--vary: there is no input named '" + name + "'");
+            throw BadRequestError("--vary: there is no input named '" + name + "'");
         const std::vector<std::string> texts =
             GridTexts(ParseGridRange(varied.substr(equals + 1), "--vary " + name));
         std::vector<StudyRow> product;
@@ -117,12 +117,12 @@ std::vector<StudyRow> SweepRows(const CalcRequest& base, const std::vector<std::
 std::vector<StudyRow> BatchRows(const CalcRequest& base, const std::string& csvText) {
     const std::vector<CsvRow> table = ReadCsv(csvText);
     if (table.empty())
-        throw UsageError("batch file: it has no header");
+        throw BadRequestError("batch file: it has no header");
     if (!table.front().error.empty()) {
-        throw UsageError("batch file: the header cannot be read: " + table.front().error);
+        throw BadRequestError("batch file: the header cannot be read: " + table.front().error);
     }
     // Column i of the file fills input columns[i], or the source mode (kCurrent).
-    constexpr std::size_t kCurrent = kInputOptions.size();
+    constexpr std::size_t kCurrent = kInputBoxes.size();
     std::vector<std::size_t> columns;
     for (const std::string& name : table.front().fields) {
         if (name == kCurrentColumn) {
@@ -130,8 +130,8 @@ std::vector<StudyRow> BatchRows(const CalcRequest& base, const std::string& csvT
         } else if (const auto index = InputIndex(name)) {
             columns.push_back(*index);
         } else {
-            throw UsageError("batch file: there is no input named '" + name + "' (line " +
-                             std::to_string(table.front().line) + ")");
+            throw BadRequestError("batch file: there is no input named '" + name + "' (line " +
+                                  std::to_string(table.front().line) + ")");
         }
     }
     std::vector<StudyRow> rows;
@@ -160,7 +160,7 @@ std::vector<StudyRow> BatchRows(const CalcRequest& base, const std::string& csvT
 }
 
 std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool full,
-                     unsigned threads, std::ostream& out) {
+                     unsigned threads, std::ostream& out, std::stop_token stop) {
     // Only the rows between computed and written hold an outcome.
     std::vector<std::optional<CalcOutcome>> outcomes(rows.size());
     if (format == StudyFormat::Json) {
@@ -178,8 +178,8 @@ std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool
             if (format == StudyFormat::Json) {
                 nlohmann::ordered_json json;
                 nlohmann::ordered_json inputs;
-                for (std::size_t k = 0; k < kInputOptions.size(); ++k) {
-                    inputs[std::string(kInputOptions[k].option)] = rows[i].request.texts[k];
+                for (std::size_t k = 0; k < kInputBoxes.size(); ++k) {
+                    inputs[std::string(kInputBoxes[k].option)] = rows[i].request.texts[k];
                 }
                 inputs["current"] = rows[i].request.currentSource;
                 json["inputs"] = inputs;
@@ -195,7 +195,8 @@ std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool
             }
             out.flush();
             outcomes[i].reset();
-        });
+        },
+        stop);
     if (format == StudyFormat::Json)
         out << "\n]\n";
     return written;

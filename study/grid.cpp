@@ -1,10 +1,10 @@
-#include "cli/grid.h"
+#include "study/grid.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "command/errors.h"
 #include "command/number_text.h"
+#include "study/calc_output.h"
 
 namespace varnel {
 namespace {
@@ -15,7 +15,7 @@ long double ParseBound(std::string_view text, std::string_view what) {
     try {
         return ParseNumber(TrimText(text));
     } catch (const ConversionError&) {
-        throw UsageError(std::string(what) + ": '" + std::string(text) + "' is not a number");
+        throw BadRequestError(std::string(what) + ": '" + std::string(text) + "' is not a number");
     }
 }
 
@@ -33,7 +33,7 @@ GridRange ParseGridRange(std::string_view text, std::string_view what) {
     const std::size_t first = text.find(':');
     const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
     if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
-        throw UsageError(shape);
+        throw BadRequestError(shape);
     }
     GridRange range;
     range.start = ParseBound(text.substr(0, first), what);
@@ -42,14 +42,14 @@ GridRange ParseGridRange(std::string_view text, std::string_view what) {
     const auto [end, error] =
         std::from_chars(count.data(), count.data() + count.size(), range.count);
     if (error != std::errc() || end != count.data() + count.size())
-        throw UsageError(shape);
+        throw BadRequestError(shape);
     if (range.count < 1 || range.count > kMaxCount) {
-        throw UsageError(std::string(what) + ": the count must be 1 to 1000000, not " +
-                         std::string(count));
+        throw BadRequestError(std::string(what) + ": the count must be 1 to 1000000, not " +
+                              std::string(count));
     }
     if (range.stop < range.start) {
-        throw UsageError(std::string(what) + ": STOP is below START in '" + std::string(text) +
-                         "'");
+        throw BadRequestError(std::string(what) + ": STOP is below START in '" + std::string(text) +
+                              "'");
     }
     return range;
 }
@@ -58,9 +58,7 @@ std::vector<std::string> GridTexts(const GridRange& range) {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(range.count));
     for (int i = 0; i < range.count; ++i) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.15Lg", range.At(i));
-        texts.emplace_back(buffer);
+        texts.push_back(DigitsText(range.At(i), 15));
     }
     return texts;
 }

@@ -1,17 +1,12 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace varnel {
+#include "study/study_errors.h"
 
-// A mistake in how a study was asked for; varnel-calc reports it and exits with 2.
-class UsageError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
+namespace varnel {
 
 // START:STOP:COUNT, COUNT evenly spaced values from START to STOP (START alone for 1).
 struct GridRange {

@@ -1,4 +1,4 @@
-#include "cli/csv_table.h"
+#include "study/csv_table.h"
 
 #include <csv.h>
 

@@ -1,13 +1,13 @@
-#include "cli/parallel_runner.h"
+#include "study/parallel_runner.h"
 
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
 #include <cstdio>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
@@ -15,22 +15,6 @@
 
 namespace varnel {
 namespace {
-
-volatile std::sig_atomic_t g_interrupted = 0;
-
-extern "C" void OnInterrupt(int) {
-    g_interrupted = 1;
-}
-
-// Installs the Ctrl-C handler for the length of a run and puts the previous one back.
-class InterruptScope {
-  public:
-    InterruptScope() { previous_ = std::signal(SIGINT, OnInterrupt); }
-    ~InterruptScope() { std::signal(SIGINT, previous_); }
-
-  private:
-    void (*previous_)(int) = nullptr;
-};
 
 class ProgressBar {
   public:
@@ -69,18 +53,13 @@ class ProgressBar {
 
 }  // namespace
 
-bool Interrupted() {
-    return g_interrupted != 0;
-}
-
 unsigned DefaultThreads() {
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
 std::size_t RunInOrder(std::size_t count, unsigned threads,
                        const std::function<void(std::size_t)>& compute,
-                       const std::function<void(std::size_t)>& write) {
-    InterruptScope interrupts;
+                       const std::function<void(std::size_t)>& write, std::stop_token stop) {
     std::atomic<std::size_t> next{0};
     std::mutex mutex;
     std::condition_variable changed;
@@ -90,7 +69,7 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
         // Each thread has its own floating-point environment: set it as the command expects.
         ResetFloatingPointEnvironment();
         for (;;) {
-            if (Interrupted())
+            if (stop.stop_requested())
                 break;
             const std::size_t i = next.fetch_add(1);
             if (i >= count)
@@ -115,7 +94,7 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
         {
             std::unique_lock lock(mutex);
             changed.wait_for(lock, std::chrono::milliseconds(100),
-                             [&] { return done[written] != 0 || Interrupted(); });
+                             [&] { return done[written] != 0 || stop.stop_requested(); });
         }
         while (written < count) {
             {
@@ -127,7 +106,7 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
             ++written;
         }
         progress.Update(written);
-        if (Interrupted()) {
+        if (stop.stop_requested()) {
             // Let the threads finish the items in hand, then write what is complete in order.
             pool.clear();
             while (written < count && done[written] != 0)

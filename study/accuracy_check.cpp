@@ -1,4 +1,4 @@
-#include "cli/accuracy_check.h"
+#include "study/accuracy_check.h"
 
 #include <cmath>
 #include <cstdio>
@@ -7,17 +7,15 @@
 #include <nlohmann/json.hpp>
 
 #include "accuracy/exact_coils.h"
-#include "cli/calc_output.h"
 #include "engine/field.h"
 #include "engine/inductance.h"
+#include "study/calc_output.h"
 
 namespace varnel {
 namespace {
 
 std::string Digits(long double v, int digits) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Lg", digits, v);
-    return buffer;
+    return DigitsText(v, digits);
 }
 
 long double RelativeDifference(const CheckedQuantity& q) {

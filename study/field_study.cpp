@@ -1,13 +1,14 @@
-#include "cli/field_study.h"
+#include "study/field_study.h"
 
 #include <cmath>
 
-#include "cli/parallel_runner.h"
 #include "command/calculate_command.h"
 #include "command/errors.h"
 #include "command/field_source.h"
 #include "command/fp_guard.h"
 #include "command/number_text.h"
+#include "study/calc_output.h"
+#include "study/parallel_runner.h"
 
 namespace varnel {
 namespace {
@@ -40,9 +41,7 @@ FieldPoint PointAt(const CalcOutcome& base, const std::string& xText, const std:
 }
 
 std::string Text(long double v) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15Lg", v);
-    return buffer;
+    return DigitsText(v, 15);
 }
 
 }  // namespace
@@ -55,19 +54,20 @@ CalcOutcome StudyBase(const CalcRequest& base) {
 }
 
 std::vector<FieldPoint> FieldGrid(const CalcOutcome& base, const GridRange& x, const GridRange& z,
-                                  unsigned threads) {
+                                  unsigned threads, std::stop_token stop) {
     const std::vector<std::string> xs = GridTexts(x), zs = GridTexts(z);
     std::vector<FieldPoint> points(xs.size() * zs.size());
     const std::size_t written = RunInOrder(
         points.size(), threads,
         [&](std::size_t i) { points[i] = PointAt(base, xs[i / zs.size()], zs[i % zs.size()]); },
-        [](std::size_t) {});
+        [](std::size_t) {}, stop);
     points.resize(written);
     return points;
 }
 
 std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
-                                     const std::string& at, unsigned threads) {
+                                     const std::string& at, unsigned threads,
+                                     std::stop_token stop) {
     const std::vector<std::string> along = GridTexts(range);
     std::vector<FieldPoint> points(along.size());
     const std::size_t written = RunInOrder(
@@ -75,7 +75,7 @@ std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const
         [&](std::size_t i) {
             points[i] = alongZ ? PointAt(base, at, along[i]) : PointAt(base, along[i], at);
         },
-        [](std::size_t) {});
+        [](std::size_t) {}, stop);
     points.resize(written);
     return points;
 }
@@ -83,7 +83,7 @@ std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const
 long double DeviationAt(const CalcOutcome& base, long double x, long double z) {
     const FieldPoint p = PointAt(base, Text(x), Text(z));
     if (!p.status.empty())
-        throw UsageError(p.status);
+        throw BadRequestError(p.status);
     return p.deviation;
 }
 

@@ -1,6 +1,6 @@
-#include "cli/calc_output.h"
+#include "study/calc_output.h"
 
-#include <cstdio>
+#include <charconv>
 #include <ostream>
 
 #include "command/control_names.h"
@@ -16,10 +16,17 @@ void PrintResultLines(std::ostream& out, const CalcOutcome& outcome, bool curren
     }
 }
 
-std::string FullPrecisionText(long double value) {
+std::string DigitsText(long double value, int digits) {
+    // to_chars writes as printf's %g does in the "C" locale, whatever locale the process has.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.21Lg", value);
-    return buffer;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits)
+            .ptr;
+    return std::string(buffer, end);
+}
+
+std::string FullPrecisionText(long double value) {
+    return DigitsText(value, 21);
 }
 
 nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full) {

@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/calc_request.h"
+#include "study/calc_request.h"
 
 namespace varnel {
 
@@ -18,6 +18,10 @@ void PrintResultLines(std::ostream& out, const CalcOutcome& outcome, bool curren
 nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full);
 
 std::string Dump(const nlohmann::ordered_json& json);
+
+// A value with `digits` significant digits as printf's %g writes it, always with "." as the
+// decimal separator.
+std::string DigitsText(long double value, int digits);
 
 // A value with every digit its extended value has (21 significant digits).
 std::string FullPrecisionText(long double value);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <stop_token>
 #include <string>
 #include <vector>
 
-#include "cli/calc_request.h"
-#include "cli/grid.h"
+#include "study/calc_request.h"
+#include "study/grid.h"
 
 namespace varnel {
 
@@ -22,13 +23,15 @@ struct FieldPoint {
 CalcOutcome StudyBase(const CalcRequest& base);
 
 // The field at each (x, z) of the grid, z varying fastest, computed on `threads` threads.
-// Each point's numbers are those of a single calculation there. Stops early on Ctrl-C.
+// Each point's numbers are those of a single calculation there. Stops early, with the points done
+// in order, when `stop` is requested.
 std::vector<FieldPoint> FieldGrid(const CalcOutcome& base, const GridRange& x, const GridRange& z,
-                                  unsigned threads);
+                                  unsigned threads, std::stop_token stop = {});
 
 // The field along a line: along z at radius `at`, or along x at height `at`.
 std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
-                                     const std::string& at, unsigned threads);
+                                     const std::string& at, unsigned threads,
+                                     std::stop_token stop = {});
 
 // How far from the centre the field stays within `tolerance` of B0d (|B|/B0d - 1 in
 // magnitude): along the axis and radially in the mid-plane, by a scan and then bisection.

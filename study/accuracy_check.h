@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/calc_request.h"
+#include "study/calc_request.h"
 
 namespace varnel {
 

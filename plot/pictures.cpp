@@ -1,7 +1,6 @@
-#include "cli/plots.h"
+#include "plot/pictures.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,28 +8,15 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <memory>
 
-#include "cli/grid.h"
 #include "command/number_text.h"
+#include "study/grid.h"
 
 namespace varnel {
 namespace {
 
-constexpr int kWidth = 1000;
-constexpr int kHeight = 760;
-
-// Pictures need a GUI application for fonts; an offscreen one opens no window. It lives for
-// the drawing only, so it is gone before the program's static objects are.
-std::unique_ptr<QGuiApplication> GuiForDrawing() {
-    if (QGuiApplication::instance() != nullptr)
-        return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "varnel-calc";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
+constexpr int kWidth = kPictureWidth;
+constexpr int kHeight = kPictureHeight;
 
 bool EndsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
@@ -38,7 +24,6 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 
 // Paints onto a PNG or an SVG file, whichever the path names.
 void Paint(const std::string& path, const std::function<void(QPainter&)>& draw) {
-    const auto gui = GuiForDrawing();
     const QString file = QString::fromStdString(path);
     if (EndsWith(path, ".svg")) {
         QSvgGenerator svg;
@@ -49,7 +34,7 @@ void Paint(const std::string& path, const std::function<void(QPainter&)>& draw) 
         QPainter p(&svg);
         draw(p);
         if (!p.end())
-            throw UsageError("cannot write " + path);
+            throw IoError("cannot write " + path);
         return;
     }
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
@@ -59,7 +44,7 @@ void Paint(const std::string& path, const std::function<void(QPainter&)>& draw) 
     draw(p);
     p.end();
     if (!image.save(file))
-        throw UsageError("cannot write " + path);
+        throw IoError("cannot write " + path);
 }
 
 QFont Font(int pixels, bool bold = false) {
@@ -169,16 +154,38 @@ void DrawWinding(QPainter& p, const Frame& f, const CalcRecord& r, double zCentr
     p.drawLine(box.topRight(), box.bottomLeft());
 }
 
+// Scales the canvas onto `area` for the length of a drawing.
+class CanvasScope {
+  public:
+    CanvasScope(QPainter& p, const QRectF& area) : p_(p) {
+        p_.save();
+        p_.translate(area.topLeft());
+        p_.scale(area.width() / kWidth, area.height() / kHeight);
+    }
+    ~CanvasScope() { p_.restore(); }
+    CanvasScope(const CanvasScope&) = delete;
+    CanvasScope& operator=(const CanvasScope&) = delete;
+
+  private:
+    QPainter& p_;
+};
+
+const QRectF kCanvas(0, 0, kWidth, kHeight);
+
 }  // namespace
 
 bool IsPicturePath(const std::string& path) {
     return EndsWith(path, ".png") || EndsWith(path, ".svg");
 }
 
-void RenderMap(const std::vector<FieldPoint>& points, const GridRange& x, const GridRange& z,
-               const CalcOutcome& base, const std::string& path) {
-    const CalcRecord& r = base.rec;
-    Paint(path, [&](QPainter& p) {
+void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) {
+    const CalcRecord& r = picture.rec;
+    const std::vector<FieldPoint>& points = picture.points;
+    const GridRange& x = picture.x;
+    const GridRange& z = picture.z;
+    const MapStyle& style = picture.style;
+    const CanvasScope canvas(p, canvasArea);
+    {
         p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
         // The same scale on both axes, so the coils keep their shape.
         const double xs = static_cast<double>(x.start), xe = static_cast<double>(x.stop);
@@ -199,24 +206,30 @@ void RenderMap(const std::vector<FieldPoint>& points, const GridRange& x, const 
                        BandColour(pt));
         }
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.save();
-        p.setClipRect(area);
-        const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
-        DrawWinding(p, f, r, offset);
-        DrawWinding(p, f, r, -offset);
-        p.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
-        p.drawLine(f.At(0, z0), f.At(0, z1));  // the axis
-        p.restore();
+        if (style.windings) {
+            p.save();
+            p.setClipRect(area);
+            const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
+            DrawWinding(p, f, r, offset);
+            DrawWinding(p, f, r, -offset);
+            p.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
+            p.drawLine(f.At(0, z0), f.At(0, z1));  // the axis
+            p.restore();
+        }
         f.DrawAxes(p, "x (radial), mm", "z (axial), mm", 1000);
 
-        p.setFont(Font(18, true));
-        p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
-                   QString::fromUtf8("Uniformity of the field: |B| / B0d − 1"));
-        p.setFont(Font(13));
-        p.drawText(
-            QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft,
-            GeometryLine(r) + QString(", B0d = %1 T")
-                                  .arg(QString::fromStdString(FormatNumber(base.field.centre))));
+        if (style.title) {
+            p.setFont(Font(18, true));
+            p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+                       QString::fromUtf8("Uniformity of the field: |B| / B0d − 1"));
+            p.setFont(Font(13));
+            p.drawText(
+                QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft,
+                GeometryLine(r) + QString(", B0d = %1 T")
+                                      .arg(QString::fromStdString(FormatNumber(picture.centre))));
+        }
+        if (!style.key)
+            return;
 
         // The colour key.
         const double keyLeft = area.right() + 30;
@@ -241,12 +254,15 @@ void RenderMap(const std::vector<FieldPoint>& points, const GridRange& x, const 
         p.drawLine(sample.topLeft(), sample.bottomRight());
         p.drawLine(sample.topRight(), sample.bottomLeft());
         p.drawText(QPointF(keyLeft + 38, top + 15), "winding");
-    });
+    }
 }
 
-void RenderProfile(const std::vector<FieldPoint>& points, bool alongZ, const std::string& at,
-                   const CalcOutcome& base, const std::string& path) {
-    Paint(path, [&](QPainter& p) {
+void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& picture) {
+    const std::vector<FieldPoint>& points = picture.points;
+    const bool alongZ = picture.alongZ;
+    const ProfileStyle& style = picture.style;
+    const CanvasScope canvas(p, canvasArea);
+    {
         p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
         double s0 = INFINITY, s1 = -INFINITY, b0 = 0, b1 = 0;
         for (const FieldPoint& pt : points) {
@@ -300,13 +316,16 @@ void RenderProfile(const std::vector<FieldPoint>& points, bool alongZ, const std
         p.restore();
         f.DrawAxes(p, alongZ ? "z (axial), mm" : "x (radial), mm", "B, mT", 1);
 
-        p.setFont(Font(18, true));
-        p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
-                   QString("Flux density along %1 at %2 = %3 mm")
-                       .arg(alongZ ? "z" : "x", alongZ ? "x" : "z",
-                            Number(std::strtod(at.c_str(), nullptr) * 1000)));
-        p.setFont(Font(13));
-        p.drawText(QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft, GeometryLine(base.rec));
+        if (style.title) {
+            p.setFont(Font(18, true));
+            p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+                       QString("Flux density along %1 at %2 = %3 mm")
+                           .arg(alongZ ? "z" : "x", alongZ ? "x" : "z", Millimetres(picture.at)));
+            p.setFont(Font(13));
+            p.drawText(QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft, GeometryLine(picture.rec));
+        }
+        if (!style.legend)
+            return;
         double top = f.area.top() + 10;
         for (const Curve& c : curves) {
             p.setPen(QPen(c.colour, 3,
@@ -317,7 +336,15 @@ void RenderProfile(const std::vector<FieldPoint>& points, bool alongZ, const std
             p.drawText(QPointF(f.area.right() + 70, top + 13), c.name);
             top += 26;
         }
-    });
+    }
+}
+
+void WriteMap(const MapPicture& picture, const std::string& path) {
+    Paint(path, [&](QPainter& p) { PaintMap(p, kCanvas, picture); });
+}
+
+void WriteProfile(const ProfilePicture& picture, const std::string& path) {
+    Paint(path, [&](QPainter& p) { PaintProfile(p, kCanvas, picture); });
 }
 
 }  // namespace varnel

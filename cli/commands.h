@@ -1,0 +1,27 @@
+#pragma once
+
+#include <stop_token>
+
+#include "cli/options.h"
+
+// One function per subcommand of varnel-calc. Each returns the exit status and throws
+// BadRequestError, IoError or a CommandError for what ends it early.
+namespace varnel {
+
+inline constexpr int kExitResults = 0;
+inline constexpr int kExitCheckFailed = 1;
+inline constexpr int kExitError = 2;
+inline constexpr int kExitInterrupted = 130;
+
+int RunSingle(const CliOptions& options);
+// Sweep and batch; `stop` ends them after the rows in hand.
+int RunTable(const CliOptions& options, std::stop_token stop);
+// Map and profile, as CSV or a picture.
+int RunField(const CliOptions& options, std::stop_token stop);
+int RunUniform(const CliOptions& options);
+int RunCheck(const CliOptions& options);
+
+// True when the options ask for a picture, which needs a Qt application.
+bool WantsPicture(const CliOptions& options);
+
+}  // namespace varnel

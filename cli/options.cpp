@@ -1,0 +1,103 @@
+#include "cli/options.h"
+
+#include "cli/version.h"
+#include "study/parallel_runner.h"
+
+namespace varnel {
+
+void AddInputOptions(CLI::App& app, CalcRequest& request, bool withPoint) {
+    for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
+        if (!withPoint && (i == kXInput || i == kZInput))
+            continue;
+        const InputBox& in = kInputBoxes[i];
+        std::string& text = request.texts[i];
+        app.add_option("--" + std::string(in.option), text,
+                       std::string(in.help) + " [" + text + "]")
+            ->option_text("TEXT")
+            ->expected(0, 1)
+            ->allow_extra_args(false);
+    }
+    app.add_flag("--current", request.currentSource,
+                 "current source: --source is the RMS current and the voltage is computed");
+}
+
+CommandLine::CommandLine(CliOptions& o)
+    : options_(o),
+      app_(
+          "varnel-calc: the Varnel Coils calculation of a pair of coaxial coils in series.\n"
+          "Each option sets the text of one input box of the window, exactly as typed there\n"
+          "(use --NAME=TEXT for texts that start with '-' or are empty). The decimal separator\n"
+          "is always '.', whatever the locale, so scripts give the same results everywhere.\n"
+          "Without a subcommand it makes one calculation. Exit status: 0 results, 1 an input\n"
+          "check failed, 2 a text is not a number, the arithmetic failed or a study was asked\n"
+          "for wrongly, 130 a study stopped by Ctrl-C (what was written is kept).",
+          "varnel-calc") {
+    o.threads = DefaultThreads();
+    app_.set_version_flag("--version", "varnel-calc " VARNEL_VERSION);
+    app_.require_subcommand(0, 1);
+    AddInputOptions(app_, o.request);
+    app_.add_flag("--json", o.json, "write the status and results as JSON");
+    app_.add_flag("--full", o.full, "also every value at full precision");
+
+    auto* sweep = app_.add_subcommand("sweep", "one calculation per combination of varied inputs");
+    sweep->add_option("--vary", o.vary, "NAME=START:STOP:COUNT; several make every combination")
+        ->required();
+    AddInputOptions(*sweep, o.request);
+
+    auto* batch = app_.add_subcommand("batch", "one calculation per row of a CSV file");
+    batch->add_option("FILE", o.batchFile, "CSV with a header of input names (R1,...,z,current)")
+        ->required();
+    AddInputOptions(*batch, o.request);
+
+    for (CLI::App* table : {sweep, batch}) {
+        table->add_flag("--json", o.json, "a JSON array of single-calculation objects");
+        table->add_flag("--full", o.full, "full-precision numbers instead of the shown texts");
+        table->add_option("--out", o.out, "write to this file instead of standard output");
+        table->add_option("--threads", o.threads, "threads to calculate on")
+            ->check(CLI::Range(1, 256));
+    }
+
+    auto* map = app_.add_subcommand("map", "the field on a grid of points, as CSV or a picture");
+    map->add_option("--x", o.xRange, "radial range START:STOP:COUNT, m")->required();
+    map->add_option("--z", o.zRange, "axial range START:STOP:COUNT, m")->required();
+    AddInputOptions(*map, o.request, false);
+
+    auto* profile = app_.add_subcommand("profile", "the field along a line, as CSV or a plot");
+    profile->add_option("--axis", o.axis, "z (along the axis) or x (radially)")
+        ->required()
+        ->check(CLI::IsMember({"z", "x"}));
+    profile->add_option("--range", o.range, "START:STOP:COUNT along the line, m")->required();
+    profile->add_option("--at", o.at, "the other coordinate of the line, m [0]");
+    AddInputOptions(*profile, o.request, false);
+
+    for (CLI::App* field : {map, profile}) {
+        field->add_option("--out", o.out, "FILE.csv, FILE.png or FILE.svg")->required();
+        field->add_option("--threads", o.threads, "threads to calculate on")
+            ->check(CLI::Range(1, 256));
+    }
+
+    auto* uniform = app_.add_subcommand("uniform", "the region where the field is uniform");
+    uniform->add_option("--tol", o.tolerance, "tolerance on |B|/B0d - 1 [0.001]")
+        ->check(CLI::PositiveNumber);
+    uniform->add_flag("--json", o.json, "write the extents as JSON");
+    AddInputOptions(*uniform, o.request, false);
+
+    auto* check = app_.add_subcommand(
+        "check", "the classic values beside high-accuracy ones, and the force between the coils");
+    check->add_flag("--json", o.json, "write the comparison as JSON");
+    AddInputOptions(*check, o.request);
+
+    subcommands_ = {{sweep, Subcommand::Sweep},     {batch, Subcommand::Batch},
+                    {map, Subcommand::Map},         {profile, Subcommand::Profile},
+                    {uniform, Subcommand::Uniform}, {check, Subcommand::Check}};
+}
+
+void CommandLine::Resolve() {
+    options_.subcommand = Subcommand::Single;
+    for (const auto& [app, which] : subcommands_) {
+        if (app->parsed())
+            options_.subcommand = which;
+    }
+}
+
+}  // namespace varnel

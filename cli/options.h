@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "study/calc_request.h"
+
+namespace varnel {
+
+enum class Subcommand { Single, Sweep, Batch, Map, Profile, Uniform, Check };
+
+// Everything varnel-calc was asked, as parsed.
+struct CliOptions {
+    Subcommand subcommand = Subcommand::Single;
+    CalcRequest request = CalcRequest::Defaults();
+    bool json = false;
+    bool full = false;
+    unsigned threads = 1;
+    std::string out;
+    std::vector<std::string> vary;  // sweep
+    std::string batchFile;          // batch
+    std::string xRange, zRange;     // map
+    std::string axis, range;        // profile
+    std::string at = "0";           // profile
+    double tolerance = 0.001;       // uniform
+};
+
+// Adds --R1 ... --z (each a text taken exactly as given) and --current. Without the point,
+// --x and --z are left to the caller.
+void AddInputOptions(CLI::App& app, CalcRequest& request, bool withPoint = true);
+
+// The command line's options and subcommands, filling `options` as they are parsed.
+class CommandLine {
+  public:
+    explicit CommandLine(CliOptions& options);
+    CLI::App& app() { return app_; }
+    // After parsing: which subcommand was given, into options.subcommand.
+    void Resolve();
+
+  private:
+    CliOptions& options_;
+    CLI::App app_;
+    std::vector<std::pair<CLI::App*, Subcommand>> subcommands_;
+};
+
+}  // namespace varnel

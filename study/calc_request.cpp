@@ -1,0 +1,40 @@
+#include "study/calc_request.h"
+
+#include "command/error_text.h"
+#include "command/field_source.h"
+
+namespace varnel {
+
+CalcRequest CalcRequest::Defaults() {
+    CalcRequest request;
+    for (std::size_t i = 0; i < kInputBoxes.size(); ++i)
+        request.texts[i] = kInputBoxes[i].defaultText;
+    return request;
+}
+
+CalcOutcome RunCalculation(const CalcRequest& request) {
+    CalcOutcome outcome;
+    for (std::size_t i = 0; i < kInputBoxes.size(); ++i)
+        outcome.controls.SetText(kInputBoxes[i].name, request.texts[i]);
+    outcome.controls.SetCurrentSource(request.currentSource);
+    ReusingFieldSource field(outcome.rec);
+    const CommandOutcome command = Calculate(outcome.controls, outcome.rec, field);
+    outcome.kind = command.kind;
+    if (command.kind == CalcOutcome::Kind::Error) {
+        outcome.message = ErrorDisplayText(command.message);
+        return outcome;
+    }
+    outcome.message = command.message;
+    if (command.kind != CalcOutcome::Kind::Results)
+        return outcome;
+    // The questions the command asked, answered from the sums it left: the values behind the texts.
+    const CalcRecord& rec = outcome.rec;
+    outcome.field.centre = field.Modulus(0, 0, rec.Id);
+    outcome.field.radial = field.Radial(rec.x, rec.z, rec.Id);
+    outcome.field.axial = field.Axial(rec.x, rec.z, rec.Id);
+    outcome.field.modulus = field.Modulus(rec.x, rec.z, rec.Id);
+    outcome.field.angle = field.Angle(rec.x, rec.z);
+    return outcome;
+}
+
+}  // namespace varnel
