@@ -12,6 +12,7 @@ packages=(
     qt6-svg-dev help2man dpkg-dev desktop-file-utils appstream
     xvfb xauth x11-apps imagemagick xdotool fonts-wine
     libnlopt-cxx-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools linguist-qt6
+    locales clang-format
 )
 
 missing=()
@@ -20,13 +21,22 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The tests run the programs with Russian regional settings (decimal comma); the C library
+# needs that locale generated for them to take effect.
+locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$' || missing_locale=1
+[ ${#missing[@]} -eq 0 ] && [ -z "${missing_locale:-}" ] && exit 0
 
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null || { echo "Installing ${missing[*]} needs root: run as root or install sudo." >&2; exit 1; }
     as_root=(sudo)
 fi
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if [ -n "${missing_locale:-}" ]; then
+    echo "Generating the ru_RU.UTF-8 locale"
+    "${as_root[@]}" localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+fi

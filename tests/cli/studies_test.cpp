@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -9,8 +10,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "study/csv_table.h"
 #include "run_program.h"
+#include "study/csv_table.h"
 
 namespace {
 
@@ -191,6 +192,29 @@ TEST(Studies, PicturesAreWrittenAsPngAndSvg) {
     ASSERT_EQ(Calc({"profile", "--axis", "z", "--range", "-0.05:0.05:21", "--out", plot}).exitCode,
               0);
     EXPECT_EQ(ReadFile(plot).substr(1, 3), "PNG");
+}
+
+// Russian regional settings make the C library read and write numbers with a decimal comma,
+// and the Qt application a picture needs switches the C library to them: "0.01" read by the C
+// library there is 0. The titles must read the coordinate as the program's own number rules do.
+TEST(Studies, PictureTitlesReadTheCoordinateUnderACommaLocale) {
+    ASSERT_NE(std::setlocale(LC_ALL, "ru_RU.UTF-8"), nullptr)
+        << "the ru_RU.UTF-8 locale is missing: tools/install-deps.sh generates it";
+    std::setlocale(LC_ALL, "C");
+    const struct {
+        std::string axis, at, title;
+    } cases[] = {
+        {"z", "0.01", "Flux density along z at x = 10 mm"},
+        {"x", "-0.0025", "Flux density along x at z = -2.5 mm"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = TempPath("locale_profile_" + c.axis + ".svg");
+        const ProgramRun run = RunProgram(
+            "/usr/bin/env", {"LC_ALL=ru_RU.UTF-8", "LANG=ru_RU.UTF-8", VARNEL_CALC_PATH, "profile",
+                             "--axis", c.axis, "--range", "0:0.02:5", "--at", c.at, "--out", path});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(ReadFile(path).find(c.title), std::string::npos) << c.title;
+    }
 }
 
 TEST(Studies, ProfileAlongTheAxisAndAcross) {
