@@ -51,8 +51,12 @@ void ReadInputs(const Controls& controls, CalcRecord& rec) {
 
 void ComputeCircuit(const Controls& controls, CalcRecord& rec, FieldSource& field) {
     rec.R = Checked(Resistance(rec));
-    rec.L = Checked(PairInductance(rec, rec.R1, rec.R2, rec.H, rec.hh, rec.D, rec.Lambda));
-    // The inductance left the turns of its last coil height in N; the field reads N.
+    const InductanceAndTurns pair =
+        PairInductance(rec.R1, rec.R2, rec.H, rec.hh, rec.D, rec.Lambda);
+    // The record holds the turns of the last coil height the inductance was summed over until
+    // the turns of one coil replace them; the field reads N from the record.
+    rec.N = pair.turns;
+    rec.L = Checked(pair.inductance);
     rec.N = Checked(TurnsOfOneCoil(rec));
     rec.omega = Checked(AngularFrequency(rec));
     rec.ZL = Checked(Reactance(rec));
@@ -110,8 +114,9 @@ ResultTexts MakeResultTexts(const Controls& controls, const CalcRecord& rec, Fie
     put(ComponentText(field, rec, &FieldSource::Radial));
     put(ComponentText(field, rec, &FieldSource::Axial));
     put(Shown(field.Modulus(rec.x, rec.z, rec.Id)));
-    put(IsNegligibleAngle(Checked(field.Angle(rec.x, rec.z))) ? "0"
-                                                              : Shown(field.Angle(rec.x, rec.z)));
+    put(IsNegligibleAngle(Checked(field.Angle(rec.x, rec.z, rec.Id)))
+            ? "0"
+            : Shown(field.Angle(rec.x, rec.z, rec.Id)));
     put(Shown(rec.m));
     return texts;
 }

@@ -14,8 +14,8 @@ long double RecomputingFieldSource::Modulus(long double x, long double z, long d
     return FieldModulus(rec_, x, z, I);
 }
 
-long double RecomputingFieldSource::Angle(long double x, long double z) {
-    return FieldAngle(rec_, x, z);
+long double RecomputingFieldSource::Angle(long double x, long double z, long double I) {
+    return FieldAngle(rec_, x, z, I);
 }
 
 const PairSums& ReusingFieldSource::SumsAt(long double x, long double z) {
@@ -44,10 +44,10 @@ long double ReusingFieldSource::Modulus(long double x, long double z, long doubl
     return FieldModulusOf(radial, axial);
 }
 
-long double ReusingFieldSource::Angle(long double x, long double z) {
+long double ReusingFieldSource::Angle(long double x, long double z, long double I) {
     const PairSums& sums = SumsAt(x, z);
-    const long double radial = PairRadialFromSums(rec_, sums, rec_.Id);
-    const long double axial = PairAxialFromSums(rec_, sums, rec_.Id);
+    const long double radial = PairRadialFromSums(rec_, sums, I);
+    const long double axial = PairAxialFromSums(rec_, sums, I);
     return FieldAngleOf(radial, axial);
 }
 

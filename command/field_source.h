@@ -15,8 +15,7 @@ class FieldSource {
     virtual long double Radial(long double x, long double z, long double I) = 0;
     virtual long double Axial(long double x, long double z, long double I) = 0;
     virtual long double Modulus(long double x, long double z, long double I) = 0;
-    // For the current rec.Id.
-    virtual long double Angle(long double x, long double z) = 0;
+    virtual long double Angle(long double x, long double z, long double I) = 0;
 };
 
 // Runs the field routines anew for every question: the reference the fast source must match.
@@ -26,7 +25,7 @@ class RecomputingFieldSource : public FieldSource {
     long double Radial(long double x, long double z, long double I) override;
     long double Axial(long double x, long double z, long double I) override;
     long double Modulus(long double x, long double z, long double I) override;
-    long double Angle(long double x, long double z) override;
+    long double Angle(long double x, long double z, long double I) override;
 
   private:
     const CalcRecord& rec_;
@@ -41,7 +40,7 @@ class ReusingFieldSource : public FieldSource {
     long double Radial(long double x, long double z, long double I) override;
     long double Axial(long double x, long double z, long double I) override;
     long double Modulus(long double x, long double z, long double I) override;
-    long double Angle(long double x, long double z) override;
+    long double Angle(long double x, long double z, long double I) override;
 
   private:
     const PairSums& SumsAt(long double x, long double z);

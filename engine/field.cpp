@@ -197,9 +197,9 @@ long double FieldAngleOf(long double radial, long double axial) {
     return radial > 0 ? a + 180 : a - 180;
 }
 
-long double FieldAngle(const CalcRecord& rec, long double x, long double z) {
-    const long double radial = FieldRadial(rec, x, z, rec.Id);
-    const long double axial = FieldAxial(rec, x, z, rec.Id);
+long double FieldAngle(const CalcRecord& rec, long double x, long double z, long double I) {
+    const long double radial = FieldRadial(rec, x, z, I);
+    const long double axial = FieldAxial(rec, x, z, I);
     return FieldAngleOf(radial, axial);
 }
 

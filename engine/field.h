@@ -4,7 +4,7 @@
 
 // Flux density of the coil pair by a direct Biot-Savart sum over the windings: each coil's
 // cross-section is sampled at 25 x 25 midpoints, each ring at 30 azimuths. The routines read
-// N, R1, R2, H and hh (and FieldAngle Id) from the record; they write nothing.
+// N, R1, R2, H and hh from the record; they write nothing.
 namespace varnel {
 
 // One coil centred at z = 0; x from the axis, z along it (m), current I (A); result in T.
@@ -15,9 +15,9 @@ long double FieldAxialOne(const CalcRecord& rec, long double x, long double z, l
 long double FieldRadial(const CalcRecord& rec, long double x, long double z, long double I);
 long double FieldAxial(const CalcRecord& rec, long double x, long double z, long double I);
 long double FieldModulus(const CalcRecord& rec, long double x, long double z, long double I);
-// Angle of the pair's field to +Z, towards +x, in degrees (-180..180) for the current rec.Id;
+// Angle of the pair's field to +Z, towards +x, in degrees (-180..180) for the current I;
 // 360 where both components are exactly zero.
-long double FieldAngle(const CalcRecord& rec, long double x, long double z);
+long double FieldAngle(const CalcRecord& rec, long double x, long double z, long double I);
 long double FieldAngleOf(long double radial, long double axial);
 
 // The raw sums of one coil before the prefactor, both components from one pass over the

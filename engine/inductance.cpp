@@ -70,8 +70,8 @@ long double OddPowerSeries(const OddPowerCoefficients& coefficients, long double
 }
 
 // N^2 * (R1 + R2): the turns-and-size factor that every formula is scaled by.
-long double TurnsScale(const CalcRecord& rec, const CoilShape& shape) {
-    return rec.N * rec.N * (shape.R1 + shape.R2);
+long double TurnsScale(long double N, const CoilShape& shape) {
+    return N * N * (shape.R1 + shape.R2);
 }
 
 // Correction for the finite height of a flat or disc coil (t > 1).
@@ -117,7 +117,7 @@ InductanceFormula ChooseInductanceFormula(const CoilShape& shape) {
     return InductanceFormula::Flat;
 }
 
-long double LongCoilInductance(const CalcRecord& rec, const CoilShape& s) {
+long double LongCoilInductance(long double N, const CoilShape& s) {
     const long double k = s.k;
     const long double g = s.g;
     const long double logFourOverG = std::log(4 / g);
@@ -131,12 +131,12 @@ long double LongCoilInductance(const CalcRecord& rec, const CoilShape& s) {
     // The thickness correction: zero for a thin cylindrical current sheet (g = 0).
     const long double b = 4.0L / 3 * s.l * g - 2.0L / 3 * s.l * (g * g) - s2 * (g * g) +
                           s4 * RealPower(g, 4) + s6 * RealPower(g, 6);
-    const long double onS0 = kMu0Over4Pi * TurnsScale(rec, s) * kPiSquared / (2 * s.l * s.l);
-    const long double onB = kFourPiSquaredE7 * TurnsScale(rec, s) / (8 * s.l * s.l);
+    const long double onS0 = kMu0Over4Pi * TurnsScale(N, s) * kPiSquared / (2 * s.l * s.l);
+    const long double onB = kFourPiSquaredE7 * TurnsScale(N, s) / (8 * s.l * s.l);
     return onS0 * s0 - onB * b;
 }
 
-long double ShortCoilInductance(const CalcRecord& rec, const CoilShape& s) {
+long double ShortCoilInductance(long double N, const CoilShape& s) {
     const long double l2 = s.l * s.l;
     const long double l4 = RealPower(s.l, 4);
     const long double g2 = s.g * s.g;
@@ -154,55 +154,55 @@ long double ShortCoilInductance(const CalcRecord& rec, const CoilShape& s) {
                           - k17Over3840 * g4                                                   //
                           - logFourOverL * (g2 / 24 + k11Over2880 * g4 + k7Over384 * l2 * g2)  //
                           - std::log(1 / s.t) * (t2 / 6 - g2 * t2 / 120);
-    const long double f = kMu0Over4Pi * TurnsScale(rec, s);
+    const long double f = kMu0Over4Pi * TurnsScale(N, s);
     return kTwoPi * f * (m - c);
 }
 
-long double FlatCoilInductance(const CalcRecord& rec, const CoilShape& s) {
+long double FlatCoilInductance(long double N, const CoilShape& s) {
     const long double g2 = s.g * s.g;
     const long double g4 = RealPower(s.g, 4);
     const long double logFourOverG = std::log(4 / s.g);
     const long double m =
         (1 + g2 / 24 + k11Over2880 * g4) * logFourOverG - 0.5L + k43Over288 * g2 + k1Over150 * g4;
-    return kHalfMu0Over4Pi * TurnsScale(rec, s) * kFourPi * m -
-           kTwoPiE7 * TurnsScale(rec, s) * FlatHeightCorrection(s);
+    return kHalfMu0Over4Pi * TurnsScale(N, s) * kFourPi * m -
+           kTwoPiE7 * TurnsScale(N, s) * FlatHeightCorrection(s);
 }
 
-long double DiscCoilInductance(const CalcRecord& rec, const CoilShape& s) {
+long double DiscCoilInductance(long double N, const CoilShape& s) {
     const long double rho = s.rho;
     const long double rho3 = RealPower(rho, 3);
     const long double p = 1.7424L + 3.29L * rho3 * std::log(rho) - 2.27L * rho3 +
                           0.3702L * RealPower(rho, 5) + 0.0826L * RealPower(rho, 7) +
                           0.0312L * RealPower(rho, 9);
-    return kHalfMu0Over4Pi * TurnsScale(rec, s) * (RealPower(1 + s.g, 3) / (s.g * s.g)) * p -
-           kTwoPiE7 * TurnsScale(rec, s) * FlatHeightCorrection(s);
+    return kHalfMu0Over4Pi * TurnsScale(N, s) * (RealPower(1 + s.g, 3) / (s.g * s.g)) * p -
+           kTwoPiE7 * TurnsScale(N, s) * FlatHeightCorrection(s);
 }
 
-long double CoilInductance(CalcRecord& rec, long double R1, long double R2, long double Hc,
-                           long double D, long double Lambda) {
-    rec.N = Lambda * 4 * (R2 - R1) * Hc / (kPi * D * D);
+InductanceAndTurns CoilInductance(long double R1, long double R2, long double Hc, long double D,
+                                  long double Lambda) {
+    const long double N = Lambda * 4 * (R2 - R1) * Hc / (kPi * D * D);
     const CoilShape shape = ShapeOf(R1, R2, Hc);
     switch (ChooseInductanceFormula(shape)) {
         case InductanceFormula::Long:
-            return LongCoilInductance(rec, shape);
+            return {LongCoilInductance(N, shape), N};
         case InductanceFormula::Short:
-            return ShortCoilInductance(rec, shape);
+            return {ShortCoilInductance(N, shape), N};
         case InductanceFormula::Disc:
-            return DiscCoilInductance(rec, shape);
+            return {DiscCoilInductance(N, shape), N};
         case InductanceFormula::Flat:
             break;
     }
-    return FlatCoilInductance(rec, shape);
+    return {FlatCoilInductance(N, shape), N};
 }
 
-long double PairInductance(CalcRecord& rec, long double R1, long double R2, long double H,
-                           long double h, long double D, long double Lambda) {
-    // Each call sets rec.N for its own height before its formula reads it, so the order of
-    // the calls does not change the value; it is kept as written all the same.
-    long double a = 2 * CoilInductance(rec, R1, R2, H, D, Lambda);
-    a = CoilInductance(rec, R1, R2, 2 * H + h, D, Lambda) + a;
-    a = CoilInductance(rec, R1, R2, h, D, Lambda) + a;
-    return a - 2 * CoilInductance(rec, R1, R2, H + h, D, Lambda);
+InductanceAndTurns PairInductance(long double R1, long double R2, long double H, long double h,
+                                  long double D, long double Lambda) {
+    // Summed in this order, left to right: the order of the rounding is part of the result.
+    long double a = 2 * CoilInductance(R1, R2, H, D, Lambda).inductance;
+    a = CoilInductance(R1, R2, 2 * H + h, D, Lambda).inductance + a;
+    a = CoilInductance(R1, R2, h, D, Lambda).inductance + a;
+    const InductanceAndTurns last = CoilInductance(R1, R2, H + h, D, Lambda);
+    return {a - 2 * last.inductance, last.turns};
 }
 
 }  // namespace varnel

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/calc_record.h"
-
 namespace varnel {
 
 // Proportions of one coil that pick and feed the self-inductance formulas.
@@ -24,22 +22,27 @@ enum class InductanceFormula { Long, Short, Flat, Disc };
 // t <= 1, disc for g > 0.5, flat otherwise.
 InductanceFormula ChooseInductanceFormula(const CoilShape& shape);
 
-// Self-inductance in henry of one multi-layer coil (inner radius R1, outer R2, height Hc,
-// wire diameter D, packing factor Lambda). Leaves the turns of this coil in rec.N first; the
-// formulas read it from there.
-long double CoilInductance(CalcRecord& rec, long double R1, long double R2, long double Hc,
-                           long double D, long double Lambda);
+// An inductance in henry and the turns of the coil it was computed for.
+struct InductanceAndTurns {
+    long double inductance;
+    long double turns;
+};
 
-// The series formulas, each for the coil whose turns are in rec.N.
-long double LongCoilInductance(const CalcRecord& rec, const CoilShape& shape);
-long double ShortCoilInductance(const CalcRecord& rec, const CoilShape& shape);
-long double FlatCoilInductance(const CalcRecord& rec, const CoilShape& shape);
-long double DiscCoilInductance(const CalcRecord& rec, const CoilShape& shape);
+// Self-inductance of one multi-layer coil (inner radius R1, outer R2, height Hc, wire diameter
+// D, packing factor Lambda), with the turns of that coil, which the formulas are scaled by.
+InductanceAndTurns CoilInductance(long double R1, long double R2, long double Hc, long double D,
+                                  long double Lambda);
+
+// The series formulas for a coil of N turns.
+long double LongCoilInductance(long double N, const CoilShape& shape);
+long double ShortCoilInductance(long double N, const CoilShape& shape);
+long double FlatCoilInductance(long double N, const CoilShape& shape);
+long double DiscCoilInductance(long double N, const CoilShape& shape);
 
 // Inductance of two such coils of height H, gap h, in series: 2*L(H) + 2*M, the mutual
 // inductance taken from coils of the same cross-section: 2M = L(2H + h) + L(h) - 2*L(H + h).
-// Leaves in rec.N the turns of a coil of height H + h.
-long double PairInductance(CalcRecord& rec, long double R1, long double R2, long double H,
-                           long double h, long double D, long double Lambda);
+// The turns returned are those of the last coil evaluated, of height H + h.
+InductanceAndTurns PairInductance(long double R1, long double R2, long double H, long double h,
+                                  long double D, long double Lambda);
 
 }  // namespace varnel

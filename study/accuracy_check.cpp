@@ -27,13 +27,14 @@ long double RelativeDifference(const CheckedQuantity& q) {
 }  // namespace
 
 std::vector<CheckedQuantity> CheckAccuracy(const CalcOutcome& outcome) {
-    CalcRecord rec = outcome.rec;  // a copy: the classic inductance writes its N
+    const CalcRecord& rec = outcome.rec;
     const long double R1 = rec.R1, R2 = rec.R2, H = rec.H, h = rec.hh, N = rec.N;
-    const long double classicSelf = CoilInductance(rec, R1, R2, H, rec.D, rec.Lambda);
-    const long double classicMutual = (CoilInductance(rec, R1, R2, 2 * H + h, rec.D, rec.Lambda) +
-                                       CoilInductance(rec, R1, R2, h, rec.D, rec.Lambda) -
-                                       2 * CoilInductance(rec, R1, R2, H + h, rec.D, rec.Lambda)) /
-                                      2;
+    auto classicCoil = [&](long double height) {
+        return CoilInductance(R1, R2, height, rec.D, rec.Lambda).inductance;
+    };
+    const long double classicSelf = classicCoil(H);
+    const long double classicMutual =
+        (classicCoil(2 * H + h) + classicCoil(h) - 2 * classicCoil(H + h)) / 2;
     const exact::Refined self = exact::SelfInductance(R1, R2, H, N);
     const exact::MutualResult mutual = exact::MutualInductance(R1, R2, H, h, N);
     const exact::RefinedField centre = exact::PairField(R1, R2, H, h, N, 0, 0, rec.Id);

@@ -33,7 +33,7 @@ CalcOutcome RunCalculation(const CalcRequest& request) {
     outcome.field.radial = field.Radial(rec.x, rec.z, rec.Id);
     outcome.field.axial = field.Axial(rec.x, rec.z, rec.Id);
     outcome.field.modulus = field.Modulus(rec.x, rec.z, rec.Id);
-    outcome.field.angle = field.Angle(rec.x, rec.z);
+    outcome.field.angle = field.Angle(rec.x, rec.z, rec.Id);
     return outcome;
 }
 

@@ -31,8 +31,7 @@ FieldPoint PointAt(const CalcOutcome& base, const std::string& xText, const std:
         p.field.radial = Checked(field.Radial(p.x, p.z, I));
         p.field.axial = Checked(field.Axial(p.x, p.z, I));
         p.field.modulus = Checked(field.Modulus(p.x, p.z, I));
-        // The angle for the record's current, as FieldAngle takes it.
-        p.field.angle = Checked(field.Angle(p.x, p.z));
+        p.field.angle = Checked(field.Angle(p.x, p.z, I));
         p.deviation = Checked(p.field.modulus / p.field.centre - 1);
     } catch (const CommandError& e) {
         p.status = e.message();

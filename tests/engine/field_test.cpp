@@ -57,7 +57,7 @@ TEST(Field, ComponentsAndAngleAtTheExamplePoints) {
         EXPECT_NEAR(D(FieldModulus(rec, c.x, c.z, c.current)),
                     std::sqrt(c.radial * c.radial + c.axial * c.axial), 1e-3 * std::fabs(c.axial))
             << c.where;
-        EXPECT_NEAR(D(FieldAngle(rec, c.x, c.z)), c.angle, 0.006) << c.where;
+        EXPECT_NEAR(D(FieldAngle(rec, c.x, c.z, c.current)), c.angle, 0.006) << c.where;
     }
     EXPECT_NEAR(D(FieldModulus(ExampleRecord(), 0.015L, 0.02L, 1)), 3.391e-3, 0.5e-6);
 }
@@ -66,7 +66,7 @@ TEST(Field, ZeroCurrentGivesNoFieldAndTheAngle360) {
     const CalcRecord rec = ExampleRecord(0);
     EXPECT_EQ(FieldRadial(rec, 0.015L, 0.02L, 0), 0.0L);
     EXPECT_EQ(FieldAxial(rec, 0.015L, 0.02L, 0), 0.0L);
-    EXPECT_EQ(FieldAngle(rec, 0.015L, 0.02L), 360.0L);
+    EXPECT_EQ(FieldAngle(rec, 0.015L, 0.02L, 0), 360.0L);
 }
 
 TEST(Field, MirrorSymmetryAboutTheMidPlane) {

@@ -41,12 +41,11 @@ TEST(CoilInductance, FourHeightsOfTheDefaultPair) {
         {0.01L, 0.02L, 0.04L, InductanceFormula::Long, 305.58L, 1.186e-3L},
     };
     for (const SelfCase& c : cases) {
-        CalcRecord rec;
-        const long double L = CoilInductance(rec, c.R1, c.R2, c.Hc, kD, kLambda);
+        const auto [L, turns] = CoilInductance(c.R1, c.R2, c.Hc, kD, kLambda);
         const std::string height = std::to_string(static_cast<double>(c.Hc));
         EXPECT_STREQ(Name(ChooseInductanceFormula(ShapeOf(c.R1, c.R2, c.Hc))), Name(c.formula))
             << height;
-        EXPECT_NEAR(static_cast<double>(rec.N), static_cast<double>(c.turns), 0.006) << height;
+        EXPECT_NEAR(static_cast<double>(turns), static_cast<double>(c.turns), 0.006) << height;
         EXPECT_NEAR(static_cast<double>(L / c.inductance), 1.0, 0.7e-3) << height;
     }
     EXPECT_EQ(ShapeOf(0.01L, 0.02L, 0.01L).t, 1.0L);
@@ -88,13 +87,12 @@ TEST(PairInductance, WorkedExamplesWithTheFormulaOfEachHeight) {
                          Name(c.formulas[i]))
                 << c.name << " height " << i;
         }
-        CalcRecord rec;
-        const long double L = PairInductance(rec, c.R1, c.R2, c.H, c.h, kD, kLambda);
+        const auto [L, turns] = PairInductance(c.R1, c.R2, c.H, c.h, kD, kLambda);
         EXPECT_NEAR(static_cast<double>(L / c.inductance), 1.0, c.tolerance) << c.name;
         // The last evaluation was for the height H + h.
         const long double lastTurns =
             kLambda * 4 * (c.R2 - c.R1) * (c.H + c.h) / (3.1415926L * kD * kD);
-        EXPECT_NEAR(static_cast<double>(rec.N / lastTurns), 1.0, 1e-15) << c.name;
+        EXPECT_NEAR(static_cast<double>(turns / lastTurns), 1.0, 1e-15) << c.name;
     }
 }
 
@@ -125,18 +123,17 @@ TEST(ChooseInductanceFormula, ExactBoundariesPickTheDocumentedFormula) {
 }
 
 long double WithFormula(InductanceFormula formula, long double R1, long double R2, long double Hc) {
-    CalcRecord rec;
-    CoilInductance(rec, R1, R2, Hc, kD, kLambda);  // sets N for this height
+    const long double N = CoilInductance(R1, R2, Hc, kD, kLambda).turns;
     const CoilShape s = ShapeOf(R1, R2, Hc);
     switch (formula) {
         case InductanceFormula::Long:
-            return LongCoilInductance(rec, s);
+            return LongCoilInductance(N, s);
         case InductanceFormula::Short:
-            return ShortCoilInductance(rec, s);
+            return ShortCoilInductance(N, s);
         case InductanceFormula::Flat:
-            return FlatCoilInductance(rec, s);
+            return FlatCoilInductance(N, s);
         case InductanceFormula::Disc:
-            return DiscCoilInductance(rec, s);
+            return DiscCoilInductance(N, s);
     }
     return 0;
 }
@@ -177,9 +174,8 @@ TEST(CoilInductance, NeighbouringFormulasNearlyAgreeAtTheirBoundary) {
 // and for l = 1 the series S0 sums to 1.3769 (worked term by term from its coefficients).
 TEST(LongCoilInductance, ThinSheetSeriesAtUnitProportion) {
     const long double R1 = 1, R2 = 1 + 1e-9L, Hc = R1 + R2;
-    CalcRecord rec;
-    const long double L = CoilInductance(rec, R1, R2, Hc, 1e-6L, kLambda);
-    const long double F = 1e-7L * rec.N * rec.N * (R1 + R2);
+    const auto [L, N] = CoilInductance(R1, R2, Hc, 1e-6L, kLambda);
+    const long double F = 1e-7L * N * N * (R1 + R2);
     const long double s0 = 2 * L / (F * 9.86960406437476L);
     EXPECT_NEAR(static_cast<double>(s0), 1.3769, 0.5e-4);
 }
