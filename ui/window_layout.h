@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "command/control_names.h"
+
 // The window's controls, one table per group box: kind, name, place and size in pixels at
 // 96 dpi relative to the parent, text, and state. Sizes of 0 make a label fit its text.
 namespace varnel::ui {
@@ -17,6 +19,15 @@ struct ControlSpec {
     bool checked = false;
     bool disabled = false;
 };
+
+// The input table's entry for a box; naming a box it lacks fails to compile.
+constexpr const InputBox& Input(std::string_view box) {
+    for (const InputBox& input : kInputBoxes) {
+        if (input.name == box)
+            return input;
+    }
+    throw "no input box of that name";
+}
 
 inline constexpr int kWindowWidth = 852;
 inline constexpr int kWindowHeight = 713;
@@ -72,23 +83,23 @@ inline constexpr ControlSpec kLambdaGroup[] = {
 
 // Edit boxes in tab order; gbMaterial takes tab place 6, between eLambda and eRoe.
 inline constexpr ControlSpec kSystemGroup[] = {
-    {Kind::Edit, "eR1", 8, 16, 81, 21, "0.01", true},
-    {Kind::Edit, "eR2", 8, 40, 81, 21, "0.02", true},
-    {Kind::Edit, "eH", 8, 64, 81, 21, "0.03", true},
-    {Kind::Edit, "ehh", 8, 88, 81, 21, "0.01", true},
-    {Kind::Edit, "eD", 8, 112, 81, 21, "0.001", true},
-    {Kind::Edit, "eLambda", 8, 136, 81, 21, "0.6", true},
+    {Kind::Edit, "eR1", 8, 16, 81, 21, Input("eR1").defaultText, true},
+    {Kind::Edit, "eR2", 8, 40, 81, 21, Input("eR2").defaultText, true},
+    {Kind::Edit, "eH", 8, 64, 81, 21, Input("eH").defaultText, true},
+    {Kind::Edit, "ehh", 8, 88, 81, 21, Input("ehh").defaultText, true},
+    {Kind::Edit, "eD", 8, 112, 81, 21, Input("eD").defaultText, true},
+    {Kind::Edit, "eLambda", 8, 136, 81, 21, Input("eLambda").defaultText, true},
     {Kind::Group, "gbMaterial", 8, 168, 129, 73, "Материал провода:"},
-    {Kind::Edit, "eRoe", 8, 248, 81, 21, "1.67E-8", true},
-    {Kind::Edit, "eRo", 8, 272, 81, 21, "8700", true},
-    {Kind::Label, "l_System_R1", 96, 24, 0, 0, "Внутренний радиус R1, м"},
-    {Kind::Label, "l_System_R2", 96, 48, 0, 0, "Внешний радиус R2, м"},
-    {Kind::Label, "l_System_H", 96, 72, 0, 0, "Высота одного соленоида H, м"},
-    {Kind::Label, "l_System_hh", 96, 96, 0, 0, "Расстояние между соленоидами h, м"},
-    {Kind::Label, "l_System_D", 96, 120, 0, 0, "Диаметр провода D, м"},
-    {Kind::Label, "l_System_Lambda", 96, 144, 0, 0, "Фактор упаковки Lambda (<1)"},
-    {Kind::Label, "l_System_Roe", 96, 256, 0, 0, "Удельное сопротивление провода Roe, Ом * м"},
-    {Kind::Label, "l_System_Ro", 96, 280, 0, 0, "Плотность материала провода Ro, кг/куб. м"},
+    {Kind::Edit, "eRoe", 8, 248, 81, 21, Input("eRoe").defaultText, true},
+    {Kind::Edit, "eRo", 8, 272, 81, 21, Input("eRo").defaultText, true},
+    {Kind::Label, "l_System_R1", 96, 24, 0, 0, Input("eR1").caption},
+    {Kind::Label, "l_System_R2", 96, 48, 0, 0, Input("eR2").caption},
+    {Kind::Label, "l_System_H", 96, 72, 0, 0, Input("eH").caption},
+    {Kind::Label, "l_System_hh", 96, 96, 0, 0, Input("ehh").caption},
+    {Kind::Label, "l_System_D", 96, 120, 0, 0, Input("eD").caption},
+    {Kind::Label, "l_System_Lambda", 96, 144, 0, 0, Input("eLambda").caption},
+    {Kind::Label, "l_System_Roe", 96, 256, 0, 0, Input("eRoe").caption},
+    {Kind::Label, "l_System_Ro", 96, 280, 0, 0, Input("eRo").caption},
     {Kind::Label, "l_System_01", 144, 184, 0, 0, "Выберите материал обмоточного"},
     {Kind::Label, "l_System_02", 144, 200, 0, 0, "провода или задайте его свойства"},
 };
@@ -102,18 +113,18 @@ inline constexpr ControlSpec kMaterialGroup[] = {
 inline constexpr ControlSpec kSourceGroup[] = {
     {Kind::Radio, "rbSourceU", 8, 16, 137, 17, "Источник напряжения", false, true},
     {Kind::Radio, "rbSourceI", 168, 16, 113, 17, "Источник тока", false, false, true},
-    {Kind::Edit, "eFREQ", 8, 40, 81, 21, "0", true},
-    {Kind::Edit, "eSource1", 8, 64, 81, 21, "1", true},
-    {Kind::Label, "l_Sourse_FREQ", 96, 48, 0, 0, "Частота f, Гц"},
-    {Kind::Label, "l_Source1", 96, 72, 0, 0, "Действующее напряжение Ud, В"},
+    {Kind::Edit, "eFREQ", 8, 40, 81, 21, Input("eFREQ").defaultText, true},
+    {Kind::Edit, "eSource1", 8, 64, 81, 21, Input("eSource1").defaultText, true},
+    {Kind::Label, "l_Sourse_FREQ", 96, 48, 0, 0, Input("eFREQ").caption},
+    {Kind::Label, "l_Source1", 96, 72, 0, 0, Input("eSource1").caption},
 };
 
 inline constexpr ControlSpec kPointGroup[] = {
-    {Kind::Edit, "ex", 8, 32, 81, 21, "0", true, false, true},
-    {Kind::Edit, "ez", 8, 56, 81, 21, "0", true, false, true},
+    {Kind::Edit, "ex", 8, 32, 81, 21, Input("ex").defaultText, true, false, true},
+    {Kind::Edit, "ez", 8, 56, 81, 21, Input("ez").defaultText, true, false, true},
     {Kind::Label, "l_XY_01", 8, 16, 0, 0, "относительно центра системы Варнеля:"},
-    {Kind::Label, "l_XY_02", 96, 40, 0, 0, "Радиальная координата x, м"},
-    {Kind::Label, "l_XY_03", 96, 64, 0, 0, "Аксиальная координата z, м"},
+    {Kind::Label, "l_XY_02", 96, 40, 0, 0, Input("ex").caption},
+    {Kind::Label, "l_XY_03", 96, 64, 0, 0, Input("ez").caption},
 };
 
 // The sixteen result boxes come from the command's list; these are the rest of the group.
