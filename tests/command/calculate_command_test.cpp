@@ -10,6 +10,7 @@
 
 #include "command/control_names.h"
 #include "command/errors.h"
+#include "command/field_source.h"
 #include "command/number_text.h"
 #include "command/text_controls.h"
 #include "separator_fixture.h"
@@ -109,6 +110,8 @@ TEST_F(CalculateCommandTest, ChecksReportTheFirstFailureInTheirOrder) {
         {{{"eD", "0"}}, "Введите D > 0"},
         {{{"eD", "0.0100001"}}, "Введите D < R2 - R1"},
         {{{"eH", "0.0005"}}, "Введите D < H"},
+        // D above both R2 - R1 and H: the thickness is checked first.
+        {{{"eD", "0.05"}}, "Введите D < R2 - R1"},
         {{{"eLambda", "0"}}, "Введите Lambda > 0"},
         {{{"eLambda", "1"}}, "Введите Lambda < 1"},
         {{{"eRoe", "0"}}, "Введите Roe > 0"},
@@ -125,8 +128,10 @@ TEST_F(CalculateCommandTest, ChecksReportTheFirstFailureInTheirOrder) {
         bCalcClick(fresh, record);  // results to be emptied
         for (const auto& [box, text] : c.inputs)
             fresh.SetText(box, text);
-        bCalcClick(fresh, record);
+        const CommandOutcome outcome = bCalcClick(fresh, record);
         EXPECT_EQ(fresh.Text("eReady"), c.message);
+        EXPECT_EQ(outcome.kind, CommandOutcome::Kind::CheckFailed);
+        EXPECT_EQ(outcome.message, c.message);
         for (const ResultBox& box : kResultBoxes)
             EXPECT_EQ(fresh.Text(box.name), "") << box.name;
     }
@@ -410,6 +415,47 @@ TEST_F(FieldResultsTest, ReusedAndRecomputedFieldGiveIdenticalTexts) {
         }
         EXPECT_EQ(shown[0], shown[1]) << c.x << ", " << c.z << ", " << c.source;
     }
+}
+
+}  // namespace
+}  // namespace varnel
+
+namespace varnel {
+namespace {
+
+// The command's outcome as a value: what the status box and the error box would say, with
+// the error itself kept for a caller that throws it.
+TEST_F(CalculateCommandTest, OutcomeComesBackAsAValue) {
+    struct Case {
+        const char* box;
+        const char* text;
+        CommandOutcome::Kind kind;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"eD", "0.001", CommandOutcome::Kind::Results, "Готов ..."},
+        {"eLambda", "1", CommandOutcome::Kind::CheckFailed, "Введите Lambda < 1"},
+        {"eD", "abc", CommandOutcome::Kind::Error, "'abc' is not a valid floating point value"},
+        {"eRo", "1E4932", CommandOutcome::Kind::Error, "Floating point overflow"},
+    };
+    for (const Case& c : cases) {
+        TextControls fresh;
+        fresh.SetText(c.box, c.text);
+        CalcRecord record;
+        ReusingFieldSource field(record);
+        const CommandOutcome outcome = Calculate(fresh, record, field);
+        EXPECT_EQ(outcome.kind, c.kind) << c.text;
+        EXPECT_EQ(outcome.message, c.message) << c.text;
+        EXPECT_EQ(outcome.error != nullptr, c.kind == CommandOutcome::Kind::Error) << c.text;
+        if (c.kind == CommandOutcome::Kind::Results) {
+            EXPECT_EQ(fresh.Text("eN"), "229.2");
+        }
+    }
+    TextControls bad;
+    bad.SetText("eRo", "1E4932");
+    CalcRecord record;
+    ReusingFieldSource field(record);
+    EXPECT_THROW(std::rethrow_exception(Calculate(bad, record, field).error), ArithmeticError);
 }
 
 }  // namespace
