@@ -283,3 +283,86 @@ TEST(Check, ClassicValuesBesideExactOnesAtTheDefaults) {
 }
 
 }  // namespace
+
+namespace {
+
+long double Full(const std::string& text) {
+    return std::strtold(text.c_str(), nullptr);
+}
+
+// Each full-precision column of a sweep is the value the single calculation reports for the
+// same inputs with --json --full: the current densities converted to A/mm^2 as shown, the
+// source column the current (voltage source) or the voltage (current source).
+TEST(Studies, FullColumnsAreTheSingleCalculationsValues) {
+    for (const bool current : {false, true}) {
+        std::vector<std::string> sweep = {"sweep",     "--full",   "--vary",      "f=0:400:2",
+                                          "--x=0.005", "--z=0.01", "--source=2.5"};
+        std::vector<std::string> single = {"--json", "--full", "--x=0.005", "--z=0.01",
+                                           "--source=2.5"};
+        if (current) {
+            sweep.push_back("--current");
+            single.push_back("--current");
+        }
+        const ProgramRun run = Calc(sweep);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const auto table = Table(run.out);
+        ASSERT_EQ(table.size(), 2u);
+        for (const auto& row : table) {
+            std::vector<std::string> args = single;
+            args.push_back("--f=" + row.at("f"));
+            const ProgramRun one = Calc(args);
+            ASSERT_EQ(one.exitCode, 0) << one.err;
+            const auto json = nlohmann::json::parse(one.out);
+            auto value = [&](const char* name) { return Full(json["values"][name]); };
+            auto field = [&](const char* name) { return Full(json["field"][name]); };
+            const std::map<std::string, long double> expected = {
+                {"N", value("N")},           {"R", value("R")},
+                {"L", value("L")},           {"ZL", value("ZL")},
+                {"ZRL", value("ZRL")},       {"source", current ? value("Ud") : value("Id")},
+                {"j", value("j") / 1000000}, {"jcond", value("jcond") / 1000000},
+                {"P", value("P")},           {"B0d", field("B0d")},
+                {"K0", value("K0")},         {"Bxd", field("Bxd")},
+                {"Bzd", field("Bzd")},       {"Bd", field("Bd")},
+                {"Fi0", field("Fi0")},       {"m", value("m")},
+            };
+            for (const auto& [column, v] : expected)
+                EXPECT_EQ(Full(row.at(column)), v) << column << " at f = " << row.at("f");
+        }
+    }
+}
+
+// Off the axis the exact field must agree with the classic one in sign and closely in size;
+// every exact value must come with the error estimate of a real refinement: above zero, yet
+// far below the value.
+TEST(Check, OffTheAxisTheExactFieldHasTheClassicSignsAndRealErrorEstimates) {
+    const struct {
+        const char* x;
+        const char* z;
+    } points[] = {{"0.005", "0.01"}, {"0.005", "-0.01"}, {"0.03", "0.02"}};
+    for (const auto& p : points) {
+        const ProgramRun run =
+            Calc({"check", "--json", std::string("--x=") + p.x, std::string("--z=") + p.z});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        for (const auto& q : nlohmann::json::parse(run.out)) {
+            const std::string name = q["quantity"];
+            const long double exact = Full(q["exact"]);
+            const long double error = Full(q["estimated_error"]);
+            SCOPED_TRACE(name + " at x = " + p.x + ", z = " + p.z);
+            if (name == "angle at the point") {
+                const long double classic = Full(q["classic"]);
+                EXPECT_EQ(std::signbit(exact), std::signbit(classic));
+                EXPECT_NEAR(static_cast<double>(exact), static_cast<double>(classic), 0.5);
+                continue;
+            }
+            EXPECT_GT(error, 0);
+            EXPECT_LT(std::fabs(error / exact), 1e-9L);
+            if (!q["classic"].is_null()) {
+                const long double classic = Full(q["classic"]);
+                EXPECT_EQ(std::signbit(exact), std::signbit(classic));
+                EXPECT_LT(std::fabs(q["relative_difference"].get<double>()), 0.02);
+            }
+        }
+    }
+}
+
+}  // namespace
