@@ -25,7 +25,7 @@ void BM_CalculateAtCentre(benchmark::State& s) {
 void BM_CalculateAtPoint(benchmark::State& s) {
     Calculate(s, "0.015", "0.02", FieldEvaluation::Reuse);
 }
-// The baseline: every field value asked for is computed anew, as the routines are called.
+// The baseline: every field value asked for is summed over the windings anew.
 void BM_CalculateAtCentreRecomputing(benchmark::State& s) {
     Calculate(s, "0", "0", FieldEvaluation::Recompute);
 }

@@ -3,7 +3,8 @@
 #include "engine/calc_record.h"
 
 // Circuit quantities of the coil pair. Each reads the record fields it names and returns the
-// value; the calculate command stores it. Products and quotients run left to right as written.
+// value; the calculate command stores it. Each product and quotient is evaluated left to right
+// in the order of its expression: that order fixes the rounding the results depend on.
 namespace varnel {
 
 // Two coils of N turns of mean length pi*(R1 + R2), wire cross-section pi*D*D/4.

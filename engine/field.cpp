@@ -75,8 +75,8 @@ long double CoilFieldFromSum(const CalcRecord& rec, long double sum, long double
 
 namespace {
 
-// One component's sum over the winding, the cosine taken anew for every element, as the
-// one-coil routines are defined.
+// One component's sum over the winding. The cosine is computed anew for every element rather
+// than tabulated per azimuth: a table would round differently in the last digits.
 template <typename Element>
 long double SumOverWinding(const CalcRecord& rec, long double x, long double z, Element element) {
     const Winding w(rec);

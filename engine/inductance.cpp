@@ -13,7 +13,8 @@ namespace {
 // pi^2 and 4*pi^2*1e-7 for the program's pi.
 constexpr long double kPiSquared = 9.86960406437476000L;
 constexpr long double kFourPiSquaredE7 = 3.94784162574990400e-6L;
-// mu0/(4*pi) and the stored halves and multiples of it that the formulas are written with.
+// mu0/(4*pi), its half and 2*pi times it, each a rounded literal: the formulas multiply by these
+// literals rather than by values derived from pi, and the results depend on their digits.
 constexpr long double kMu0Over4Pi = 1e-7L;
 constexpr long double kHalfMu0Over4Pi = 5e-8L;
 constexpr long double kTwoPiE7 = 6.2831852e-7L;

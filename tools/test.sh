@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Varnel Coils and runs every test: the normal build (warnings as errors), the same
+# Checks that every C++ file is formatted as .clang-format says, then builds Varnel Coils and
+# runs every test: the normal build (warnings as errors), the same
 # tests built with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers (clang)
 # for a bounded number of executions each.
 set -euo pipefail
@@ -7,6 +8,9 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 jobs="$(nproc)"
+
+echo "== Formatting"
+"$root/tools/check-format.sh"
 
 echo "== Tests"
 "$root/tools/build.sh" -DVARNEL_WERROR=ON

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
         p.scale(size / 32.0, size / 32.0);
         varnel::ui::PaintIcon(p);
         p.end();
-        if (!image.save(out.filePath(QString("varnel-coils-%1.png").arg(size)))) return 1;
+        if (!image.save(out.filePath(QString("varnel-coils-%1.png").arg(size))))
+            return 1;
     }
     return 0;
 }

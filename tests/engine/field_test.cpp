@@ -7,8 +7,7 @@
 namespace varnel {
 namespace {
 
-// The example geometry: the window's defaults, with the turns of one coil for D = 0.001 and
-// Lambda = 0.6.
+// The window's default geometry, with the turns of one coil for D = 0.001 and Lambda = 0.6.
 CalcRecord ExampleRecord(long double current = 1) {
     CalcRecord rec;
     rec.R1 = 0.01L;
