@@ -4,6 +4,7 @@
 
 #include "command/calculate_command.h"
 #include "command/errors.h"
+#include "study/study_errors.h"
 #include "command/field_source.h"
 #include "command/fp_guard.h"
 #include "command/number_text.h"
@@ -81,9 +82,12 @@ std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const
 
 long double DeviationAt(const CalcOutcome& base, long double x, long double z) {
     const FieldPoint p = PointAt(base, Text(x), Text(z));
-    if (!p.status.empty())
+    if (p.status.empty())
+        return p.deviation;
+    // A point the check refuses was asked for wrongly; anything else is an arithmetic fault.
+    if (p.x < 0)
         throw BadRequestError(p.status);
-    return p.deviation;
+    throw ArithmeticError(p.status);
 }
 
 UniformRegion FindUniformRegion(const CalcOutcome& base, long double tolerance) {

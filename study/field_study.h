@@ -45,6 +45,7 @@ struct UniformRegion {
 UniformRegion FindUniformRegion(const CalcOutcome& base, long double tolerance);
 
 // The deviation from the centre's value at a point, through the same sums as the study.
+// Throws BadRequestError for x < 0 and ArithmeticError for a fault.
 long double DeviationAt(const CalcOutcome& base, long double x, long double z);
 
 }  // namespace varnel
