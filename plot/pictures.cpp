@@ -185,76 +185,74 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
     const GridRange& z = picture.z;
     const MapStyle& style = picture.style;
     const CanvasScope canvas(p, canvasArea);
-    {
-        p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
-        // The same scale on both axes, so the coils keep their shape.
-        const double xs = static_cast<double>(x.start), xe = static_cast<double>(x.stop);
-        const double zs = static_cast<double>(z.start), ze = static_cast<double>(z.stop);
-        const double dx = x.count > 1 ? (xe - xs) / (x.count - 1) : 1e-3;
-        const double dz = z.count > 1 ? (ze - zs) / (z.count - 1) : 1e-3;
-        const double x0 = xs - dx / 2, x1 = xe + dx / 2, z0 = zs - dz / 2, z1 = ze + dz / 2;
-        const QRectF room(90, 80, kWidth - 90 - 250, kHeight - 80 - 70);
-        const double scale = std::min(room.width() / (x1 - x0), room.height() / (z1 - z0));
-        const QRectF area(room.left(), room.top(), (x1 - x0) * scale, (z1 - z0) * scale);
-        const Frame f{area, x0, x1, z0, z1};
+    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    // The same scale on both axes, so the coils keep their shape.
+    const double xs = static_cast<double>(x.start), xe = static_cast<double>(x.stop);
+    const double zs = static_cast<double>(z.start), ze = static_cast<double>(z.stop);
+    const double dx = x.count > 1 ? (xe - xs) / (x.count - 1) : 1e-3;
+    const double dz = z.count > 1 ? (ze - zs) / (z.count - 1) : 1e-3;
+    const double x0 = xs - dx / 2, x1 = xe + dx / 2, z0 = zs - dz / 2, z1 = ze + dz / 2;
+    const QRectF room(90, 80, kWidth - 90 - 250, kHeight - 80 - 70);
+    const double scale = std::min(room.width() / (x1 - x0), room.height() / (z1 - z0));
+    const QRectF area(room.left(), room.top(), (x1 - x0) * scale, (z1 - z0) * scale);
+    const Frame f{area, x0, x1, z0, z1};
 
-        // Cells edge to edge without antialiased seams between them.
-        p.setRenderHint(QPainter::Antialiasing, false);
-        for (const FieldPoint& pt : points) {
-            const double px = static_cast<double>(pt.x), pz = static_cast<double>(pt.z);
-            p.fillRect(QRectF(f.At(px - dx / 2, pz + dz / 2), f.At(px + dx / 2, pz - dz / 2)),
-                       BandColour(pt));
-        }
-        p.setRenderHint(QPainter::Antialiasing, true);
-        if (style.windings) {
-            p.save();
-            p.setClipRect(area);
-            const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
-            DrawWinding(p, f, r, offset);
-            DrawWinding(p, f, r, -offset);
-            p.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
-            p.drawLine(f.At(0, z0), f.At(0, z1));  // the axis
-            p.restore();
-        }
-        f.DrawAxes(p, "x (radial), mm", "z (axial), mm", 1000);
-
-        if (style.title) {
-            p.setFont(Font(18, true));
-            p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
-                       QString::fromUtf8("Uniformity of the field: |B| / B0d − 1"));
-            p.setFont(Font(13));
-            p.drawText(
-                QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft,
-                GeometryLine(r) + QString(", B0d = %1 T")
-                                      .arg(QString::fromStdString(FormatNumber(picture.centre))));
-        }
-        if (!style.key)
-            return;
-
-        // The colour key.
-        const double keyLeft = area.right() + 30;
-        p.setFont(Font(14, true));
-        p.drawText(QPointF(keyLeft, room.top() + 14), "|B| / B0d − 1");
-        p.setFont(Font(13));
-        double top = room.top() + 30;
-        for (const Band& band : kBands) {
-            p.setPen(QPen(Qt::black, 1));
-            p.setBrush(band.colour);
-            p.drawRect(QRectF(keyLeft, top, 28, 20));
-            p.drawText(QPointF(keyLeft + 38, top + 15), band.label);
-            top += 28;
-        }
-        p.setBrush(kNoValue);
-        p.drawRect(QRectF(keyLeft, top, 28, 20));
-        p.drawText(QPointF(keyLeft + 38, top + 15), "no value");
-        top += 44;
-        p.setBrush(Qt::NoBrush);
-        const QRectF sample(keyLeft, top, 28, 20);
-        p.drawRect(sample);
-        p.drawLine(sample.topLeft(), sample.bottomRight());
-        p.drawLine(sample.topRight(), sample.bottomLeft());
-        p.drawText(QPointF(keyLeft + 38, top + 15), "winding");
+    // Cells edge to edge without antialiased seams between them.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (const FieldPoint& pt : points) {
+        const double px = static_cast<double>(pt.x), pz = static_cast<double>(pt.z);
+        p.fillRect(QRectF(f.At(px - dx / 2, pz + dz / 2), f.At(px + dx / 2, pz - dz / 2)),
+                   BandColour(pt));
     }
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (style.windings) {
+        p.save();
+        p.setClipRect(area);
+        const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
+        DrawWinding(p, f, r, offset);
+        DrawWinding(p, f, r, -offset);
+        p.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
+        p.drawLine(f.At(0, z0), f.At(0, z1));  // the axis
+        p.restore();
+    }
+    f.DrawAxes(p, "x (radial), mm", "z (axial), mm", 1000);
+
+    if (style.title) {
+        p.setFont(Font(18, true));
+        p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+                   QString::fromUtf8("Uniformity of the field: |B| / B0d − 1"));
+        p.setFont(Font(13));
+        p.drawText(
+            QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft,
+            GeometryLine(r) +
+                QString(", B0d = %1 T").arg(QString::fromStdString(FormatNumber(picture.centre))));
+    }
+    if (!style.key)
+        return;
+
+    // The colour key.
+    const double keyLeft = area.right() + 30;
+    p.setFont(Font(14, true));
+    p.drawText(QPointF(keyLeft, room.top() + 14), "|B| / B0d − 1");
+    p.setFont(Font(13));
+    double top = room.top() + 30;
+    for (const Band& band : kBands) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(band.colour);
+        p.drawRect(QRectF(keyLeft, top, 28, 20));
+        p.drawText(QPointF(keyLeft + 38, top + 15), band.label);
+        top += 28;
+    }
+    p.setBrush(kNoValue);
+    p.drawRect(QRectF(keyLeft, top, 28, 20));
+    p.drawText(QPointF(keyLeft + 38, top + 15), "no value");
+    top += 44;
+    p.setBrush(Qt::NoBrush);
+    const QRectF sample(keyLeft, top, 28, 20);
+    p.drawRect(sample);
+    p.drawLine(sample.topLeft(), sample.bottomRight());
+    p.drawLine(sample.topRight(), sample.bottomLeft());
+    p.drawText(QPointF(keyLeft + 38, top + 15), "winding");
 }
 
 void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& picture) {
@@ -262,80 +260,77 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
     const bool alongZ = picture.alongZ;
     const ProfileStyle& style = picture.style;
     const CanvasScope canvas(p, canvasArea);
-    {
-        p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
-        double s0 = INFINITY, s1 = -INFINITY, b0 = 0, b1 = 0;
+    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    double s0 = INFINITY, s1 = -INFINITY, b0 = 0, b1 = 0;
+    for (const FieldPoint& pt : points) {
+        if (!pt.status.empty())
+            continue;
+        const double s = static_cast<double>(alongZ ? pt.z : pt.x) * 1000;
+        s0 = std::min(s0, s);
+        s1 = std::max(s1, s);
+        for (long double v : {pt.field.modulus, pt.field.axial, pt.field.radial}) {
+            b0 = std::min(b0, static_cast<double>(v) * 1000);
+            b1 = std::max(b1, static_cast<double>(v) * 1000);
+        }
+    }
+    if (!(s1 > s0))
+        s1 = s0 + 1;
+    if (!(b1 > b0))
+        b1 = b0 + 1;
+    const double pad = (b1 - b0) * 0.05;
+    const Frame f{QRectF(100, 80, kWidth - 100 - 200, kHeight - 80 - 80), s0, s1, b0 - pad,
+                  b1 + pad};
+    struct Curve {
+        const char* name;
+        long double FieldValues::*member;
+        QColor colour;
+    };
+    // |B| last and dashed: along the axis it lies on Bz.
+    const Curve curves[] = {{"Bz", &FieldValues::axial, QColor(31, 119, 180)},
+                            {"Bx", &FieldValues::radial, QColor(214, 39, 40)},
+                            {"|B|", &FieldValues::modulus, QColor(20, 20, 20)}};
+    p.save();
+    p.setClipRect(f.area);
+    p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
+    p.drawLine(f.At(s0, 0), f.At(s1, 0));
+    for (const Curve& c : curves) {
+        QPainterPath line;
+        bool started = false;
         for (const FieldPoint& pt : points) {
-            if (!pt.status.empty())
+            if (!pt.status.empty()) {
+                started = false;
                 continue;
-            const double s = static_cast<double>(alongZ ? pt.z : pt.x) * 1000;
-            s0 = std::min(s0, s);
-            s1 = std::max(s1, s);
-            for (long double v : {pt.field.modulus, pt.field.axial, pt.field.radial}) {
-                b0 = std::min(b0, static_cast<double>(v) * 1000);
-                b1 = std::max(b1, static_cast<double>(v) * 1000);
             }
+            const QPointF q = f.At(static_cast<double>(alongZ ? pt.z : pt.x) * 1000,
+                                   static_cast<double>(pt.field.*c.member) * 1000);
+            started ? line.lineTo(q) : line.moveTo(q);
+            started = true;
         }
-        if (!(s1 > s0))
-            s1 = s0 + 1;
-        if (!(b1 > b0))
-            b1 = b0 + 1;
-        const double pad = (b1 - b0) * 0.05;
-        const Frame f{QRectF(100, 80, kWidth - 100 - 200, kHeight - 80 - 80), s0, s1, b0 - pad,
-                      b1 + pad};
-        struct Curve {
-            const char* name;
-            long double FieldValues::*member;
-            QColor colour;
-        };
-        // |B| last and dashed: along the axis it lies on Bz.
-        const Curve curves[] = {{"Bz", &FieldValues::axial, QColor(31, 119, 180)},
-                                {"Bx", &FieldValues::radial, QColor(214, 39, 40)},
-                                {"|B|", &FieldValues::modulus, QColor(20, 20, 20)}};
-        p.save();
-        p.setClipRect(f.area);
-        p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
-        p.drawLine(f.At(s0, 0), f.At(s1, 0));
-        for (const Curve& c : curves) {
-            QPainterPath line;
-            bool started = false;
-            for (const FieldPoint& pt : points) {
-                if (!pt.status.empty()) {
-                    started = false;
-                    continue;
-                }
-                const QPointF q = f.At(static_cast<double>(alongZ ? pt.z : pt.x) * 1000,
-                                       static_cast<double>(pt.field.*c.member) * 1000);
-                started ? line.lineTo(q) : line.moveTo(q);
-                started = true;
-            }
-            p.setPen(QPen(c.colour, 2,
-                          c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
-            p.drawPath(line);
-        }
-        p.restore();
-        f.DrawAxes(p, alongZ ? "z (axial), mm" : "x (radial), mm", "B, mT", 1);
+        p.setPen(
+            QPen(c.colour, 2, c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
+        p.drawPath(line);
+    }
+    p.restore();
+    f.DrawAxes(p, alongZ ? "z (axial), mm" : "x (radial), mm", "B, mT", 1);
 
-        if (style.title) {
-            p.setFont(Font(18, true));
-            p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
-                       QString("Flux density along %1 at %2 = %3 mm")
-                           .arg(alongZ ? "z" : "x", alongZ ? "x" : "z", Millimetres(picture.at)));
-            p.setFont(Font(13));
-            p.drawText(QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft, GeometryLine(picture.rec));
-        }
-        if (!style.legend)
-            return;
-        double top = f.area.top() + 10;
-        for (const Curve& c : curves) {
-            p.setPen(QPen(c.colour, 3,
-                          c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
-            p.drawLine(QPointF(f.area.right() + 30, top + 8),
-                       QPointF(f.area.right() + 60, top + 8));
-            p.setPen(Qt::black);
-            p.drawText(QPointF(f.area.right() + 70, top + 13), c.name);
-            top += 26;
-        }
+    if (style.title) {
+        p.setFont(Font(18, true));
+        p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+                   QString("Flux density along %1 at %2 = %3 mm")
+                       .arg(alongZ ? "z" : "x", alongZ ? "x" : "z", Millimetres(picture.at)));
+        p.setFont(Font(13));
+        p.drawText(QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft, GeometryLine(picture.rec));
+    }
+    if (!style.legend)
+        return;
+    double top = f.area.top() + 10;
+    for (const Curve& c : curves) {
+        p.setPen(
+            QPen(c.colour, 3, c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
+        p.drawLine(QPointF(f.area.right() + 30, top + 8), QPointF(f.area.right() + 60, top + 8));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(f.area.right() + 70, top + 13), c.name);
+        top += 26;
     }
 }
 
