@@ -4,12 +4,12 @@
 
 #include "command/calculate_command.h"
 #include "command/errors.h"
-#include "study/study_errors.h"
 #include "command/field_source.h"
 #include "command/fp_guard.h"
 #include "command/number_text.h"
 #include "study/calc_output.h"
 #include "study/parallel_runner.h"
+#include "study/study_errors.h"
 
 namespace varnel {
 namespace {
