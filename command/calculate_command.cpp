@@ -52,9 +52,18 @@ void ReadInputs(const Controls& controls, CalcRecord& rec) {
     rec.z = ReadNumber(controls, "ez");
 }
 
+// The inductance's formulas test the flags after each step that can fault, so that a tall coil
+// whose overflow later makes a division by zero reports the overflow.
+void CheckInductanceStep(const long double& value) {
+    Checked(value);
+}
+
 void ComputeCircuit(const Controls& controls, CalcRecord& rec, FieldSource& field) {
     rec.R = Checked(Resistance(rec));
-    rec.L = Checked(PairInductance(rec, rec.R1, rec.R2, rec.H, rec.hh, rec.D, rec.Lambda));
+    {
+        const FaultCheckScope firstFault(&CheckInductanceStep);
+        rec.L = Checked(PairInductance(rec, rec.R1, rec.R2, rec.H, rec.hh, rec.D, rec.Lambda));
+    }
     // The inductance left the turns of its last coil height in N; the field reads N.
     rec.N = Checked(TurnsOfOneCoil(rec));
     rec.omega = Checked(AngularFrequency(rec));
