@@ -49,10 +49,19 @@ void ReadInputs(const Controls& controls, CalcRecord& rec) {
     }
 }
 
+// The inductance's formulas test the flags after each step that can fault, so that a tall coil
+// whose overflow later makes a division by zero reports the overflow.
+void CheckInductanceStep(const long double& value) {
+    Checked(value);
+}
+
 void ComputeCircuit(const Controls& controls, CalcRecord& rec, FieldSource& field) {
     rec.R = Checked(Resistance(rec));
-    const InductanceAndTurns pair =
-        PairInductance(rec.R1, rec.R2, rec.H, rec.hh, rec.D, rec.Lambda);
+    InductanceAndTurns pair{};
+    {
+        const FaultCheckScope firstFault(&CheckInductanceStep);
+        pair = PairInductance(rec.R1, rec.R2, rec.H, rec.hh, rec.D, rec.Lambda);
+    }
     // The record holds the turns of the last coil height the inductance was summed over until
     // the turns of one coil replace them; the field reads N from the record.
     rec.N = pair.turns;

@@ -28,7 +28,9 @@ void ClearFloatingPointFaults();
 
 // Throws ArithmeticError, after clearing the flags, when overflow, division by zero or invalid
 // operation is raised. Division by zero and overflow are named before invalid operation: the
-// infinity they leave is what usually makes the invalid operation that follows.
+// infinity they leave is what usually makes the invalid operation that follows. Where a stretch
+// of arithmetic could raise an overflow and later a division by zero (the inductance of a very
+// tall coil), the calculation tests in between, so the fault that arose first is named.
 void RaiseFloatingPointFaults();
 
 // The value, once it is certain that computing it raised no fault.

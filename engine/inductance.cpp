@@ -10,6 +10,15 @@
 namespace varnel {
 namespace {
 
+thread_local FaultCheck tFaultCheck = nullptr;
+
+// The value of a step of the formulas, once the installed check has seen what it raised.
+long double Step(long double value) {
+    if (tFaultCheck != nullptr)
+        tFaultCheck(value);
+    return value;
+}
+
 // pi^2 and 4*pi^2*1e-7 for the program's pi.
 constexpr long double kPiSquared = 9.86960406437476000L;
 constexpr long double kFourPiSquaredE7 = 3.94784162574990400e-6L;
@@ -72,7 +81,7 @@ long double OddPowerSeries(const OddPowerCoefficients& coefficients, long double
 
 // N^2 * (R1 + R2): the turns-and-size factor that every formula is scaled by.
 long double TurnsScale(long double N, const CoilShape& shape) {
-    return N * N * (shape.R1 + shape.R2);
+    return Step(N * N * (shape.R1 + shape.R2));
 }
 
 // Correction for the finite height of a flat or disc coil (t > 1).
@@ -80,9 +89,9 @@ long double FlatHeightCorrection(const CoilShape& s) {
     const long double l2 = s.l * s.l;
     const long double l4 = RealPower(s.l, 4);
     const long double g2 = s.g * s.g;
-    const long double t2 = s.t * s.t;
-    const long double t4 = RealPower(s.t, 4);
-    const long double logFourOverG = std::log(4 / s.g);
+    const long double t2 = Step(s.t * s.t);
+    const long double t4 = Step(RealPower(s.t, 4));
+    const long double logFourOverG = Step(std::log(4 / s.g));
     return kPiOver3 * (1 / s.t) * (1 + l2 / 5 + l2 * g2 / 15 - k2Over35 * l4)  //
            - logFourOverG * (l2 / 8 - l4 / 64 + k7Over384 * l2 * g2)           //
            - std::log(s.t) * (1 / (6 * t2)) * (1 + l2 / 4 + l2 * g2 / 4)       //
@@ -100,9 +109,11 @@ CoilShape ShapeOf(long double R1, long double R2, long double Hc) {
     CoilShape shape{};
     shape.R1 = R1;
     shape.R2 = R2;
-    shape.l = Hc / (R1 + R2);
-    shape.k = 1 / std::sqrt(4 * shape.l * shape.l + 1);
-    shape.t = (R2 - R1) / Hc;
+    shape.l = Step(Hc / (R1 + R2));
+    // 4*l*l overflows for the tallest coils and leaves k = 0, which the long-coil formula
+    // then divides by: the overflow is the fault to report.
+    shape.k = Step(1 / std::sqrt(4 * shape.l * shape.l + 1));
+    shape.t = Step((R2 - R1) / Hc);
     shape.rho = R1 / R2;
     shape.g = (R2 - R1) / (R2 + R1);
     return shape;
@@ -121,7 +132,7 @@ InductanceFormula ChooseInductanceFormula(const CoilShape& shape) {
 long double LongCoilInductance(long double N, const CoilShape& s) {
     const long double k = s.k;
     const long double g = s.g;
-    const long double logFourOverG = std::log(4 / g);
+    const long double logFourOverG = Step(std::log(4 / g));
     const long double s0 = 1 / k - kEightOver3Pi + OddPowerSeries(kS0Coefficients, k);
     const long double s2 =
         kTwoOver3Pi * (logFourOverG - 1.91666666666666667L) + OddPowerSeries(kS2Coefficients, k);
@@ -129,11 +140,12 @@ long double LongCoilInductance(long double N, const CoilShape& s) {
         kOneOver30Pi * (logFourOverG - 0.05L) + OddPowerSeries(kS4Coefficients, k);
     const long double s6 = kOneOver336Pi * (1.15L * logFourOverG - 0.811964285714285714L) +
                            OddPowerSeries(kS6Coefficients, k);
+    Step(s0);
     // The thickness correction: zero for a thin cylindrical current sheet (g = 0).
     const long double b = 4.0L / 3 * s.l * g - 2.0L / 3 * s.l * (g * g) - s2 * (g * g) +
                           s4 * RealPower(g, 4) + s6 * RealPower(g, 6);
-    const long double onS0 = kMu0Over4Pi * TurnsScale(N, s) * kPiSquared / (2 * s.l * s.l);
-    const long double onB = kFourPiSquaredE7 * TurnsScale(N, s) / (8 * s.l * s.l);
+    const long double onS0 = Step(kMu0Over4Pi * TurnsScale(N, s) * kPiSquared / (2 * s.l * s.l));
+    const long double onB = Step(kFourPiSquaredE7 * TurnsScale(N, s) / (8 * s.l * s.l));
     return onS0 * s0 - onB * b;
 }
 
@@ -144,7 +156,7 @@ long double ShortCoilInductance(long double N, const CoilShape& s) {
     const long double g4 = RealPower(s.g, 4);
     const long double t2 = s.t * s.t;
     const long double t4 = RealPower(s.t, 4);
-    const long double logFourOverL = std::log(4 / s.l);
+    const long double logFourOverL = Step(std::log(4 / s.l));
     const long double m = (1 + l2 / 8 - l4 / 64) * logFourOverL - 0.5L + l2 / 32 + l4 / 96;
     const long double c = kPiOver3 * s.t                                                       //
                           - k25Over72 * t2                                                     //
@@ -155,6 +167,7 @@ long double ShortCoilInductance(long double N, const CoilShape& s) {
                           - k17Over3840 * g4                                                   //
                           - logFourOverL * (g2 / 24 + k11Over2880 * g4 + k7Over384 * l2 * g2)  //
                           - std::log(1 / s.t) * (t2 / 6 - g2 * t2 / 120);
+    Step(c);
     const long double f = kMu0Over4Pi * TurnsScale(N, s);
     return kTwoPi * f * (m - c);
 }
@@ -162,26 +175,30 @@ long double ShortCoilInductance(long double N, const CoilShape& s) {
 long double FlatCoilInductance(long double N, const CoilShape& s) {
     const long double g2 = s.g * s.g;
     const long double g4 = RealPower(s.g, 4);
-    const long double logFourOverG = std::log(4 / s.g);
+    const long double logFourOverG = Step(std::log(4 / s.g));
     const long double m =
         (1 + g2 / 24 + k11Over2880 * g4) * logFourOverG - 0.5L + k43Over288 * g2 + k1Over150 * g4;
-    return kHalfMu0Over4Pi * TurnsScale(N, s) * kFourPi * m -
-           kTwoPiE7 * TurnsScale(N, s) * FlatHeightCorrection(s);
+    const long double onM = Step(kHalfMu0Over4Pi * TurnsScale(N, s) * kFourPi * m);
+    return onM - kTwoPiE7 * TurnsScale(N, s) * FlatHeightCorrection(s);
 }
 
 long double DiscCoilInductance(long double N, const CoilShape& s) {
     const long double rho = s.rho;
     const long double rho3 = RealPower(rho, 3);
-    const long double p = 1.7424L + 3.29L * rho3 * std::log(rho) - 2.27L * rho3 +
+    // A ratio R1/R2 below the range reads as 0, and its logarithm divides by zero.
+    const long double logRho = Step(std::log(rho));
+    const long double p = 1.7424L + 3.29L * rho3 * logRho - 2.27L * rho3 +
                           0.3702L * RealPower(rho, 5) + 0.0826L * RealPower(rho, 7) +
                           0.0312L * RealPower(rho, 9);
-    return kHalfMu0Over4Pi * TurnsScale(N, s) * (RealPower(1 + s.g, 3) / (s.g * s.g)) * p -
-           kTwoPiE7 * TurnsScale(N, s) * FlatHeightCorrection(s);
+    Step(p);
+    const long double onP =
+        Step(kHalfMu0Over4Pi * TurnsScale(N, s) * (RealPower(1 + s.g, 3) / (s.g * s.g)) * p);
+    return onP - kTwoPiE7 * TurnsScale(N, s) * FlatHeightCorrection(s);
 }
 
 InductanceAndTurns CoilInductance(long double R1, long double R2, long double Hc, long double D,
                                   long double Lambda) {
-    const long double N = Lambda * 4 * (R2 - R1) * Hc / (kPi * D * D);
+    const long double N = Step(Lambda * 4 * (R2 - R1) * Hc / (kPi * D * D));
     const CoilShape shape = ShapeOf(R1, R2, Hc);
     switch (ChooseInductanceFormula(shape)) {
         case InductanceFormula::Long:
@@ -199,11 +216,19 @@ InductanceAndTurns CoilInductance(long double R1, long double R2, long double Hc
 InductanceAndTurns PairInductance(long double R1, long double R2, long double H, long double h,
                                   long double D, long double Lambda) {
     // Summed in this order, left to right: the order of the rounding is part of the result.
-    long double a = 2 * CoilInductance(R1, R2, H, D, Lambda).inductance;
-    a = CoilInductance(R1, R2, 2 * H + h, D, Lambda).inductance + a;
-    a = CoilInductance(R1, R2, h, D, Lambda).inductance + a;
-    const InductanceAndTurns last = CoilInductance(R1, R2, H + h, D, Lambda);
+    long double a = Step(2 * CoilInductance(R1, R2, H, D, Lambda).inductance);
+    a = Step(CoilInductance(R1, R2, Step(2 * H + h), D, Lambda).inductance + a);
+    a = Step(CoilInductance(R1, R2, h, D, Lambda).inductance + a);
+    const InductanceAndTurns last = CoilInductance(R1, R2, Step(H + h), D, Lambda);
     return {a - 2 * last.inductance, last.turns};
+}
+
+FaultCheckScope::FaultCheckScope(FaultCheck check) : previous_(tFaultCheck) {
+    tFaultCheck = check;
+}
+
+FaultCheckScope::~FaultCheckScope() {
+    tFaultCheck = previous_;
 }
 
 }  // namespace varnel

@@ -39,6 +39,25 @@ long double ShortCoilInductance(long double N, const CoilShape& shape);
 long double FlatCoilInductance(long double N, const CoilShape& shape);
 long double DiscCoilInductance(long double N, const CoilShape& shape);
 
+// A test of the floating-point status that throws when a fault is raised; it is handed the
+// value just computed, so that the arithmetic making it is done before the test.
+using FaultCheck = void (*)(const long double& value);
+
+// While it lives, the formulas of the calling thread run the check after each step that can
+// raise a fault, so a calculation that raises two different faults reports the one that arose
+// first, as a processor that traps would. Without one the formulas run through and leave
+// their flags to the caller.
+class FaultCheckScope {
+  public:
+    explicit FaultCheckScope(FaultCheck check);
+    ~FaultCheckScope();
+    FaultCheckScope(const FaultCheckScope&) = delete;
+    FaultCheckScope& operator=(const FaultCheckScope&) = delete;
+
+  private:
+    FaultCheck previous_;
+};
+
 // Inductance of two such coils of height H, gap h, in series: 2*L(H) + 2*M, the mutual
 // inductance taken from coils of the same cross-section: 2M = L(2H + h) + L(h) - 2*L(H + h).
 // The turns returned are those of the last coil evaluated, of height H + h.

@@ -1,17 +1,18 @@
 // Number text on arbitrary bytes: ParseNumber either returns a value or raises the conversion
 // error naming the text, and every finite extended value formats to a well-formed text that
-// reads back within half a unit of its fourth significant digit.
+// reads back within half a unit of its fourth significant digit (a denormal, one smallest step
+// more).
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <string>
 
 #include "command/decimal_separator.h"
 #include "command/errors.h"
 #include "command/number_text.h"
+#include "fuzz/read_back_tolerance.h"
 
 namespace {
 
@@ -79,23 +80,16 @@ void FuzzFormat(const uint8_t* data, std::size_t size) {
         return;
     }
     Check(varnel::MakeDecimalRecord(v, 4).digits[0] != '0', "leading zero digit");
-    const long double magnitude = std::fabs(v);
     long double back = 0;
     try {
         back = varnel::ParseNumber(text);
     } catch (const varnel::ConversionError&) {
         // Only a value whose four digits round past the largest extended value ("1.19E4932")
         // has a text beyond the range.
-        Check(magnitude >= 1.1895e4932L, "a formatted value does not read back");
+        Check(std::fabs(v) >= 1.1895e4932L, "a formatted value does not read back");
         return;
     }
-    // Half a unit of the fourth digit, with room for the rounding of the scaling itself.
-    const long double halfUnit =
-        0.5L * std::pow(10.0L, std::floor(std::log10(magnitude)) - 3) * (1 + 1e-9L);
-    const bool denormal = magnitude < std::numeric_limits<long double>::min();
-    Check(std::fabs(back - v) <= halfUnit ||
-              (denormal && std::fabs(back - v) <= std::numeric_limits<long double>::denorm_min()),
-          "read back too far from the value");
+    Check(varnel::ReadsBackClose(v, back), "read back too far from the value");
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <limits>
+#include <string>
 
 #include "command/calculate_command.h"
 #include "command/control_names.h"
@@ -26,8 +29,21 @@ QString Q(std::string_view text) {
 
 // Labels whose clicks run a handler.
 bool IsClickable(std::string_view name) {
-    return name.starts_with("lRo") || name.starts_with("lLambda") ||
-           name == "l_Contact_01" || name == "l_Contact_03" || name == "l_Contact_04";
+    return name.starts_with("lRo") || name.starts_with("lLambda") || name == "l_Contact_01" ||
+           name == "l_Contact_03" || name == "l_Contact_04";
+}
+
+// A caption's numbers with the current decimal separator: only a "." between two digits is a
+// separator, so "0.5 ... 0.6" keeps its ellipsis.
+std::string CaptionWithDecimalSeparator(std::string_view pointText) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::string out;
+    for (std::size_t i = 0; i < pointText.size(); ++i) {
+        const bool separator = pointText[i] == '.' && i > 0 && i + 1 < pointText.size() &&
+                               digit(pointText[i - 1]) && digit(pointText[i + 1]);
+        out += separator ? WithDecimalSeparator(".") : std::string(1, pointText[i]);
+    }
+    return out;
 }
 
 // The result boxes' labels, in the order of the boxes.
@@ -82,7 +98,16 @@ Tf_V_Loops_V11::Tf_V_Loops_V11(QWidget* parent)
     createResultsGroup();
     setTabOrders();
     connectHandlers();
-    findChild<QPushButton*>("bCalc")->setFocus();
+    auto* calc = findChild<QPushButton*>("bCalc");
+    // bCalc is the default button and shows its frame wherever the focus is, except while
+    // another push button has it (Enter then clicks that one). Outside a dialog a button drops
+    // its default state whenever it loses the focus, so it is given back after each move.
+    calc->setDefault(true);
+    connect(qApp, &QApplication::focusChanged, this, [calc](QWidget*, QWidget* now) {
+        auto* button = qobject_cast<QPushButton*>(now);
+        calc->setDefault(button == nullptr || button == calc);
+    });
+    calc->setFocus();
 }
 
 QWidget* Tf_V_Loops_V11::addControls(QWidget* parent, std::span<const ControlSpec> controls) {
@@ -91,15 +116,21 @@ QWidget* Tf_V_Loops_V11::addControls(QWidget* parent, std::span<const ControlSpe
         QWidget* widget = nullptr;
         switch (control.kind) {
             case Kind::Label: {
-                auto* l = IsClickable(control.name) ? new ClickableLabel(Q(control.text), parent)
-                                                 : new QLabel(Q(control.text), parent);
+                const QString caption = control.numberText
+                                            ? Q(CaptionWithDecimalSeparator(control.text))
+                                            : Q(control.text);
+                auto* l = IsClickable(control.name) ? new ClickableLabel(caption, parent)
+                                                    : new QLabel(caption, parent);
                 widget = l;
                 break;
             }
             case Kind::Edit: {
-                const std::string text =
-                    control.numberText ? WithDecimalSeparator(control.text) : std::string(control.text);
-                widget = new QLineEdit(QString::fromStdString(text), parent);
+                const std::string text = control.numberText ? WithDecimalSeparator(control.text)
+                                                            : std::string(control.text);
+                auto* e = new QLineEdit(QString::fromStdString(text), parent);
+                // A pasted text of any length is kept whole, as varnel-calc reads it.
+                e->setMaxLength(std::numeric_limits<int>::max());
+                widget = e;
                 break;
             }
             case Kind::Radio: {

@@ -38,17 +38,19 @@ void CoilSection(QPainter& p, double left, double top, double width, double heig
 }
 
 // A vertical dimension line with arrows at both ends and its letter beside it.
-void Dimension(QPainter& p, double x, double top, double bottom, const QString& letter) {
+void Dimension(QPainter& p, double x, double top, double bottom, const QString& letter,
+               bool withLetter) {
     p.drawLine(QPointF(x - 3, top), QPointF(x + 3, top));
     p.drawLine(QPointF(x - 3, bottom), QPointF(x + 3, bottom));
     Arrow(p, QPointF(x, (top + bottom) / 2), QPointF(x, top), 4);
     Arrow(p, QPointF(x, (top + bottom) / 2), QPointF(x, bottom), 4);
-    p.drawText(QRectF(x + 3, (top + bottom) / 2 - 7, 12, 14), Qt::AlignCenter, letter);
+    if (withLetter)
+        p.drawText(QRectF(x + 3, (top + bottom) / 2 - 7, 12, 14), Qt::AlignCenter, letter);
 }
 
 }  // namespace
 
-QPixmap DrawSketch() {
+QPixmap DrawSketch(SketchLetters letters) {
     QPixmap pixmap(191, 182);
     pixmap.fill(kFieldGrey);
     QPainter p(&pixmap);
@@ -58,9 +60,15 @@ QPixmap DrawSketch() {
     p.setFont(font);
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(QRectF(0.5, 0.5, 190, 181));
+    const bool withLetters = letters == SketchLetters::Drawn;
+    auto write = [&](QPointF at, const QString& text) {
+        if (withLetters)
+            p.drawText(at, text);
+    };
 
-    // Two coils of equal height about the gap; the axis is x = 100, the mid-plane y = 96.
-    const double axis = 100, mid = 96, left = 36, width = 128, height = 28, gap = 22;
+    // Two coils of equal height about the gap; the axis is x = 100, the mid-plane y = 100. The
+    // gap leaves room for "(0,0)" under the X axis, each coil for its R1 and R2 letters.
+    const double axis = 100, mid = 100, left = 36, width = 128, height = 32, gap = 30;
     const double upperTop = mid - gap / 2 - height, lowerTop = mid + gap / 2;
     p.setBrush(Qt::NoBrush);
     CoilSection(p, left, upperTop, width, height);
@@ -68,37 +76,38 @@ QPixmap DrawSketch() {
 
     p.setBrush(Qt::black);
     Arrow(p, QPointF(axis, 174), QPointF(axis, 8));  // Z
-    p.drawText(QPointF(axis + 4, 16), "Z");
+    write(QPointF(axis + 4, 16), "Z");
     Arrow(p, QPointF(30, mid), QPointF(184, mid));  // X
-    p.drawText(QPointF(176, mid - 4), "X");
-    p.drawText(QPointF(axis + 3, mid + 10), "(0,0)");
+    write(QPointF(176, mid - 4), "X");
+    write(QPointF(axis + 3, mid + 11), "(0,0)");
 
-    Dimension(p, 12, upperTop, upperTop + height, "H");
-    Dimension(p, 12, mid - gap / 2, mid + gap / 2, "h");
-    Dimension(p, 12, lowerTop, lowerTop + height, "H");
+    Dimension(p, 12, upperTop, upperTop + height, "H", withLetters);
+    Dimension(p, 12, mid - gap / 2, mid + gap / 2, "h", withLetters);
+    Dimension(p, 12, lowerTop, lowerTop + height, "H", withLetters);
 
-    // R1 to the inner edge of the left winding, R2 below it to the outer edge.
-    const double r1y = upperTop + 9, r2y = upperTop + 21;
+    // R1 to the inner edge of the left winding, R2 below it to the outer edge; each letter
+    // stands above its arrow, between the winding and the axis.
+    const double r1y = upperTop + 13, r2y = upperTop + 26;
     Arrow(p, QPointF(axis, r1y), QPointF(left + height, r1y), 4);
-    p.drawText(QPointF(left + height + 6, r1y - 1), "R1");
+    write(QPointF(left + height + 6, r1y - 3), "R1");
     Arrow(p, QPointF(axis, r2y), QPointF(left, r2y), 4);
-    p.drawText(QPointF(left + 6, r2y + 10), "R2");
+    write(QPointF(left + height + 6, r2y - 3), "R2");
 
     // The point (x, z) with its field Bd and the angle phi to the Z direction.
     const QPointF point(150, 34);
     p.drawEllipse(point, 1.8, 1.8);
-    p.drawText(QPointF(point.x() - 34, point.y() + 4), "(x, z)");
+    write(QPointF(point.x() - 34, point.y() + 4), "(x, z)");
     QPen dashed(Qt::black, 1, Qt::DashLine);
     p.setPen(dashed);
     p.drawLine(point, QPointF(point.x(), 8));
     p.setPen(QPen(Qt::black, 1));
     const QPointF tip(168, 14);
     Arrow(p, point, tip);
-    p.drawText(QPointF(168, 32), "Bd");
+    write(QPointF(168, 32), "Bd");
     Arrow(p, QPointF(168, 21), QPointF(181, 21), 3);  // the vector's arrow over the letters
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(point.x() - 12, point.y() - 12, 24, 24), 90 * 16, -45 * 16);
-    p.drawText(QPointF(point.x() + 2, point.y() - 14), QString::fromUtf8("φ"));
+    write(QPointF(point.x() + 2, point.y() - 17), QString::fromUtf8("φ"));
     return pixmap;
 }
 

@@ -15,7 +15,8 @@ struct ControlSpec {
     std::string_view name;
     int left, top, width, height;
     std::string_view text;
-    bool numberText = false;  // a default number, shown with the current decimal separator
+    // A default number, or a caption with numbers, shown with the current decimal separator.
+    bool numberText = false;
     bool checked = false;
     bool disabled = false;
 };
@@ -64,9 +65,9 @@ inline constexpr ControlSpec kNameGroup[] = {
 };
 
 inline constexpr ControlSpec kRoeGroup[] = {
-    {Kind::Label, "lRoe01", 8, 16, 0, 0, "Медь (Cu) 1.67E-8"},
-    {Kind::Label, "lRoe02", 8, 32, 0, 0, "Алюминий (Al) 2.69E-8"},
-    {Kind::Label, "lRoe03", 8, 48, 0, 0, "Железо (Fe) 9.71E-8"},
+    {Kind::Label, "lRoe01", 8, 16, 0, 0, "Медь (Cu) 1.67E-8", true},
+    {Kind::Label, "lRoe02", 8, 32, 0, 0, "Алюминий (Al) 2.69E-8", true},
+    {Kind::Label, "lRoe03", 8, 48, 0, 0, "Железо (Fe) 9.71E-8", true},
 };
 
 inline constexpr ControlSpec kRoGroup[] = {
@@ -76,9 +77,9 @@ inline constexpr ControlSpec kRoGroup[] = {
 };
 
 inline constexpr ControlSpec kLambdaGroup[] = {
-    {Kind::Label, "lLambda01", 8, 16, 0, 0, "Намотка внавал 0.5 ... 0.6"},
-    {Kind::Label, "lLambda02", 8, 32, 0, 0, "Намотка виток к витку 0.6 ... 0.7"},
-    {Kind::Label, "lLambda03", 8, 48, 0, 0, "Намотка шиной 0.7 ... 0.8"},
+    {Kind::Label, "lLambda01", 8, 16, 0, 0, "Намотка внавал 0.5 ... 0.6", true},
+    {Kind::Label, "lLambda02", 8, 32, 0, 0, "Намотка виток к витку 0.6 ... 0.7", true},
+    {Kind::Label, "lLambda03", 8, 48, 0, 0, "Намотка шиной 0.7 ... 0.8", true},
 };
 
 // Edit boxes in tab order; gbMaterial takes tab place 6, between eLambda and eRoe.

@@ -1,6 +1,7 @@
 #include <cfenv>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -24,13 +25,17 @@ std::map<std::string, std::string> WindowTexts(const Controls& controls) {
 
 enum class Outcome { Results, CheckMessage, ConversionError, ArithmeticError };
 
-// Runs the command over the defaults with one box changed, after an earlier successful run,
-// and checks the outcome is one of the four with the window as that outcome leaves it.
-Outcome RunWith(std::string_view box, const std::string& text, std::string* message) {
+using BoxTexts = std::vector<std::pair<std::string, std::string>>;
+
+// Runs the command over the defaults with the given boxes changed, after an earlier successful
+// run, and checks the outcome is one of the four with the window as that outcome leaves it.
+Outcome RunWithTexts(const BoxTexts& changes, bool currentSource, std::string* message) {
     TextControls controls;
     CalcRecord rec;
     bCalcClick(controls, rec);
-    controls.SetText(box, text);
+    controls.SetCurrentSource(currentSource);
+    for (const auto& [box, text] : changes)
+        controls.SetText(box, text);
     const auto before = WindowTexts(controls);
     Outcome outcome;
     try {
@@ -49,6 +54,10 @@ Outcome RunWith(std::string_view box, const std::string& text, std::string* mess
     }
     EXPECT_EQ(std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID), 0);
     return outcome;
+}
+
+Outcome RunWith(std::string_view box, const std::string& text, std::string* message) {
+    return RunWithTexts({{std::string(box), text}}, false, message);
 }
 
 class ExtremeInputTest : public SeparatorTest {};
@@ -138,6 +147,72 @@ TEST_F(ExtremeInputTest, SpecificOutcomes) {
     for (const Case& c : cases) {
         std::string message;
         EXPECT_EQ(RunWith(c.box, c.text, &message), c.outcome) << c.why;
+        EXPECT_EQ(message, c.message) << c.why;
+    }
+}
+
+// Inputs at the overflow edge where one calculation raises two different faults: the message
+// names the fault that arose first, as a processor that traps would stop there. With the
+// defaults (R1 = 0.01, R2 = 0.02, H = 0.03, h = 0.01, D = 0.001, Lambda = 0.6) a coil of height
+// Hc has l = Hc / 0.03 and N = 0.6 * 4 * 0.01 * Hc / (pi * 1e-6) = 7639 * Hc turns; the largest
+// extended value is 1.19E4932, so 4*l*l overflows above Hc = 1.64E2464 and N*N*(R1 + R2) above
+// Hc = 8.2E2461. An overflow of 4*l*l leaves k = 0, and the long-coil formula divides by k.
+TEST_F(ExtremeInputTest, TheFirstFaultNamesTheMessage) {
+    const std::string overflow = "Floating point overflow";
+    const std::string divisionByZero = "Floating point division by zero";
+    struct Case {
+        const char* why;
+        BoxTexts texts;
+        bool currentSource;
+        std::string message;
+    };
+    const Case cases[] = {
+        // The coil of height 2H + h: 4*l*l overflows before the division by k = 0.
+        {"a gap far past the edge", {{"ehh", "1E2470"}}, false, overflow},
+        {"a gap just past the edge of 4*l*l", {{"ehh", "1.7E2464"}}, false, overflow},
+        // Just below that edge 4*l*l holds, but N*N*(R1 + R2) overflows and the long-coil
+        // formula then subtracts two infinities: overflow first, invalid operation after it.
+        {"a gap just short of the edge of 4*l*l", {{"ehh", "1.6E2464"}}, false, overflow},
+        // N = 7639 * 1E4931 overflows already, then 4*l*l, then the division by k.
+        {"a gap whose turns overflow", {{"ehh", "1E4931"}}, false, overflow},
+        // The resistance, 0.92 Ohm * H / 0.03, still holds; the coil of height H overflows
+        // 4*l*l (l = 3.3E2466) and divides by k = 0.
+        {"a height past the edge", {{"eH", "1E2465"}}, false, overflow},
+        {"a height far past the edge", {{"eH", "1E4000"}}, false, overflow},
+        {"a height past the edge over a tiny inner radius",
+         {{"eR1", "1E-4000"}, {"eH", "1E2465"}},
+         false,
+         overflow},
+        // The supply and the frequency come into the calculation only after the inductance,
+        // whose overflow is the first fault even where they would overflow themselves.
+        {"a gap past the edge, a current source at the edge",
+         {{"ehh", "1E2470"}, {"eSource1", "1E4932"}},
+         true,
+         overflow},
+        {"a gap past the edge, a voltage source at the edge",
+         {{"ehh", "1.7E2464"}, {"eSource1", "1E4932"}},
+         false,
+         overflow},
+        {"a gap past the edge, no current", {{"ehh", "1E2470"}, {"eSource1", "0"}}, true, overflow},
+        {"a height past the edge, a frequency at the edge",
+         {{"eH", "1E2465"}, {"eFREQ", "1E4932"}},
+         false,
+         overflow},
+        // A disc coil: R1/R2 = 1E-5000 reads as 0, its logarithm divides by zero, and
+        // 0 * log(0) is then an invalid operation; the resistance (about 3E1992 Ohm) holds.
+        {"a disc whose radius ratio is below the range",
+         {{"eR1", "1E-4000"}, {"eR2", "1E1000"}},
+         false,
+         divisionByZero},
+        {"the same disc, a frequency at the edge",
+         {{"eR1", "1E-4000"}, {"eR2", "1E1000"}, {"eFREQ", "1E4932"}},
+         false,
+         divisionByZero},
+    };
+    for (const Case& c : cases) {
+        std::string message;
+        EXPECT_EQ(RunWithTexts(c.texts, c.currentSource, &message), Outcome::ArithmeticError)
+            << c.why;
         EXPECT_EQ(message, c.message) << c.why;
     }
 }

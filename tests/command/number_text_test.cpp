@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "command/errors.h"
+#include "fuzz/read_back_tolerance.h"
 #include "separator_fixture.h"
 
 namespace varnel {
@@ -258,6 +259,31 @@ TEST_F(NumberTextTest, FormatAndParseAgreeAcrossTheWholeRange) {
             ASSERT_LE(std::fabs(back - v), halfUnit) << text << " for " << Hex(v);
         }
     }
+}
+
+// The number-text fuzzer's read-back rule on a denormal next to a four-digit rounding tie.
+// v = 27501924 steps of 2^-16445 (3.6451995e-4951) is 1.00250000491e-4943, just above the tie
+// 1.0025E-4943, so its text is "1.003E-4943", 13716.54 steps above v: within half a unit of
+// the fourth digit, 0.5E-4946 = 13716.67 steps. That text lies at 27515640.54 steps and reads
+// back as the nearest denormal, 27515641 steps: 13717 steps from v, a third of a step past the
+// half unit and not within one step. Only the one extra step for denormals accepts it.
+TEST_F(NumberTextTest, DenormalNextToARoundingTieReadsBackWithinOneMoreStep) {
+    const long double step = std::numeric_limits<long double>::denorm_min();
+    const long double v = 27501924.0L * step;
+    const std::string text = FormatNumber(v);
+    ASSERT_EQ(text, "1.003E-4943");
+    const long double back = ParseNumber(text);
+    EXPECT_EQ(back, 27515641.0L * step) << Hex(back);
+    const long double missSteps = (back - v) / step;  // exact: both are whole steps
+    EXPECT_EQ(missSteps, 13717.0L);
+    // 0.5E-4946 is itself a denormal, so it is counted in steps among normal values.
+    const long double halfUnitSteps = std::ldexp(0.5e-4928L, 16445) / 1e18L;
+    EXPECT_NEAR(halfUnitSteps, 13716.67L, 0.01L);
+    EXPECT_GT(missSteps, halfUnitSteps);
+    EXPECT_LE(missSteps, halfUnitSteps + 1);
+    EXPECT_TRUE(ReadsBackClose(v, back));
+    // Two steps further is beyond what the text and the read-back can explain.
+    EXPECT_FALSE(ReadsBackClose(v, back + 2 * step));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "engine/inductance.h"
 
+#include <cfenv>
 #include <cmath>
 #include <string>
 
@@ -178,6 +179,37 @@ TEST(LongCoilInductance, ThinSheetSeriesAtUnitProportion) {
     const long double F = 1e-7L * N * N * (R1 + R2);
     const long double s0 = 2 * L / (F * 9.86960406437476L);
     EXPECT_NEAR(static_cast<double>(s0), 1.3769, 0.5e-4);
+}
+
+// The flags the check saw when it first found one raised; the scope's check of each test.
+int tFirstFlags = 0;
+void RecordFirstFlags(const long double&) {
+    if (tFirstFlags == 0)
+        tFirstFlags = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
+}
+
+// A coil of height 2H + h = 1E2470 over R1 + R2 = 0.03 has l = 3.3E2471: 4*l*l overflows and
+// leaves k = 0, and the long-coil formula later divides by k. Run through, both flags end up
+// raised; with a check installed, it sees the overflow alone, at the step that made it.
+TEST(FaultCheckScope, TheCheckSeesTheOverflowBeforeTheDivisionByZero) {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    PairInductance(0.01L, 0.02L, 0.03L, 1e2470L, kD, kLambda);
+    EXPECT_EQ(std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO), FE_OVERFLOW | FE_DIVBYZERO);
+
+    std::feclearexcept(FE_ALL_EXCEPT);
+    tFirstFlags = 0;
+    {
+        const FaultCheckScope scope(&RecordFirstFlags);
+        PairInductance(0.01L, 0.02L, 0.03L, 1e2470L, kD, kLambda);
+    }
+    EXPECT_EQ(tFirstFlags, FE_OVERFLOW);
+
+    // Once the scope has ended the formulas no longer call the check.
+    std::feclearexcept(FE_ALL_EXCEPT);
+    tFirstFlags = 0;
+    PairInductance(0.01L, 0.02L, 0.03L, 1e2470L, kD, kLambda);
+    EXPECT_EQ(tFirstFlags, 0);
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 }  // namespace

@@ -30,13 +30,18 @@ class RussianLocaleTest : public QObject {
         QCOMPARE(text("eK0"), QString("0,005683"));
     }
 
-    void presetTextsUseTheRegionalSeparatorButCaptionsDoNot() {
+    void presetTextsAndCaptionsUseTheRegionalSeparator() {
         QTest::mouseClick(window->findChild<QLabel*>("lRoe02"), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(text("eRoe"), QString("2,69E-8"));
         QTest::mouseClick(window->findChild<QLabel*>("lLambda01"), Qt::LeftButton, {},
                           QPoint(3, 3));
         QCOMPARE(text("eLambda"), QString("0,55"));
-        QCOMPARE(window->findChild<QLabel*>("lRoe02")->text(), QString("Алюминий (Al) 2.69E-8"));
+        // The captions show their numbers as the boxes do; the ellipsis stays.
+        QCOMPARE(window->findChild<QLabel*>("lRoe01")->text(), QString("Медь (Cu) 1,67E-8"));
+        QCOMPARE(window->findChild<QLabel*>("lRoe02")->text(), QString("Алюминий (Al) 2,69E-8"));
+        QCOMPARE(window->findChild<QLabel*>("lLambda01")->text(),
+                 QString("Намотка внавал 0,5 ... 0,6"));
+        QCOMPARE(window->findChild<QLabel*>("lRo01")->text(), QString("Медь (Cu) 8700"));
         QTest::mouseClick(window->findChild<QPushButton*>("bCalc"), Qt::LeftButton);
         QCOMPARE(text("eReady"), QString("Готов ..."));
     }

@@ -1,4 +1,6 @@
 #include <QClipboard>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -8,6 +10,9 @@
 #include "command/decimal_separator.h"
 #include "command/number_text.h"
 #include "message_box_catcher.h"
+#ifdef VARNEL_CALC_PATH
+#include "run_program.h"
+#endif
 #include "ui/application_shell.h"
 #include "ui/main_window.h"
 #include "window_fixture.h"
@@ -167,6 +172,53 @@ class WindowBehaviourTest : public QObject {
         QCOMPARE(text("eReady"), QString("Готов ..."));
     }
 
+#ifdef VARNEL_CALC_PATH
+    // A pasted text longer than 32,767 characters (the usual limit of an edit box) is kept
+    // whole, and the window computes from it what varnel-calc computes from the same text.
+    void aLongPastedTextGivesWhatVarnelCalcGives_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("pasted");
+        // Cut at 32,767 characters the exponent would be all zeros and R2 = 1, not 10.
+        QTest::newRow("an exponent of 50,002 digits") << "eR2"
+                                                      << "--R2"
+                                                      << "1e" + QString(50000, '0') + "1";
+        // Cut, the letter at the end would go and the rest read as a valid 0.001.
+        QTest::newRow("a letter after 40,000 blanks") << "eD"
+                                                      << "--D"
+                                                      << "0.001" + QString(40000, ' ') + "x";
+    }
+    void aLongPastedTextGivesWhatVarnelCalcGives() {
+        QFETCH(QString, box);
+        QFETCH(QString, option);
+        QFETCH(QString, pasted);
+        QVERIFY(pasted.size() > 32767);
+        QApplication::clipboard()->setText(pasted);
+        edit(box)->setFocus();
+        edit(box)->selectAll();
+        QTest::keyClick(edit(box), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text(box).size(), pasted.size());
+        MessageBoxCatcher boxes;
+        QTest::mouseClick(button("bCalc"), Qt::LeftButton);
+
+        const ProgramRun run =
+            RunProgram(VARNEL_CALC_PATH, {"--json", (option + "=" + pasted).toStdString()});
+        const QJsonObject json =
+            QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+        if (json.contains("error")) {
+            QCOMPARE(boxes.seen().size(), 1);
+            QCOMPARE(boxes.seen().front().text, json["error"].toString());
+            return;
+        }
+        QVERIFY(boxes.seen().isEmpty());
+        QCOMPARE(text("eReady"), json["status"].toString());
+        const QJsonObject results = json["results"].toObject();
+        QCOMPARE(results.size(), static_cast<qsizetype>(varnel::kResultBoxes.size()));
+        for (auto it = results.begin(); it != results.end(); ++it)
+            QCOMPARE(text(it.key()), it.value().toString());
+    }
+#endif
+
     // Kept last: it runs the application's event loop to its end, as the program does.
     void closingTheWindowEndsTheProgram() {
         bool timedOut = false;
@@ -183,9 +235,15 @@ class WindowBehaviourTest : public QObject {
     }
 
   private:
-    QLineEdit* edit(const QString& name) { return window->findChild<QLineEdit*>(name); }
-    QPushButton* button(const QString& name) { return window->findChild<QPushButton*>(name); }
-    QString text(const QString& name) { return edit(name)->text(); }
+    QLineEdit* edit(const QString& name) {
+        return window->findChild<QLineEdit*>(name);
+    }
+    QPushButton* button(const QString& name) {
+        return window->findChild<QPushButton*>(name);
+    }
+    QString text(const QString& name) {
+        return edit(name)->text();
+    }
 
     std::unique_ptr<Tf_V_Loops_V11> opened;
     Tf_V_Loops_V11* window = nullptr;

@@ -9,6 +9,7 @@
 #include "command/decimal_separator.h"
 #include "ui/application_shell.h"
 #include "ui/main_window.h"
+#include "ui/pictures.h"
 
 using varnel::ui::Tf_V_Loops_V11;
 
@@ -294,6 +295,59 @@ class WindowLayoutTest : public QObject {
 
     void focusStartsOnCalculate() {
         QCOMPARE(QApplication::focusWidget(), window->findChild<QWidget*>("bCalc"));
+    }
+
+    // bCalc is the default button: its default frame shows while the focus is in an edit box
+    // (it looks otherwise than the same button not default) and goes on showing after that.
+    void calculateShowsTheDefaultFrameWhileAnEditBoxHasTheFocus() {
+        auto* calc = window->findChild<QPushButton*>("bCalc");
+        auto* box = window->findChild<QLineEdit*>("eR1");
+        box->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        QVERIFY(calc->isDefault());
+        const QImage framed = calc->grab().toImage();
+        calc->setDefault(false);
+        const QImage plain = calc->grab().toImage();
+        calc->setDefault(true);
+        QVERIFY(framed != plain);
+        // Another push button with the focus takes the frame, as in a dialog, and gives it back.
+        auto* clear = window->findChild<QPushButton*>("bClear");
+        clear->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), clear);
+        QVERIFY(!calc->isDefault());
+        box->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        QVERIFY(calc->isDefault());
+        calc->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), calc);
+    }
+
+    // Each letter of the sketch stands clear of its lines: no pixel of a letter touches a pixel
+    // of a line, side or corner. The letters are the pixels the sketch darkens only with them.
+    void sketchLettersStandClearOfTheLines() {
+        const QImage with = varnel::ui::DrawSketch().toImage();
+        const QImage without = varnel::ui::DrawSketch(varnel::ui::SketchLetters::LeftOut).toImage();
+        QCOMPARE(with.size(), QSize(191, 182));
+        auto dark = [](const QImage& image, int x, int y) {
+            return qGray(image.pixel(x, y)) < 128;
+        };
+        int letterPixels = 0;
+        QStringList touching;
+        for (int y = 1; y + 1 < with.height(); ++y) {
+            for (int x = 1; x + 1 < with.width(); ++x) {
+                if (!dark(with, x, y) || dark(without, x, y))
+                    continue;
+                ++letterPixels;
+                bool touches = false;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        touches = touches || dark(without, x + dx, y + dy);
+                if (touches)
+                    touching << QString("(%1,%2)").arg(x).arg(y);
+            }
+        }
+        QVERIFY(letterPixels > 100);
+        QVERIFY2(touching.isEmpty(), qPrintable(touching.join(' ')));
     }
 
     void groupCaptionsInMaroonWithLinesInWindowText() {
