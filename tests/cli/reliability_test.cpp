@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -498,6 +499,42 @@ TEST(Terminal, DISABLED_ControlCharactersAreEscaped) {
     EXPECT_NE(run.out.find("R1"), std::string::npos) << shown;
     EXPECT_EQ(run.out.find('\x1b'), std::string::npos) << shown;
     EXPECT_EQ(run.out.find('\x07'), std::string::npos) << shown;
+}
+
+// ---------------------------------------------------------------------------------------------
+// check is honest far from its comfort zone.
+
+// Coils a thousand kilometres apart act as two dipoles: M = mu0 m^2 / (2 pi s^3)
+// with m = N pi (R1^2 + R1 R2 + R2^2) / 3 per ampere and s = H + h between the centres, and
+// they attract. The error estimate printed is the one reached, far below the value.
+TEST(Check, FarApartCoilsGiveTheDipoleMutualInductance) {
+    const ProgramRun values = Calc({"--json", "--full", "--h=1e6"});
+    ASSERT_EQ(values.exitCode, 0) << values.err;
+    const long double N =
+        std::stold(nlohmann::json::parse(values.out)["values"]["N"].get<std::string>());
+    const long double pi = 3.141592653589793238462643383279502884L;
+    const long double m = N * pi * (1e-4L + 2e-4L + 4e-4L) / 3;  // R1 = 0.01, R2 = 0.02
+    const long double s = 0.03L + 1e6L;
+    const long double dipole = 4e-7L * pi * m * m / (2 * pi * s * s * s);
+
+    const ProgramRun run = Calc({"check", "--json", "--h=1e6"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::map<std::string, nlohmann::json> q;
+    for (const auto& item : nlohmann::json::parse(run.out))
+        q[item["quantity"]] = item;
+    auto number = [&](const std::string& quantity, const std::string& field) {
+        return std::stold(q.at(quantity).at(field).get<std::string>());
+    };
+    const long double mutual = number("mutual inductance", "exact");
+    EXPECT_NEAR(static_cast<double>(mutual / dipole), 1, 1e-9);
+    EXPECT_LT(number("mutual inductance", "estimated_error"), 1e-9L * mutual);
+    const long double force = number("force between the coils", "exact");
+    EXPECT_LT(force, 0);
+    EXPECT_LT(number("force between the coils", "estimated_error"), -1e-9L * force);
+
+    const ProgramRun text = Calc({"check", "--h=1e6"});
+    EXPECT_EQ(text.out.find("below 1e-9"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("est. error"), std::string::npos) << text.out;
 }
 
 }  // namespace
