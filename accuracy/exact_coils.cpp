@@ -1,6 +1,7 @@
 #include "accuracy/exact_coils.h"
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "accuracy/tanh_sinh.h"
@@ -44,8 +45,10 @@ struct DistanceRange {
     Weight weight;
 };
 
+using LoopKernel = long double (*)(long double a, long double b, long double db, long double d);
+
 long double SumOverFilamentPairs(long double R1, long double R2, const DistanceRange& range,
-                                 const TanhSinh& rule) {
+                                 const TanhSinh& rule, LoopKernel kernel = LoopMutualInductance) {
     long double total = 0;
     for (const auto& na : rule.nodes()) {
         const long double spanA = R2 - R1;
@@ -63,7 +66,7 @@ long double SumOverFilamentPairs(long double R1, long double R2, const DistanceR
                     w = range.length * nu.s;
                 if (range.weight == Weight::Falling)
                     w = range.length * nu.complement;
-                overU += nu.weight * w * LoopMutualInductance(a, b, delta, u);
+                overU += nu.weight * w * kernel(a, b, delta, u);
             }
             overB += nd.weight * overU * range.length;
         }
@@ -113,20 +116,21 @@ RefinedField PairField(long double R1, long double R2, long double H, long doubl
     return {Refine(coarse.radial, fine.radial), Refine(coarse.axial, fine.axial)};
 }
 
-Refined SelfInductance(long double R1, long double R2, long double H, long double N) {
+Refined SelfInductance(long double R1, long double R2, long double H, long double N,
+                       int coarseLevel) {
     // Over the height the pairs depend only on the distance u: weight H - u, twice for +/-u.
     const long double scale = N / ((R2 - R1) * H);
     auto at = [&](int level) {
         const TanhSinh rule(level);
         return 2 * scale * scale * SumOverFilamentPairs(R1, R2, {0, H, Weight::Falling}, rule);
     };
-    return Refine(at(kCoarse), at(kFine));
+    return Refine(at(coarseLevel), at(coarseLevel + 1));
 }
 
 MutualResult MutualInductance(long double R1, long double R2, long double H, long double h,
                               long double N) {
     // Coil centres s = H + h apart: distances from h to 2H + h, the weight rising to H at s
-    // and falling again. d/dh moves the whole range; the weights' slopes give the derivative.
+    // and falling again.
     const long double s = H + h;
     const long double scale = N / ((R2 - R1) * H);
     auto at = [&](int level) {
@@ -135,14 +139,43 @@ MutualResult MutualInductance(long double R1, long double R2, long double H, lon
         const long double mutual =
             c * (SumOverFilamentPairs(R1, R2, {s - H, H, Weight::Rising}, rule) +
                  SumOverFilamentPairs(R1, R2, {s, H, Weight::Falling}, rule));
-        // The weight H - |u - s| falls by 1 per metre of s below s and rises above it.
-        const long double derivative =
-            c * (SumOverFilamentPairs(R1, R2, {s, H, Weight::One}, rule) -
-                 SumOverFilamentPairs(R1, R2, {s - H, H, Weight::One}, rule));
+        long double derivative = 0;
+        if (h < H) {
+            // d/dh moves the whole range: the weight H - |u - s| falls by 1 per metre of s
+            // below s and rises above it. Near coils, where dM/du is steep, the two sums differ
+            // by a good part of themselves.
+            derivative = c * (SumOverFilamentPairs(R1, R2, {s, H, Weight::One}, rule) -
+                              SumOverFilamentPairs(R1, R2, {s - H, H, Weight::One}, rule));
+        } else {
+            // Far apart those two sums differ by about 3H/s of themselves; the same weight
+            // on the filaments' own dM/du keeps every digit instead.
+            derivative = c * (SumOverFilamentPairs(R1, R2, {s - H, H, Weight::Rising}, rule,
+                                                   LoopMutualDerivative) +
+                              SumOverFilamentPairs(R1, R2, {s, H, Weight::Falling}, rule,
+                                                   LoopMutualDerivative));
+        }
         return std::pair{mutual, derivative};
     };
     const auto coarse = at(kCoarse), fine = at(kFine);
     return {Refine(coarse.first, fine.first), Refine(coarse.second, fine.second)};
+}
+
+long double AngleDegrees(long double radial, long double axial) {
+    if (radial == 0 && axial == 0)
+        return 360;
+    if (radial == 0 && axial < 0)
+        return -180;
+    return std::atan2(radial, axial) * 180 / std::numbers::pi_v<long double>;
+}
+
+long double AngleError(const RefinedField& field) {
+    // d(atan2(r, z)) = (z dr - r dz) / (r^2 + z^2), at worst with both terms adding.
+    const long double r = field.radial.value, z = field.axial.value;
+    const long double squared = r * r + z * z;
+    if (squared == 0)
+        return 0;
+    return (std::fabs(z) * field.radial.change + std::fabs(r) * field.axial.change) / squared *
+           180 / std::numbers::pi_v<long double>;
 }
 
 }  // namespace varnel::exact

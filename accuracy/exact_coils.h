@@ -32,7 +32,8 @@ RefinedField PairField(long double R1, long double R2, long double H, long doubl
 
 // Self-inductance of one coil (the logarithmic singularity of the filament self-term lies on
 // an edge of the integration domain, where the double-exponential rule resolves it).
-Refined SelfInductance(long double R1, long double R2, long double H, long double N);
+// The rule's step is 2^-level at the coarser level and half that at the finer.
+Refined SelfInductance(long double R1, long double R2, long double H, long double N, int level = 3);
 
 // Mutual inductance of the two coils a gap h apart, and its derivative with respect to h.
 struct MutualResult {
@@ -41,5 +42,12 @@ struct MutualResult {
 };
 MutualResult MutualInductance(long double R1, long double R2, long double H, long double h,
                               long double N);
+
+// Direction of the field in degrees from +Z towards +X, with pi itself: -180 straight along -Z,
+// 360 where both components vanish (the classic program's conventions).
+long double AngleDegrees(long double radial, long double axial);
+
+// How far that angle can move, in degrees, when the components move by their estimates.
+long double AngleError(const RefinedField& field);
 
 }  // namespace varnel::exact

@@ -27,13 +27,66 @@ FieldComponents LoopField(long double a, long double rho, long double da, long d
     return b;
 }
 
-long double LoopMutualInductance(long double a, long double b, long double db, long double d) {
+namespace {
+
+// The loops' geometry for Maxwell's formula: k^2 = 4ab / ((a + b)^2 + d^2) and k'.
+struct LoopPair {
+    long double far2, k2, kc;
+};
+
+LoopPair PairOf(long double a, long double b, long double db, long double d) {
     const long double far2 = (a + b) * (a + b) + d * d;
-    const long double k2 = 4 * a * b / far2;
-    const long double k = std::sqrt(k2);
-    const long double kc = std::sqrt((db * db + d * d) / far2);
-    const CompleteElliptic ke = EllipticKE(k2, kc);
+    return {far2, 4 * a * b / far2, std::sqrt((db * db + d * d) / far2)};
+}
+
+// F(3/2, 3/2; 3; x) and its companion sum of (2n + 3) c_n x^n, the series of M and of
+// dM/dk * k / 3 in powers of x = k^2 (every term positive, so no digit is lost).
+struct SeriesSums {
+    long double mutual = 0, derivative = 0;
+};
+
+SeriesSums Hypergeometric(long double x) {
+    SeriesSums s;
+    long double term = 1;
+    for (int n = 0; n < 400; ++n) {
+        s.mutual += term;
+        s.derivative += (2 * n + 3) * term;
+        const long double m = n + 1.5L;
+        term *= m * m / ((n + 3) * (n + 1.0L)) * x;
+        if (term * (2 * n + 5) <= s.derivative * 1e-21L)
+            break;
+    }
+    return s;
+}
+
+}  // namespace
+
+long double LoopMutualInductance(long double a, long double b, long double db, long double d) {
+    const LoopPair p = PairOf(a, b, db, d);
+    if (p.k2 < kSeriesBelow) {
+        // sqrt(ab) k^3 = 8 (ab)^2 / far2^(3/2).
+        const long double ab = a * b;
+        return kMu0 * std::numbers::pi_v<long double> * ab * ab / (2 * p.far2 * std::sqrt(p.far2)) *
+               Hypergeometric(p.k2).mutual;
+    }
+    const long double k = std::sqrt(p.k2);
+    const CompleteElliptic ke = EllipticKE(p.k2, p.kc);
     return kMu0 * std::sqrt(a * b) * ((2 / k - k) * ke.K - 2 / k * ke.E);
+}
+
+long double LoopMutualDerivative(long double a, long double b, long double db, long double d) {
+    const LoopPair p = PairOf(a, b, db, d);
+    // dk/dd = -k d / far2.
+    if (p.k2 < kSeriesBelow) {
+        const long double ab = a * b;
+        return -kMu0 * std::numbers::pi_v<long double> * ab * ab * d /
+               (2 * p.far2 * p.far2 * std::sqrt(p.far2)) * Hypergeometric(p.k2).derivative;
+    }
+    // d/dk [(2/k - k) K - 2 E / k] = ((2 - k^2) E / k'^2 - 2 K) / k^2.
+    const long double k = std::sqrt(p.k2);
+    const CompleteElliptic ke = EllipticKE(p.k2, p.kc);
+    const long double dfdk = ((2 - p.k2) * ke.E / (p.kc * p.kc) - 2 * ke.K) / p.k2;
+    return -kMu0 * std::sqrt(a * b) * k * d / p.far2 * dfdk;
 }
 
 }  // namespace varnel::exact

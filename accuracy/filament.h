@@ -17,6 +17,16 @@ struct FieldComponents {
 FieldComponents LoopField(long double a, long double rho, long double da, long double dz);
 
 // Mutual inductance (Maxwell) of loops of radii a and b, b = a - db, an axial distance d apart.
+// Maxwell's form (2/k - k) K - 2 E / k is a difference of terms about 16 / k^4 times larger than
+// the result, so for loops far apart (k^2 below kSeriesBelow) the hypergeometric series
+// pi k^3 / 16 * F(3/2, 3/2; 3; k^2), all of whose terms are positive, is used instead.
 long double LoopMutualInductance(long double a, long double b, long double db, long double d);
+
+// dM/dd of the same loops (negative: M falls as they part), by the same two forms.
+long double LoopMutualDerivative(long double a, long double b, long double db, long double d);
+
+// Where both forms lose at most 16 / k^4 = 64 times the rounding of one term, and the series
+// still gains a factor of two per term.
+inline constexpr long double kSeriesBelow = 0.5L;
 
 }  // namespace varnel::exact

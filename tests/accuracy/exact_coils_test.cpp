@@ -1,6 +1,7 @@
 #include "accuracy/exact_coils.h"
 
 #include <cmath>
+#include <numbers>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,111 @@ TEST(MutualInductance, ThinCoilsApproachTheirFilaments) {
     const long double e = 1e-5L;
     const MutualResult m = MutualInductance(1 - e, 1 + e, 2 * e, 1 - 2 * e, 1);
     EXPECT_NEAR(D(m.mutual.value / LoopMutualInductance(1, 1, 0, 1)), 1, 1e-8);
+}
+
+// Loops far apart act as coaxial dipoles: M -> mu0 pi a^2 b^2 / (2 d^3), dM/dd -> -3 M / d, with
+// corrections of relative size (a^2 + b^2) / d^2. Maxwell's form gives a negative M here.
+TEST(Filament, FarLoopsApproachTheDipoleLimit) {
+    const long double a = 0.01L, b = 0.02L;
+    for (long double d : {1e3L, 1e6L, 1e9L}) {
+        const long double dipole =
+            kMu0 * std::numbers::pi_v<long double> * a * a * b * b / (2 * d * d * d);
+        const double tolerance = D(10 * (a * a + b * b) / (d * d)) + 1e-15;
+        const long double M = LoopMutualInductance(a, b, a - b, d);
+        EXPECT_NEAR(D(M / dipole), 1, tolerance) << D(d);
+        EXPECT_NEAR(D(LoopMutualDerivative(a, b, a - b, d) / (-3 * dipole / d)), 1, tolerance)
+            << D(d);
+    }
+}
+
+// Where Maxwell's form still keeps its digits (16 / k^4 = 178 at k^2 = 0.3), the series agrees
+// with it; on either side of the switch the derivative matches a difference quotient, which it
+// would not if the two forms stepped apart there.
+TEST(Filament, SeriesAgreesWithMaxwellsFormAndJoinsItAtTheSwitch) {
+    const long double a = 1, b = 1;
+    const long double k2 = 0.3L, d = std::sqrt(4 / k2 - 4);  // k^2 = 4 / (4 + d^2)
+    const long double k = std::sqrt(k2);
+    const CompleteElliptic ke = EllipticKE(k2, std::sqrt(1 - k2));
+    const long double maxwell = kMu0 * ((2 / k - k) * ke.K - 2 / k * ke.E);
+    EXPECT_NEAR(D(LoopMutualInductance(a, b, 0, d) / maxwell), 1, 1e-15);
+
+    const long double atSwitch = std::sqrt(4 / kSeriesBelow - 4);
+    for (long double x : {atSwitch, 0.999L * atSwitch, 1.001L * atSwitch, 0.5L, 4.0L}) {
+        const long double step = 1e-6L * x;
+        const long double quotient =
+            (LoopMutualInductance(a, b, 0, x + step) - LoopMutualInductance(a, b, 0, x - step)) /
+            (2 * step);
+        EXPECT_NEAR(D(quotient / LoopMutualDerivative(a, b, 0, x)), 1, 1e-9) << D(x);
+    }
+}
+
+// Windings far apart: the product of their moments, M -> mu0 m1 m2 / (2 pi s^3) for the centre
+// distance s, with m = N pi (R1^2 + R1 R2 + R2^2) / 3 per ampere for a uniform winding.
+TEST(MutualInductance, FarCoilsApproachTheProductOfTheirMoments) {
+    const long double R1 = 0.01L, R2 = 0.02L, H = 0.03L, N = 229.18312L;
+    const long double m = N * std::numbers::pi_v<long double> * (R1 * R1 + R1 * R2 + R2 * R2) / 3;
+    for (long double h : {1e4L, 1e6L}) {
+        const long double s = H + h;
+        const long double dipole = kMu0 * m * m / (2 * std::numbers::pi_v<long double> * s * s * s);
+        const MutualResult r = MutualInductance(R1, R2, H, h, N);
+        EXPECT_NEAR(D(r.mutual.value / dipole), 1, 1e-9) << D(h);
+        EXPECT_NEAR(D(r.derivative.value / (-3 * dipole / s)), 1, 1e-9) << D(h);
+        EXPECT_LT(D(r.mutual.change / r.mutual.value), 1e-12) << D(h);
+        EXPECT_LT(D(r.derivative.change / -r.derivative.value), 1e-12) << D(h);
+    }
+}
+
+// The derivative changes its sum where the gap reaches the coil height; it must not jump there.
+TEST(MutualInductance, DerivativeIsContinuousWhereItsFormChanges) {
+    const long double H = 0.03L;
+    const MutualResult below = MutualInductance(0.01L, 0.02L, H, H * (1 - 1e-12L), 229.18312L);
+    const MutualResult at = MutualInductance(0.01L, 0.02L, H, H, 229.18312L);
+    EXPECT_NEAR(D(below.derivative.value / at.derivative.value), 1, 1e-10);
+}
+
+// The refinement's change is an honest error estimate: where the coarser rule has not yet
+// converged it is not zero, and it covers the returned value's distance from a much finer rule.
+TEST(SelfInductance, RefinementChangeCoversTheError) {
+    struct Case {
+        long double R1, R2, H;
+    };
+    for (const Case& c : {Case{1 - 5e-8L, 1 + 5e-8L, 2}, Case{0.01L, 0.02L, 0.01L}}) {
+        const Refined coarse = SelfInductance(c.R1, c.R2, c.H, 1, 1);
+        const Refined reference = SelfInductance(c.R1, c.R2, c.H, 1, 4);
+        EXPECT_GT(D(coarse.change), 0) << D(c.H);
+        EXPECT_LE(D(std::fabs(coarse.value - reference.value)), D(coarse.change)) << D(c.H);
+        EXPECT_LT(D(coarse.change / coarse.value), 1e-2) << D(c.H);
+    }
+}
+
+TEST(Angle, DegreesWithPiItselfAndTheClassicConventions) {
+    struct Case {
+        long double radial, axial, degrees;
+    };
+    const Case cases[] = {{1, 1, 45},  {1, -1, 135},       {-1, -1, -135}, {-1, 1, -45},
+                          {1, 0, 90},  {-1, 0, -90},       {0, 1, 0},      {0, -1, -180},
+                          {0, 0, 360}, {0, -1e-300L, -180}};
+    for (const Case& c : cases)
+        EXPECT_NEAR(D(AngleDegrees(c.radial, c.axial)), D(c.degrees), 1e-15)
+            << D(c.radial) << ", " << D(c.axial);
+    // Components each uncertain by 1e-6 at 45 degrees: (1e-6 + 1e-6) / 2 radians at worst.
+    const RefinedField f{{1, 1e-6L}, {1, 1e-6L}};
+    EXPECT_NEAR(D(AngleError(f)), 1e-6 * 180 / M_PI, 1e-18);
+}
+
+// Far from the pair (5 m from a pair 0.07 m long) its field is a dipole's: at polar angle t from
+// the axis Bx : Bz = 3 sin t cos t : 3 cos^2 t - 1, which at (x, z) = (3, +/-4) m is
+// +/-1.44 : 0.92. Bx points away from the axis above the mid-plane and towards it below.
+TEST(PairField, SignOfBxAndAngleOffTheAxis) {
+    for (long double z : {4.0L, -4.0L}) {
+        const RefinedField f = PairField(0.01L, 0.02L, 0.03L, 0.01L, 229.18312L, 3, z, 1);
+        const long double sign = z > 0 ? 1 : -1;
+        EXPECT_GT(D(sign * f.radial.value), 0) << D(z);
+        EXPECT_GT(D(f.axial.value), 0) << D(z);
+        EXPECT_NEAR(D(f.radial.value / f.axial.value), D(sign * 1.44L / 0.92L), 1e-3) << D(z);
+        const long double expected = std::atan2(sign * 1.44L, 0.92L) * 180 / M_PI;
+        EXPECT_NEAR(D(AngleDegrees(f.radial.value, f.axial.value)), D(expected), 0.02) << D(z);
+    }
 }
 
 }  // namespace

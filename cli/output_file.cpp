@@ -1,0 +1,103 @@
+#include "cli/output_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace varnel {
+namespace {
+
+// Rows reach the file in pieces of this size, so a stopped run loses at most one.
+constexpr std::size_t kBufferSize = 64 * 1024;
+
+}  // namespace
+
+OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
+    if (path_.empty() || path_ == "-") {
+        fd_ = 1;
+        return;
+    }
+    std::vector<char> name(path_.begin(), path_.end());
+    for (const char c : std::string_view(".partial-XXXXXX"))
+        name.push_back(c);
+    name.push_back('\0');
+    fd_ = mkstemp(name.data());
+    if (fd_ < 0)
+        Fail("cannot create", errno);
+    temporary_ = name.data();
+    // mkstemp makes the file 0600; a result file gets the usual permissions.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd_, 0666 & ~mask);
+}
+
+OutputFile::~OutputFile() {
+    if (done_ || fd_ < 0)
+        return;
+    if (fd_ != 1) {
+        close(fd_);
+        unlink(temporary_.c_str());
+    }
+}
+
+void OutputFile::Write(std::string_view text) {
+    buffer_.append(text);
+    if (buffer_.size() >= kBufferSize)
+        Flush();
+}
+
+void OutputFile::Flush() {
+    std::size_t done = 0;
+    while (done < buffer_.size()) {
+        const ssize_t n = write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            Fail("cannot write", n < 0 ? errno : EIO);
+        done += static_cast<std::size_t>(n);
+    }
+    buffer_.clear();
+}
+
+void OutputFile::Commit() {
+    Flush();
+    done_ = true;
+    if (fd_ == 1)
+        return;
+    const int fd = fd_;
+    fd_ = -1;
+    if (close(fd) != 0) {
+        const int error = errno;
+        unlink(temporary_.c_str());
+        Fail("cannot write", error);
+    }
+    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) {
+        const int error = errno;
+        unlink(temporary_.c_str());
+        Fail("cannot replace", error);
+    }
+}
+
+std::string OutputFile::Keep() {
+    Flush();
+    done_ = true;
+    if (fd_ == 1)
+        return "";
+    const int fd = fd_;
+    fd_ = -1;
+    if (close(fd) != 0)
+        Fail("cannot write", errno);
+    return temporary_;
+}
+
+void OutputFile::Fail(const std::string& what, int error) const {
+    const std::string name = fd_ == 1 ? std::string("standard output") : path_;
+    throw OutputError(what + " " + name + ": " + std::strerror(error));
+}
+
+}  // namespace varnel
