@@ -11,6 +11,7 @@
 // Tests named DISABLED_ hold behaviour the program does not have yet.
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -36,7 +37,8 @@ ProgramRun Calc(const std::vector<std::string>& args, const RunOptions& options 
 }
 
 std::string TempPath(const std::string& name) {
-    return ::testing::TempDir() + "varnel_reliability_" + name;
+    // The process id keeps test processes running side by side off each other's files.
+    return ::testing::TempDir() + "varnel_reliability_" + std::to_string(getpid()) + "_" + name;
 }
 
 std::string ReadFile(const std::string& path) {

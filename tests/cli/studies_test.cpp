@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <algorithm>
 #include <clocale>
 #include <cmath>
@@ -22,7 +24,8 @@ ProgramRun Calc(const std::vector<std::string>& args) {
 }
 
 std::string TempPath(const std::string& name) {
-    return ::testing::TempDir() + "varnel_" + name;
+    // The process id keeps test processes running side by side off each other's files.
+    return ::testing::TempDir() + "varnel_" + std::to_string(getpid()) + "_" + name;
 }
 
 std::string ReadFile(const std::string& path) {
