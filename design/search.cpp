@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 
@@ -16,6 +17,7 @@
 #include "command/errors.h"
 #include "command/fp_guard.h"
 #include "command/text_controls.h"
+#include "engine/constants.h"
 #include "engine/inductance.h"
 
 namespace varnel::design {
@@ -359,12 +361,27 @@ std::vector<std::string> BindingLimits(const Goals& g, const Box& box, const Eva
 // The calculator's inputs for a design at its operating temperature.
 std::vector<std::string> CalculatorInputs(const Goals& g, const Wire& w, const Evaluation& e,
                                           long double hotResistivity) {
-    std::vector<std::string> in = {
-        "--R1",  ShortNumber(e.geometry.R1, 6),  "--R2",     ShortNumber(e.geometry.R2, 6),
-        "--H",   ShortNumber(e.geometry.H, 6),   "--h",      ShortNumber(e.geometry.h, 6),
-        "--D",   ShortNumber(w.bare, 6),         "--Lambda", ShortNumber(e.fit.lambda, 12),
-        "--Roe", ShortNumber(hotResistivity, 6), "--Ro",     ShortNumber(g.material.density, 6),
-        "--f",   ShortNumber(g.frequency, 6),    "--source", ShortNumber(g.source, 9)};
+    // The section is printed a little larger, never smaller, so the turns still fit it; Lambda
+    // is worked out from the printed section, so the calculator counts the whole turns.
+    const long double up = 1 + 1e-5L;
+    const std::string R1 = ShortNumber(e.geometry.R1 * up, 6);
+    const std::string R2 = ShortNumber(e.geometry.R2 * up * up, 6);
+    const std::string H = ShortNumber(e.geometry.H * up, 6);
+    const std::string D = ShortNumber(w.bare, 6);
+    const long double depth = std::strtold(R2.c_str(), nullptr) - std::strtold(R1.c_str(), nullptr);
+    const long double bare = std::strtold(D.c_str(), nullptr);
+    const long double lambda = static_cast<long double>(e.fit.turns) * kPi * bare * bare /
+                               (4 * std::strtold(H.c_str(), nullptr) * depth);
+    std::vector<std::string> in = {"--R1",     R1,
+                                   "--R2",     R2,
+                                   "--H",      H,
+                                   "--h",      ShortNumber(e.geometry.h, 6),
+                                   "--D",      D,
+                                   "--Lambda", ShortNumber(lambda, 15),
+                                   "--Roe",    ShortNumber(hotResistivity, 6),
+                                   "--Ro",     ShortNumber(g.material.density, 6),
+                                   "--f",      ShortNumber(g.frequency, 6),
+                                   "--source", ShortNumber(g.source, 9)};
     if (g.currentSource)
         in.push_back("--current");
     return in;
