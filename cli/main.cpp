@@ -8,6 +8,7 @@
 #include "cli/calc_output.h"
 #include "cli/calc_request.h"
 #include "cli/csv_table.h"
+#include "cli/design_command.h"
 #include "cli/field_study.h"
 #include "cli/grid.h"
 #include "cli/parallel_runner.h"
@@ -177,7 +178,10 @@ int main(int argc, char** argv) {
     check->add_flag("--json", json, "write the comparison as JSON");
     AddInputOptions(*check, request);
 
+    CLI::App* design = AddDesignCommand(app);
     CLI11_PARSE(app, argc, argv);
+    if (design->parsed())
+        return RunDesign();
 
     try {
         if (sweep->parsed() || batch->parsed()) {

@@ -26,14 +26,15 @@ struct Reader {
     std::size_t rowStart = 1;
 };
 
-extern "C" void OnField(void* data, std::size_t length, void* user) {
+// C linkage for libcsv; the names are the program's own, apart from the other CSV readers'.
+extern "C" void OnCatalogueField(void* data, std::size_t length, void* user) {
     auto* reader = static_cast<Reader*>(user);
     if (reader->current.fields.empty())
         reader->current.line = reader->rowStart;
     reader->current.fields.emplace_back(static_cast<const char*>(data), length);
 }
 
-extern "C" void OnRecordEnd(int, void* user) {
+extern "C" void OnCatalogueRecordEnd(int, void* user) {
     auto* reader = static_cast<Reader*>(user);
     // A blank line gives one empty field: not a record.
     const bool blank = reader->current.fields.size() == 1 && reader->current.fields.front().empty();
@@ -59,8 +60,8 @@ std::vector<Row> ReadRows(std::string_view text, const std::string& file) {
         end = end == std::string_view::npos ? text.size() : end + 1;
         if (parser.pstate == kBetweenRows)
             reader.rowStart = reader.line;
-        if (csv_parse(&parser, text.data() + pos, end - pos, OnField, OnRecordEnd, &reader) !=
-            end - pos) {
+        if (csv_parse(&parser, text.data() + pos, end - pos, OnCatalogueField, OnCatalogueRecordEnd,
+                      &reader) != end - pos) {
             const std::string why = csv_strerror(csv_error(&parser));
             csv_free(&parser);
             throw CatalogueError(file + ":" + std::to_string(reader.rowStart) + ": " + why);
@@ -68,7 +69,7 @@ std::vector<Row> ReadRows(std::string_view text, const std::string& file) {
         ++reader.line;
         pos = end;
     }
-    const bool closed = csv_fini(&parser, OnField, OnRecordEnd, &reader) == 0;
+    const bool closed = csv_fini(&parser, OnCatalogueField, OnCatalogueRecordEnd, &reader) == 0;
     csv_free(&parser);
     if (!closed) {
         throw CatalogueError(file + ":" + std::to_string(reader.rowStart) +

@@ -38,7 +38,10 @@ struct Goals {
     long double source = 0;  // RMS V, or RMS A with a current source
     long double frequency = 0;
     std::optional<long double> maxPower, maxTempRise, maxOuter, maxLength, maxMass;
-    long double ambient = 20;       // degrees C
+    long double ambient = 20;  // degrees C
+    // The insulation's thermal class, degrees C: the winding never runs hotter, whatever
+    // --max-temp-rise says (155, class F, unless told).
+    long double thermalClass = 155;
     long double bore = 0;           // least R1, m
     long double heatTransfer = 12;  // W/(m^2*K), natural convection and radiation together
     Material material;
