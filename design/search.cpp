@@ -53,11 +53,8 @@ Box SearchBox(const Goals& g) {
     return b;
 }
 
-// What each limit is called in the answer, and how it reads in a sentence.
+// The limits, each a value <= 0 when it holds.
 enum Limit { kB0High, kB0Low, kUniform, kReach, kPower, kTemp, kOuter, kLength, kMass, kLimits };
-constexpr std::array<const char*, kLimits> kLimitNames = {
-    "B0",        "B0",         "uniform", "uniform", "max-power", "max-temp-rise",
-    "max-outer", "max-length", "max-mass"};
 
 // Each limit as a value that is <= 0 when it holds, scaled so that 1 is a limit's worth.
 std::array<long double, kLimits> LimitValues(const Goals& g, const Box& box, const Evaluation& e,
