@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 
 #include "cli/commands.h"
+#include "cli/design_command.h"
 #include "cli/options.h"
 #include "command/error_text.h"
 #include "command/errors.h"
@@ -89,7 +90,10 @@ int main(int argc, char** argv) {
     CliOptions options;
     CommandLine commandLine(options);
     CLI::App& app = commandLine.app();
+    CLI::App* design = AddDesignCommand(app);
     CLI11_PARSE(app, argc, argv);
+    if (design->parsed())
+        return RunDesign();
     commandLine.Resolve();
     try {
         // Created once, and only for a picture; no number text depends on the C locale it sets.

@@ -25,7 +25,8 @@ for path in usr/bin/varnel-coils usr/bin/varnel-calc \
             usr/share/metainfo/org.varnelcoils.VarnelCoils.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/varnel-coils.svg \
             usr/share/icons/hicolor/48x48/apps/varnel-coils.png \
-            usr/share/man/man1/varnel-calc.1; do
+            usr/share/man/man1/varnel-calc.1 \
+            usr/share/varnel-coils/wires-metric.csv usr/share/varnel-coils/materials.csv; do
     grep -qx "./$path" <<<"$contents" || fail "missing $path"
 done
 
@@ -36,6 +37,9 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.varnelcoils.VarnelC
 
 json="$("$root/usr/bin/varnel-calc" --json)"
 grep -q '"eN": "229.2"' <<<"$json" || fail "installed varnel-calc gave: $json"
+# The design command finds the wire tables installed beside it.
+design="$("$root/usr/bin/varnel-calc" design --B0 0.01 --voltage 12 --max-power 20 --bore 0.04 --count 1 --json)"
+grep -q '"designs"' <<<"$design" || fail "installed varnel-calc design gave: $design"
 # The menu entry's command starts the window and keeps it open until it is closed.
 exec_line="$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.varnelcoils.VarnelCoils.desktop")"
 status=0

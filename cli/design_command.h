@@ -1,0 +1,13 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace varnel {
+
+// Adds the `design` subcommand (coil pairs from goals) to the application. RunDesign runs it
+// once the command line is parsed and the subcommand was given; it returns the exit status:
+// 0 designs, 1 no design meets the goals, 2 goals that make no sense, 130 Ctrl-C.
+CLI::App* AddDesignCommand(CLI::App& app);
+int RunDesign();
+
+}  // namespace varnel

@@ -1,0 +1,88 @@
+#include "design/winding.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "engine/constants.h"
+
+namespace varnel::design {
+namespace {
+
+constexpr long double kSqrt3Half = 0.866025403784438646763723170752936183L;
+constexpr long double kPiTrue = 3.141592653589793238462643383279502884L;
+
+}  // namespace
+
+Winding ParseWinding(const std::string& text) {
+    if (text == "orthocyclic")
+        return {WindingStyle::Orthocyclic, 0};
+    if (text == "layer")
+        return {WindingStyle::LayerOnLayer, 0};
+    if (text == "random")
+        return {WindingStyle::Random, 0.7L};
+    if (text.starts_with("random:")) {
+        const std::string f = text.substr(7);
+        char* end = nullptr;
+        const long double fill = std::strtold(f.c_str(), &end);
+        if (f.empty() || end != f.c_str() + f.size() || !(fill > 0) || !(fill < 1))
+            throw std::invalid_argument("--winding: the fill of a random winding lies in (0, 1)");
+        return {WindingStyle::Random, fill};
+    }
+    throw std::invalid_argument("--winding: '" + text +
+                                "' is not orthocyclic, layer or random[:FILL]");
+}
+
+std::string WindingName(const Winding& w) {
+    switch (w.style) {
+        case WindingStyle::Orthocyclic:
+            return "orthocyclic";
+        case WindingStyle::LayerOnLayer:
+            return "layer";
+        case WindingStyle::Random: {
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "random:%.3Lg", w.fill);
+            return buffer;
+        }
+    }
+    return "";
+}
+
+WindingFit FitWinding(const Winding& w, const Wire& wire, long double depth, long double H) {
+    const long double d = wire.overall;
+    WindingFit fit;
+    switch (w.style) {
+        case WindingStyle::Orthocyclic: {
+            // Layers after the first sit sqrt(3)/2 d higher; a layer shifted by half a pitch
+            // holds one turn less unless the height has that half pitch to spare.
+            const long double pitch = kSqrt3Half * d;
+            const long double rows = depth < d ? 0 : 1 + (depth - d) / pitch;
+            const long double perLayer = H / d;
+            fit.layers = static_cast<long long>(std::floor(rows));
+            fit.turnsPerLayer = static_cast<long long>(std::floor(perLayer));
+            const bool shiftedFits = H - static_cast<long double>(fit.turnsPerLayer) * d >= d / 2;
+            const long long shifted = shiftedFits ? fit.turnsPerLayer : fit.turnsPerLayer - 1;
+            fit.turns = (fit.layers + 1) / 2 * fit.turnsPerLayer + fit.layers / 2 * shifted;
+            fit.idealTurns = rows * (perLayer - 0.25L);
+            break;
+        }
+        case WindingStyle::LayerOnLayer:
+            fit.layers = static_cast<long long>(std::floor(depth / d));
+            fit.turnsPerLayer = static_cast<long long>(std::floor(H / d));
+            fit.turns = fit.layers * fit.turnsPerLayer;
+            fit.idealTurns = depth / d * H / d;
+            break;
+        case WindingStyle::Random:
+            fit.idealTurns = w.fill * depth * H / (kPiTrue * d * d / 4);
+            fit.turns = static_cast<long long>(std::floor(fit.idealTurns));
+            break;
+    }
+    if (fit.idealTurns < 0)
+        fit.idealTurns = 0;
+    // The calculator's N = H*4*(R2 - R1)*Lambda/(pi*D*D), with its own pi and the bare D.
+    fit.lambda =
+        static_cast<long double>(fit.turns) * kPi * wire.bare * wire.bare / (4 * H * depth);
+    return fit;
+}
+
+}  // namespace varnel::design

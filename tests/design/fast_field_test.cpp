@@ -1,0 +1,97 @@
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "accuracy/exact_coils.h"
+#include "design/fast_field.h"
+#include "design/search.h"
+
+namespace {
+
+using namespace varnel::design;
+
+constexpr long double kMu0 = 4e-7L * 3.141592653589793238462643383279502884L;
+
+struct Case {
+    const char* name;
+    PairGeometry g;
+};
+
+const Case kPairs[] = {
+    {"square section, wide gap", {0.04L, 0.06L, 0.03L, 0.02L, 500}},
+    {"thin gap, thick winding", {0.02L, 0.08L, 0.05L, 0.002L, 3000}},
+    {"flat discs", {0.03L, 0.09L, 0.005L, 0.04L, 120}},
+    {"long coils", {0.01L, 0.012L, 0.2L, 0.01L, 900}},
+};
+
+// The model against the high-accuracy integrals: on the axis by the closed form and off it
+// by the expansion, at points inside its reach.
+TEST(FastField, AgreesWithTheAccuracyLibraryWithinOnePartPerMillion) {
+    for (const Case& c : kPairs) {
+        const PairGeometry& g = c.g;
+        const CentreExpansion e(g, 1.5L, 40);
+        const long double b0 =
+            varnel::exact::PairField(g.R1, g.R2, g.H, g.h, g.N, 0, 0, 1.5L).axial.value;
+        EXPECT_NEAR(AxialFieldOnAxis(g, 0, 1.5L) / b0, 1, 1e-6L) << c.name;
+        EXPECT_NEAR(e.B0() / b0, 1, 1e-6L) << c.name;
+        const long double reach = e.Reach();
+        for (const auto& [fx, fz] :
+             {std::pair{0.0L, 0.3L}, {0.3L, 0.0L}, {0.2L, 0.25L}, {0.35L, 0.1L}}) {
+            const long double rho = fx * reach, z = fz * reach;
+            const auto exact = varnel::exact::PairField(g.R1, g.R2, g.H, g.h, g.N, rho, z, 1.5L);
+            const auto fast = e.At(rho, z);
+            EXPECT_NEAR(fast.axial / b0, exact.axial.value / b0, 1e-6L) << c.name;
+            EXPECT_NEAR(fast.radial / b0, exact.radial.value / b0, 1e-6L) << c.name;
+        }
+        // The closed form holds beyond the expansion's reach, outside the coils too.
+        for (long double z : {0.5L * reach, g.h / 2 + g.H / 2, 2 * (g.h + g.H)}) {
+            const auto exact = varnel::exact::PairField(g.R1, g.R2, g.H, g.h, g.N, 0, z, 1.5L);
+            EXPECT_NEAR(AxialFieldOnAxis(g, z, 1.5L) / exact.axial.value, 1, 1e-6L) << c.name;
+        }
+    }
+}
+
+// Two thin loops of radius R a distance R apart: B0 = (4/5)^(3/2) mu0 N I / R.
+TEST(FastField, ThinHelmholtzPairGivesTheTextbookCentreField) {
+    const long double R = 0.1L, t = 1e-5L;
+    const PairGeometry g{R - t / 2, R + t / 2, t, R - t, 100};
+    const long double expected = std::pow(0.8L, 1.5L) * kMu0 * 100 * 2 / R;
+    EXPECT_NEAR(AxialFieldOnAxis(g, 0, 2) / expected, 1, 1e-8L);
+}
+
+// Thin coils: the spacing that cancels the second-order term is the mean radius, and the
+// field then falls as B0 (1 - 1.152 (z/R)^4), so 1e-4 is reached at R (1e-4/1.152)^(1/4).
+TEST(FastField, MostUniformThinPairIsHelmholtz) {
+    const long double R1 = 0.0999L, R2 = 0.1001L, H = 0.0002L, R = (R1 + R2) / 2;
+    const long double h = MostUniformGap(R1, R2, H, 0.02L, 0.3L);
+    EXPECT_NEAR((H + h) / R, 1, 0.005L);
+    const PairGeometry g{R1, R2, H, h, 1};
+    const CentreExpansion e(g, 1, 40);
+    const UniformExtents x = FindUniformExtents(g, e, 1e-4L);
+    EXPECT_NEAR(x.axial / (R * std::pow(1e-4L / 1.152L, 0.25L)), 1, 0.01L);
+}
+
+// A small rectangular section at centre spacing R: the second-order term vanishes when
+// width / depth = sqrt(31/36).
+TEST(FastField, ThickSectionCancelsSecondOrderAtAspectSqrt31Over36) {
+    const long double R = 0.1L, area = 4e-6L;  // a 2 mm square, 2 % of the radius
+    const long double H = MostUniformHeight(R, area, R, 1e-3L, 4e-3L);
+    const long double depth = area / H;
+    EXPECT_NEAR((H / depth) / std::sqrt(31.0L / 36.0L), 1, 0.01L);
+}
+
+TEST(FastField, SphereDeviationBoundsTheSurfaceField) {
+    const PairGeometry g{0.04L, 0.06L, 0.03L, 0.02L, 500};
+    const CentreExpansion e(g, 1, 24);
+    const long double r = 0.008L;
+    const SphereDeviation d = DeviationOnSphere(e, r);
+    EXPECT_LT(d.tail, 1e-6L);
+    for (long double theta : {0.0L, 0.5L, 1.0L, 1.5707963267948966L}) {
+        const auto f = varnel::exact::PairField(g.R1, g.R2, g.H, g.h, g.N, r * std::sin(theta),
+                                                r * std::cos(theta), 1);
+        const long double dev = std::fabs(std::hypot(f.radial.value, f.axial.value) / e.B0() - 1);
+        EXPECT_LE(dev, d.deviation * (1 + 1e-4L) + 1e-9L);
+    }
+}
+
+}  // namespace
