@@ -130,8 +130,11 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
 
     switch (n.kind) {
         case StudyNumbers::Kind::Results:
-            status_->setText(n.checked ? tr("Calculated.")
-                                       : tr("Calculated; the exact values follow."));
+            if (!n.checkError.isEmpty())
+                status_->setText(tr("Calculated; the exact values failed: %1").arg(n.checkError));
+            else
+                status_->setText(n.checked ? tr("Calculated.")
+                                           : tr("Calculated; the exact values follow."));
             break;
         case StudyNumbers::Kind::CheckFailed:
             status_->setText(tr("The calculator does not take these inputs: %1").arg(n.message));

@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QTranslator>
+#include <clocale>
 
 namespace varnel::studio {
 namespace {
@@ -32,12 +33,14 @@ QIcon StudioIcon() {
 }  // namespace
 
 void ConfigureStudio(QApplication& app) {
+    // QApplication gives the C library the user's regional settings, and the study code
+    // writes its coordinates with snprintf for the calculator to read back with ".". Qt's own
+    // number texts follow QLocale and are not affected.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("varnel-studio"));
     QApplication::setOrganizationName(QStringLiteral("Varnel Coils"));
     QApplication::setDesktopFileName(QStringLiteral("org.varnelcoils.VarnelStudio"));
     InstallTranslations(app, QLocale::system());
-    QApplication::setApplicationDisplayName(
-        QCoreApplication::translate("varnel::studio::StudioWindow", "Varnel Coils Studio"));
     QApplication::setWindowIcon(StudioIcon());
 }
 

@@ -226,6 +226,7 @@ void StudioWindow::showCommandLine() {
     text->setMaximumHeight(90);
     column->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
     QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, &dialog,
             [this] { QApplication::clipboard()->setText(commandLine()); });

@@ -1,6 +1,7 @@
 #include "studio/study_bridge.h"
 
 #include <exception>
+#include <stdexcept>
 
 #include "cli/accuracy_check.h"
 #include "cli/calc_request.h"
@@ -94,7 +95,7 @@ StudyNumbers Refine(const DesignInputs& inputs, StudyNumbers n) {
     try {
         const CalcOutcome outcome = RunCalculation(request);
         if (outcome.kind != CalcOutcome::Kind::Results)
-            return n;
+            throw std::runtime_error(outcome.message);
         for (const CheckedQuantity& q : CheckAccuracy(outcome)) {
             const double exact = static_cast<double>(q.exact);
             const double classic = static_cast<double>(q.classic);
@@ -124,9 +125,9 @@ StudyNumbers Refine(const DesignInputs& inputs, StudyNumbers n) {
                 region.radialFound,
                 static_cast<double>(region.radialFound ? region.radial : region.scanRadial)};
         }
-    } catch (const std::exception&) {
-        // The quick step's numbers stand; the extra ones stay empty.
-        return n;
+    } catch (const std::exception& e) {
+        // The quick step's numbers stand; the extra ones stay empty and say why.
+        n.checkError = QString::fromUtf8(e.what());
     }
     n.temperature = EstimateTemperatureRise(inputs, n);
     n.checked = true;

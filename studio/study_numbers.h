@@ -54,8 +54,10 @@ struct StudyNumbers {
     std::array<std::optional<double>, kResultCount> classic;
     std::array<std::optional<double>, kResultCount> exact;
 
-    // Filled by the slower second step; `checked` says it ran.
+    // Filled by the slower second step; `checked` says it ran, `checkError` why it found
+    // nothing.
     bool checked = false;
+    QString checkError;
     std::optional<double> selfClassic, selfExact;
     std::optional<double> mutualClassic, mutualExact;
     std::optional<double> force;  // N; negative: the coils attract

@@ -140,6 +140,7 @@ class StudioNumbersTest : public QObject {
     void exactValuesStandBesideTheCalculators() {
         using R = varnel::studio::Result;
         const auto& n = window->numbersView()->numbers();
+        QCOMPARE(n.checkError, QString());
         QVERIFY(n.exact[std::size_t(R::CentreField)].has_value());
         // The classic sum and the integrals agree to well within a percent for the defaults.
         QVERIFY(
