@@ -74,6 +74,9 @@ QComboBox* InputsPanel::addCombo(QFormLayout* form, const char* name, const QStr
     auto* combo = new QComboBox(this);
     combo->setObjectName(QLatin1String(name));
     combo->setToolTip(tooltip);
+    // Long names of wires and materials must not widen the whole panel.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(20);
     form->addRow(label, combo);
     return combo;
 }

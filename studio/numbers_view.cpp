@@ -39,6 +39,12 @@ constexpr const char* kResultLabels[kResultCount] = {
 constexpr QChar kDash(0x2014);
 constexpr QChar kEllipsis(0x2026);
 
+// The calculator writes its results with the user's decimal separator, as its window does;
+// the texts arrive written with ".".
+QString CalculatorText(const QString& text) {
+    return QString(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
 QString Exact(double v) {
     return QLocale().toString(v, 'g', 10);
 }
@@ -69,7 +75,7 @@ void NumbersView::createTable() {
     table_ = new QTableWidget(kRowCount, kColumnCount, this);
     table_->setObjectName(QStringLiteral("twNumbers"));
     table_->setHorizontalHeaderLabels(
-        {tr("Quantity"), tr("Calculator"), tr("Exact"), tr("Calculator/exact − 1")});
+        {tr("Quantity"), tr("Calculator"), tr("Exact"), tr("Calc./exact − 1")});
     table_->verticalHeader()->hide();
     // Rows as tight as the text, so every number shows without scrolling.
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -77,9 +83,8 @@ void NumbersView::createTable() {
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setAlternatingRowColors(true);
     table_->setWordWrap(false);
-    table_->horizontalHeader()->setSectionResizeMode(kQuantity, QHeaderView::Stretch);
-    for (int c = kCalculator; c < kColumnCount; ++c)
-        table_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* copyAction = new QAction(tr("Copy"), table_);
     copyAction->setShortcut(QKeySequence::Copy);
@@ -148,7 +153,7 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
     const QString pending = results && !n.checked ? QString(kEllipsis) : QString(kDash);
     for (int r = 0; r < kResultCount; ++r) {
         const auto i = static_cast<std::size_t>(r);
-        setCell(r, kCalculator, results ? n.texts[i] : QString());
+        setCell(r, kCalculator, results ? CalculatorText(n.texts[i]) : QString());
         setCell(r, kExact, n.exact[i] ? Exact(*n.exact[i]) : pending);
         setCell(r, kDifference, n.exact[i] ? Difference(n.classic[i], n.exact[i]) : pending);
     }

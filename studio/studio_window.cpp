@@ -38,7 +38,7 @@ StudioWindow::StudioWindow(Catalogue catalogue, StudySteps steps, QWidget* paren
     createStatusBar();
     connectStudy();
     setFilePath({});
-    resize(1120, 800);
+    resize(1200, 800);
     study_->start(inputs_->inputs());
 }
 

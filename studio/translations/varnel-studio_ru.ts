@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Packing factor as typed</source>
-        <translation>Коэффициент заполнения как введён</translation>
+        <translation>λ как введён</translation>
     </message>
     <message>
         <source>Random winding (0.5–0.6)</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Packing factor λ</source>
-        <translation>Коэффициент заполнения λ</translation>
+        <translation>Заполнение λ</translation>
     </message>
     <message>
         <source>Share of the winding&apos;s cross-section filled by conductor (below 1)</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Resistivity ρ</source>
-        <translation>Удельное сопротивление ρ</translation>
+        <translation>Уд. сопротивление ρ</translation>
     </message>
     <message>
         <source> nΩ·m</source>
@@ -373,10 +373,6 @@
         <translation>Точно</translation>
     </message>
     <message>
-        <source>Calculator/exact − 1</source>
-        <translation>Калькулятор/точно − 1</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Копировать</translation>
     </message>
@@ -447,6 +443,10 @@
     <message>
         <source>Calculated; the exact values failed: %1</source>
         <translation>Рассчитано; точные значения не получены: %1</translation>
+    </message>
+    <message>
+        <source>Calc./exact − 1</source>
+        <translation>Кальк./точно − 1</translation>
     </message>
 </context>
 <context>

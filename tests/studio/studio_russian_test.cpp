@@ -89,11 +89,12 @@ class StudioRussianTest : public QObject {
         QVERIFY(checked > 100);
     }
 
-    void spinBoxesUseTheRegionalSeparatorButTheCalculatorGetsPoints() {
+    void numbersShowTheRegionalSeparatorButTheCalculatorReadsPoints() {
         QCOMPARE(Spin(window, "sbR1")->text(), QString("10,000 мм"));
         QVERIFY(window->commandLine().contains(" --R1 0.01 --R2 0.02 "));
         auto* table = window->findChild<QTableWidget*>("twNumbers");
-        QCOMPARE(table->item(0, 1)->text(), QString("229.2"));
+        QCOMPARE(table->item(0, 1)->text(), QString("229,2"));  // as the calculator shows it here
+        QCOMPARE(window->numbersView()->numbers().texts[0], QString("229.2"));
     }
 
   private:
