@@ -12,6 +12,7 @@ packages=(
     qt6-svg-dev help2man dpkg-dev desktop-file-utils appstream
     xvfb xauth x11-apps imagemagick xdotool fonts-wine
     libnlopt-cxx-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools linguist-qt6
+    qt6-translations-l10n
 )
 
 missing=()
