@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -159,7 +160,33 @@ void StudioWindow::warn(const QString& message) {
     box.exec();
 }
 
+bool StudioWindow::maybeSave() {
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Varnel Coils Studio"),
+                    tr("The design has changed. Save it first?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return save();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void StudioWindow::closeEvent(QCloseEvent* event) {
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
 void StudioWindow::newDesign() {
+    if (!maybeSave())
+        return;
     inputs_->setInputs(DesignInputs{});
     setFilePath({});
 }
@@ -186,6 +213,8 @@ bool StudioWindow::saveDesign(const QString& path) {
 }
 
 void StudioWindow::chooseAndOpen() {
+    if (!maybeSave())
+        return;
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Open Design"), QFileInfo(path_).path(), tr("Coil designs (*.json)"));
     if (!path.isEmpty())

@@ -33,6 +33,9 @@ class StudioWindow : public QMainWindow {
     // The varnel-calc command line that calculates the inputs shown.
     QString commandLine() const;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void createActions();
     void createMenus();
@@ -43,6 +46,8 @@ class StudioWindow : public QMainWindow {
     void connectStudy();
 
     QWidget* placeholder(const char* name, const QString& note);
+    // Asks whether to save changes before they are lost; false: the user cancelled.
+    bool maybeSave();
     void newDesign();
     void chooseAndOpen();
     bool save();

@@ -587,5 +587,9 @@
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>The design has changed. Save it first?</source>
+        <translation>Проект изменён. Сохранить его?</translation>
+    </message>
 </context>
 </TS>

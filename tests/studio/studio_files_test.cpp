@@ -113,6 +113,22 @@ class StudioFilesTest : public QObject {
         QCOMPARE(Spin(window, "sbRo")->value(), 2703.0);
     }
 
+    void closingWithChangesAsksAndCancelKeepsTheWindow() {
+        Spin(window, "sbH")->setValue(33);
+        QVERIFY(window->isWindowModified());
+        QString asked;
+        QTimer::singleShot(50, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            asked = box->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QVERIFY(!window->close());
+        QVERIFY(asked.contains("changed"));
+        QVERIFY(window->isVisible());
+        QCOMPARE(Spin(window, "sbH")->value(), 33.0);
+    }
+
   private:
     static void writeFile(const QString& path, const QByteArray& bytes) {
         QFile f(path);
