@@ -25,6 +25,7 @@ Catalogue BuiltInCatalogue() {
         {QStringLiteral("bar"), QCoreApplication::translate("Catalogue", "Bar winding (0.7–0.8)"),
          0.75},
     };
+    c.packing = [](const WindingEntry& w, double, double) { return w.packingFactor; };
     return c;
 }
 

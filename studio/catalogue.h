@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // What the inputs panel offers in its lists: wires, materials and winding styles. The panel
@@ -26,14 +27,21 @@ struct MaterialEntry {
 struct WindingEntry {
     QString key;
     QString name;  // translated
-    // The packing factor the style gives; none when the user types it.
+    // The packing factor the style gives whatever the wire; none when it depends on the wire
+    // or the user types it.
     std::optional<double> packingFactor;
 };
+
+// The packing factor a winding style gives with a wire of these bare and overall diameters
+// (mm; overall 0 when not known), or none when the user types it.
+using PackingRule =
+    std::function<std::optional<double>(const WindingEntry&, double bareMm, double overallMm)>;
 
 struct Catalogue {
     QList<WireEntry> wires;  // may be empty: then the diameter is typed
     QList<MaterialEntry> materials;
     QList<WindingEntry> windings;
+    PackingRule packing;
 };
 
 // Keys of the entries that are not from a list: a diameter, a material or a packing factor
@@ -41,7 +49,8 @@ struct Catalogue {
 inline const QString kGivenKey = QStringLiteral("given");
 
 // The lists the studio has without data files: no wires, the two conductor metals, the
-// winding styles of the calculator's presets and a typed packing factor. Names in the
+// winding styles of the calculator's presets, each with its fixed packing factor, and a typed
+// packing factor. Names in the
 // language of the current translators, so make it after they are installed.
 Catalogue BuiltInCatalogue();
 

@@ -257,7 +257,8 @@ void InputsPanel::setInputs(const DesignInputs& in) {
     sourceModeChosen();
     for (const auto& [spin, member] : spins_)
         spin->setValue(in.*member);
-    packing_->setEnabled(winding_->currentData().toString() == kGivenKey);
+    // A file's packing factor stands even where the style would now give another.
+    packing_->setEnabled(!stylePacking());
     quiet_ = false;
     changed();
 }
@@ -271,19 +272,34 @@ void InputsPanel::wireChosen() {
             quiet_ = false;
         }
     }
+    applyStylePacking();
     changed();
 }
 
 void InputsPanel::windingChosen() {
+    applyStylePacking();
+    changed();
+}
+
+std::optional<double> InputsPanel::stylePacking() const {
     const int i = winding_->currentIndex();
-    const bool typed = i < 0 || !catalogue_.windings[i].packingFactor;
-    packing_->setEnabled(typed);
-    if (!typed && !quiet_) {
+    if (i < 0 || !catalogue_.packing)
+        return std::nullopt;
+    const int wire = wire_->currentIndex() - 1;  // the first entry is the typed diameter
+    const double overall = wire >= 0 ? catalogue_.wires[wire].overallMm : 0;
+    return catalogue_.packing(catalogue_.windings[i], diameter_->value(), overall);
+}
+
+void InputsPanel::applyStylePacking() {
+    if (quiet_)
+        return;
+    const std::optional<double> packing = stylePacking();
+    packing_->setEnabled(!packing);
+    if (packing) {
         quiet_ = true;
-        packing_->setValue(*catalogue_.windings[i].packingFactor);
+        packing_->setValue(*packing);
         quiet_ = false;
     }
-    changed();
 }
 
 void InputsPanel::materialChosen() {
@@ -310,6 +326,9 @@ void InputsPanel::valueEdited(QDoubleSpinBox* spin) {
             const int i = wire_->currentIndex() - 1;
             if (i >= 0 && !Near(catalogue_.wires[i].bareMm, spin->value()))
                 wire_->setCurrentIndex(0);
+            quiet_ = false;
+            applyStylePacking();  // a style's factor may depend on the wire
+            quiet_ = true;
         } else if (spin == resistivity_ || spin == density_) {
             const int i = material_->currentIndex();
             if (i >= 0 && catalogue_.materials[i].key != kGivenKey &&

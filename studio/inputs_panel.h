@@ -57,6 +57,9 @@ class InputsPanel : public QWidget {
 
     void wireChosen();
     void windingChosen();
+    // The packing factor of the winding style with the wire shown; none: typed.
+    std::optional<double> stylePacking() const;
+    void applyStylePacking();
     void materialChosen();
     void sourceModeChosen();
     void valueEdited(QDoubleSpinBox* spin);
