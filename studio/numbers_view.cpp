@@ -85,6 +85,9 @@ void NumbersView::createTable() {
     table_->setWordWrap(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Columns keep a number's width while they are empty, so the table does not jump.
+    table_->horizontalHeader()->setMinimumSectionSize(
+        fontMetrics().horizontalAdvance(QStringLiteral("0.0000000000000")));
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* copyAction = new QAction(tr("Copy"), table_);
     copyAction->setShortcut(QKeySequence::Copy);

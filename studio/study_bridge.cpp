@@ -69,6 +69,7 @@ StudyNumbers Calculate(const DesignInputs& inputs) {
     StudyNumbers n;
     const CalcOutcome outcome = RunCalculation(RequestFor(inputs));
     n.currentSource = inputs.currentSource;
+    n.uniformityTolerance = inputs.uniformityPercent / 100;
     n.message = FromUtf8(outcome.message);
     switch (outcome.kind) {
         case CalcOutcome::Kind::Results:
@@ -115,7 +116,6 @@ StudyNumbers Refine(const DesignInputs& inputs, StudyNumbers n) {
         }
         const CalcOutcome base = StudyBase(request);
         if (base.kind == CalcOutcome::Kind::Results) {
-            n.uniformityTolerance = inputs.uniformityPercent / 100;
             const UniformRegion region =
                 FindUniformRegion(base, static_cast<long double>(n.uniformityTolerance));
             n.uniformAxial = {

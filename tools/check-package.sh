@@ -49,7 +49,7 @@ exec_line="$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.varnelcoils.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/$exec_line" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the window ended at once with status $status"
-exec_line="$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.varnelcoils.VarnelStudio.desktop")"
+exec_line="$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.varnelcoils.VarnelStudio.desktop" | sed 's/ %[fFuU]$//')"
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/$exec_line" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the studio ended at once with status $status"

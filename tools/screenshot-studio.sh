@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Starts Varnel Coils Studio on a virtual display and writes a PNG of its window.
-#   tools/screenshot-studio.sh OUT.png [LOCALE]
-# LOCALE (for example ru_RU.UTF-8) sets the language and regional settings. Needs a built
-# ./build (or $VARNEL_BUILD_DIR).
+#   tools/screenshot-studio.sh OUT.png [LOCALE [DESIGN.json]]
+# LOCALE (for example ru_RU.UTF-8) sets the language and regional settings; DESIGN.json is
+# opened first. Needs a built ./build (or $VARNEL_BUILD_DIR).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VARNEL_BUILD_DIR:-$root/build}"
 out="$1"
 locale="${2:-C.UTF-8}"
+design=("${@:3}")
 "$root/tools/install-deps.sh"
 
 display=":$((90 + RANDOM % 100))"
@@ -16,7 +17,7 @@ xvfb=$!
 trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
 export DISPLAY="$display"
 sleep 1
-LC_ALL="$locale" LANG="$locale" LANGUAGE="${locale%%_*}" "$build/studio/varnel-studio" &
+LC_ALL="$locale" LANG="$locale" LANGUAGE="${locale%%_*}" "$build/studio/varnel-studio" "${design[@]}" &
 app=$!
 
 window=""
