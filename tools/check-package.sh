@@ -26,14 +26,22 @@ for path in usr/bin/varnel-coils usr/bin/varnel-calc \
             usr/share/icons/hicolor/scalable/apps/varnel-coils.svg \
             usr/share/icons/hicolor/48x48/apps/varnel-coils.png \
             usr/share/man/man1/varnel-calc.1 \
-            usr/share/varnel-coils/wires-metric.csv usr/share/varnel-coils/materials.csv; do
+            usr/share/varnel-coils/wires-metric.csv usr/share/varnel-coils/materials.csv \
+            usr/bin/varnel-studio \
+            usr/share/applications/org.varnelcoils.VarnelStudio.desktop \
+            usr/share/metainfo/org.varnelcoils.VarnelStudio.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/varnel-studio.svg \
+            usr/share/icons/hicolor/48x48/apps/varnel-studio.png \
+            usr/share/varnel-coils/translations/varnel-studio_ru.qm; do
     grep -qx "./$path" <<<"$contents" || fail "missing $path"
 done
 
 root="$scratch/root"
 dpkg -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/org.varnelcoils.VarnelCoils.desktop"
-appstreamcli validate --no-net "$root/usr/share/metainfo/org.varnelcoils.VarnelCoils.metainfo.xml" >/dev/null
+for app in VarnelCoils VarnelStudio; do
+    desktop-file-validate "$root/usr/share/applications/org.varnelcoils.$app.desktop"
+    appstreamcli validate --no-net "$root/usr/share/metainfo/org.varnelcoils.$app.metainfo.xml" >/dev/null
+done
 
 json="$("$root/usr/bin/varnel-calc" --json)"
 grep -q '"eN": "229.2"' <<<"$json" || fail "installed varnel-calc gave: $json"
@@ -45,4 +53,8 @@ exec_line="$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.varnelcoils.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/$exec_line" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the window ended at once with status $status"
+exec_line="$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.varnelcoils.VarnelStudio.desktop" | sed 's/ %[fFuU]$//')"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/$exec_line" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 124 ] || fail "the studio ended at once with status $status"
 echo "package check: $deb is sound"

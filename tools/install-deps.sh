@@ -13,6 +13,7 @@ packages=(
     xvfb xauth x11-apps imagemagick xdotool fonts-wine
     libnlopt-cxx-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools linguist-qt6
     locales clang-format
+    qt6-translations-l10n
 )
 
 missing=()

@@ -1,0 +1,26 @@
+// What an input change in the studio costs before the window can show it: the quick step
+// (the calculator's results) and the slow one (exact values, force, uniform extents).
+#include <benchmark/benchmark.h>
+
+#include "studio/study_bridge.h"
+
+namespace {
+
+void BM_StudioQuickStep(benchmark::State& state) {
+    const varnel::studio::DesignInputs inputs;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(varnel::studio::Calculate(inputs));
+    }
+}
+BENCHMARK(BM_StudioQuickStep)->Unit(benchmark::kMillisecond);
+
+void BM_StudioSlowStep(benchmark::State& state) {
+    const varnel::studio::DesignInputs inputs;
+    const varnel::studio::StudyNumbers quick = varnel::studio::Calculate(inputs);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(varnel::studio::Refine(inputs, quick));
+    }
+}
+BENCHMARK(BM_StudioSlowStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,142 @@
+#include "studio/design_file.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cmath>
+
+namespace varnel::studio {
+namespace {
+
+// Every number of a design, by its key in the file and its place in the inputs.
+struct NumberField {
+    const char* key;
+    double DesignInputs::*member;
+};
+constexpr NumberField kNumbers[] = {
+    {"R1_mm", &DesignInputs::innerRadiusMm},
+    {"R2_mm", &DesignInputs::outerRadiusMm},
+    {"H_mm", &DesignInputs::heightMm},
+    {"h_mm", &DesignInputs::gapMm},
+    {"D_mm", &DesignInputs::wireDiameterMm},
+    {"Lambda", &DesignInputs::packingFactor},
+    {"resistivity_nOhm_m", &DesignInputs::resistivityNanoOhmM},
+    {"density_kg_m3", &DesignInputs::densityKgM3},
+    {"source", &DesignInputs::source},
+    {"f_Hz", &DesignInputs::frequencyHz},
+    {"x_mm", &DesignInputs::pointXMm},
+    {"z_mm", &DesignInputs::pointZMm},
+    {"uniformity_percent", &DesignInputs::uniformityPercent},
+    {"ambient_C", &DesignInputs::ambientC},
+};
+
+struct TextField {
+    const char* key;
+    QString DesignInputs::*member;
+};
+constexpr TextField kTexts[] = {
+    {"wire", &DesignInputs::wire},
+    {"winding", &DesignInputs::winding},
+    {"material", &DesignInputs::material},
+};
+
+QString Damaged(const QString& why) {
+    return QCoreApplication::translate("DesignFile", "The file is damaged and was not opened: %1.")
+        .arg(why);
+}
+
+}  // namespace
+
+QByteArray WriteDesign(const DesignInputs& inputs) {
+    QJsonObject o;
+    o.insert(QStringLiteral("schema"), kDesignSchema);
+    o.insert(QStringLiteral("program"), QStringLiteral("varnel-studio"));
+    for (const NumberField& f : kNumbers) {
+        o.insert(QLatin1String(f.key), inputs.*f.member);
+    }
+    for (const TextField& f : kTexts) {
+        o.insert(QLatin1String(f.key), inputs.*f.member);
+    }
+    o.insert(QStringLiteral("current_source"), inputs.currentSource);
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+std::variant<DesignInputs, QString> ReadDesign(const QByteArray& bytes) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        return Damaged(QCoreApplication::translate("DesignFile", "%1 at byte %2")
+                           .arg(error.errorString())
+                           .arg(error.offset));
+    }
+    if (!doc.isObject())
+        return Damaged(QCoreApplication::translate("DesignFile", "it holds no design"));
+    const QJsonObject o = doc.object();
+    const QJsonValue schema = o.value(QStringLiteral("schema"));
+    if (!schema.isDouble() || schema.toDouble() != std::floor(schema.toDouble()) ||
+        schema.toDouble() < 1) {
+        return Damaged(
+            QCoreApplication::translate("DesignFile", "it has no layout version (\"schema\")"));
+    }
+    if (schema.toDouble() > kDesignSchema) {
+        return QCoreApplication::translate(
+                   "DesignFile",
+                   "The file was written by a newer version of the studio (layout %1; this "
+                   "version reads up to %2) and was not opened.")
+            .arg(schema.toInt())
+            .arg(kDesignSchema);
+    }
+    DesignInputs inputs;
+    for (const NumberField& f : kNumbers) {
+        const QJsonValue v = o.value(QLatin1String(f.key));
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            return Damaged(
+                QCoreApplication::translate("DesignFile", "\"%1\" is missing or not a number")
+                    .arg(QLatin1String(f.key)));
+        inputs.*f.member = v.toDouble();
+    }
+    for (const TextField& f : kTexts) {
+        const QJsonValue v = o.value(QLatin1String(f.key));
+        if (!v.isString())
+            return Damaged(
+                QCoreApplication::translate("DesignFile", "\"%1\" is missing or not a text")
+                    .arg(QLatin1String(f.key)));
+        inputs.*f.member = v.toString();
+    }
+    const QJsonValue current = o.value(QStringLiteral("current_source"));
+    if (!current.isBool())
+        return Damaged(
+            QCoreApplication::translate("DesignFile", "\"%1\" is missing or not true or false")
+                .arg("current_source"));
+    inputs.currentSource = current.toBool();
+    return inputs;
+}
+
+QString SaveDesign(const QString& path, const DesignInputs& inputs) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QCoreApplication::translate("DesignFile", "Cannot write %1: %2.")
+            .arg(path, file.errorString());
+    file.write(WriteDesign(inputs));
+    if (!file.commit())
+        return QCoreApplication::translate("DesignFile", "Cannot write %1: %2.")
+            .arg(path, file.errorString());
+    return {};
+}
+
+std::variant<DesignInputs, QString> OpenDesign(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QCoreApplication::translate("DesignFile", "Cannot open %1: %2.")
+            .arg(path, file.errorString());
+    // A design is a few hundred bytes; anything far larger is not one.
+    constexpr qint64 kLargest = 1 << 20;
+    if (file.size() > kLargest)
+        return Damaged(
+            QCoreApplication::translate("DesignFile", "it is far too large for a design"));
+    return ReadDesign(file.readAll());
+}
+
+}  // namespace varnel::studio

@@ -1,0 +1,43 @@
+// Writes the studio's icon for installation: an SVG and PNGs of the usual sizes, all from the
+// drawing the window uses.  studio_icon_export OUTPUT_DIR
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <cstdio>
+
+#include "studio/studio_shell.h"
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: studio_icon_export OUTPUT_DIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+
+    QSvgGenerator svg;
+    svg.setFileName(out.filePath("varnel-studio.svg"));
+    svg.setSize(QSize(32, 32));
+    svg.setViewBox(QRect(0, 0, 32, 32));
+    svg.setTitle("Varnel Coils Studio");
+    QPainter svgPainter(&svg);
+    varnel::studio::PaintStudioIcon(svgPainter);
+    svgPainter.end();
+
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 32.0, size / 32.0);
+        varnel::studio::PaintStudioIcon(p);
+        p.end();
+        if (!image.save(out.filePath(QString("varnel-studio-%1.png").arg(size))))
+            return 1;
+    }
+    return 0;
+}

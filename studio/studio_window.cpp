@@ -1,0 +1,273 @@
+#include "studio/studio_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "studio/design_file.h"
+#include "studio/inputs_panel.h"
+#include "studio/numbers_view.h"
+#include "studio/study_bridge.h"
+
+namespace varnel::studio {
+
+StudioWindow::StudioWindow(QWidget* parent)
+    : StudioWindow(BuiltInCatalogue(), StudySteps::Standard(), parent) {}
+
+StudioWindow::StudioWindow(Catalogue catalogue, StudySteps steps, QWidget* parent)
+    : QMainWindow(parent), study_(new LiveStudy(std::move(steps), this)) {
+    setObjectName(QStringLiteral("studioWindow"));
+    createActions();
+    createMenus();
+    createInputs(std::move(catalogue));
+    createTabs();
+    createCentre();
+    createStatusBar();
+    connectStudy();
+    setFilePath({});
+    resize(1200, 800);
+    study_->start(inputs_->inputs());
+}
+
+void StudioWindow::createActions() {
+    auto make = [this](QAction** action, const QString& text, QKeySequence key, auto handler) {
+        *action = new QAction(text, this);
+        (*action)->setShortcut(key);
+        connect(*action, &QAction::triggered, this, handler);
+    };
+    make(&newAction_, tr("&New"), QKeySequence::New, [this] { newDesign(); });
+    make(&openAction_, tr("&Open…"), QKeySequence::Open, [this] { chooseAndOpen(); });
+    make(&saveAction_, tr("&Save"), QKeySequence::Save, [this] { save(); });
+    make(&saveAsAction_, tr("Save &As…"), QKeySequence::SaveAs, [this] { chooseAndSave(); });
+    make(&commandAction_, tr("&Command Line for varnel-calc…"), QKeySequence(),
+         [this] { showCommandLine(); });
+    make(&quitAction_, tr("&Quit"), QKeySequence::Quit, [this] { close(); });
+    make(&copyAction_, tr("&Copy Numbers"), QKeySequence(), [this] { numbers_->copy(); });
+    make(&aboutAction_, tr("&About"), QKeySequence(), [this] { showAbout(); });
+    newAction_->setToolTip(tr("Starts again from the default design"));
+    commandAction_->setToolTip(tr("Shows the varnel-calc command that calculates this design"));
+}
+
+void StudioWindow::createMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(newAction_);
+    file->addAction(openAction_);
+    file->addAction(saveAction_);
+    file->addAction(saveAsAction_);
+    file->addSeparator();
+    QMenu* exportMenu = file->addMenu(tr("&Export"));
+    exportMenu->addAction(commandAction_);
+    file->addSeparator();
+    file->addAction(quitAction_);
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(copyAction_);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(aboutAction_);
+}
+
+void StudioWindow::createInputs(Catalogue catalogue) {
+    inputs_ = new InputsPanel(std::move(catalogue));
+}
+
+// The Map, Profiles and Design tabs hold notes until their views arrive: the field map and the
+// profiles come from the plot library, the design search from the design library.
+void StudioWindow::createTabs() {
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    numbers_ = new NumbersView;
+    tabs_->addTab(numbers_, tr("Numbers"));
+    tabs_->addTab(placeholder("mapPlaceholder",
+                              tr("The map of the field in the r–z half-plane will be shown "
+                                 "here: |B| or its deviation from the centre, contours, field "
+                                 "lines, the coil sections and the uniform region.")),
+                  tr("Map"));
+    tabs_->addTab(placeholder("profilesPlaceholder",
+                              tr("The field along the axis and across the mid-plane will be "
+                                 "plotted here, with the uniform extents marked.")),
+                  tr("Profiles"));
+    tabs_->addTab(placeholder("designPlaceholder",
+                              tr("The design search will be here: goals and limits, the designs "
+                                 "it finds, and a choice of one to load into the inputs.")),
+                  tr("Design"));
+}
+
+QWidget* StudioWindow::placeholder(const char* name, const QString& note) {
+    auto* label = new QLabel(note);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMargin(40);
+    label->setEnabled(false);
+    return label;
+}
+
+void StudioWindow::createCentre() {
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("inputsScroll"));
+    scroll->setWidget(inputs_);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(inputs_->sizeHint().width() + 24);
+    auto* splitter = new QSplitter;
+    splitter->addWidget(scroll);
+    splitter->addWidget(tabs_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+    setCentralWidget(splitter);
+}
+
+void StudioWindow::createStatusBar() {
+    state_ = new QLabel;
+    state_->setObjectName(QStringLiteral("lState"));
+    statusBar()->addWidget(state_, 1);
+}
+
+void StudioWindow::connectStudy() {
+    connect(inputs_, &InputsPanel::inputsChanged, this, [this] {
+        setWindowModified(true);
+        study_->request(inputs_->inputs());
+    });
+    connect(study_, &LiveStudy::numbersReady, numbers_, &NumbersView::showNumbers);
+    connect(study_, &LiveStudy::busyChanged, this,
+            [this](bool busy) { state_->setText(busy ? tr("Calculating…") : tr("Ready")); });
+    state_->setText(tr("Calculating…"));
+}
+
+void StudioWindow::setFilePath(const QString& path) {
+    path_ = path;
+    const QString name = path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+    setWindowTitle(tr("%1[*] — Varnel Coils Studio").arg(name));
+    setWindowModified(false);
+}
+
+void StudioWindow::warn(const QString& message) {
+    QMessageBox box(QMessageBox::Warning, tr("Varnel Coils Studio"), message, QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+bool StudioWindow::maybeSave() {
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Varnel Coils Studio"),
+                    tr("The design has changed. Save it first?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return save();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void StudioWindow::closeEvent(QCloseEvent* event) {
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void StudioWindow::newDesign() {
+    if (!maybeSave())
+        return;
+    inputs_->setInputs(DesignInputs{});
+    setFilePath({});
+}
+
+bool StudioWindow::openDesign(const QString& path) {
+    const auto read = OpenDesign(path);
+    if (const QString* message = std::get_if<QString>(&read)) {
+        warn(*message);
+        return false;
+    }
+    inputs_->setInputs(std::get<DesignInputs>(read));
+    setFilePath(path);
+    return true;
+}
+
+bool StudioWindow::saveDesign(const QString& path) {
+    const QString message = SaveDesign(path, inputs_->inputs());
+    if (!message.isEmpty()) {
+        warn(message);
+        return false;
+    }
+    setFilePath(path);
+    return true;
+}
+
+void StudioWindow::chooseAndOpen() {
+    if (!maybeSave())
+        return;
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open Design"), QFileInfo(path_).path(), tr("Coil designs (*.json)"));
+    if (!path.isEmpty())
+        openDesign(path);
+}
+
+bool StudioWindow::save() {
+    return path_.isEmpty() ? chooseAndSave() : saveDesign(path_);
+}
+
+bool StudioWindow::chooseAndSave() {
+    QString path =
+        QFileDialog::getSaveFileName(this, tr("Save Design"), path_, tr("Coil designs (*.json)"));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
+    return saveDesign(path);
+}
+
+QString StudioWindow::commandLine() const {
+    return (QStringList{QStringLiteral("varnel-calc")} + CommandLineArguments(inputs_->inputs()))
+        .join(QLatin1Char(' '));
+}
+
+void StudioWindow::showCommandLine() {
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("Command Line for varnel-calc"));
+    auto* column = new QVBoxLayout(&dialog);
+    auto* note =
+        new QLabel(tr("This command calculates the design shown, with every value in SI units:"));
+    note->setWordWrap(true);
+    column->addWidget(note);
+    auto* text = new QPlainTextEdit(commandLine());
+    text->setObjectName(QStringLiteral("teCommandLine"));
+    text->setReadOnly(true);
+    text->setMinimumWidth(560);
+    text->setMaximumHeight(90);
+    column->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
+    QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
+    connect(copy, &QPushButton::clicked, &dialog,
+            [this] { QApplication::clipboard()->setText(commandLine()); });
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    column->addWidget(buttons);
+    dialog.exec();
+}
+
+void StudioWindow::showAbout() {
+    QMessageBox::about(this, tr("Varnel Coils Studio"),
+                       tr("Varnel Coils Studio shows what a pair of coaxial coils gives: the "
+                          "calculator's numbers beside exact values, and the field."));
+}
+
+}  // namespace varnel::studio

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "studio/catalogue.h"
+#include "studio/live_study.h"
+
+class QAction;
+class QLabel;
+class QTabWidget;
+
+namespace varnel::studio {
+
+class InputsPanel;
+class NumbersView;
+
+// The studio's window: the inputs on the left, the tabs of what they give on the right, and
+// the file commands. The numbers follow every change of the inputs.
+class StudioWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit StudioWindow(QWidget* parent = nullptr);
+    StudioWindow(Catalogue catalogue, StudySteps steps, QWidget* parent = nullptr);
+
+    InputsPanel* inputsPanel() const { return inputs_; }
+    NumbersView* numbersView() const { return numbers_; }
+    LiveStudy* study() const { return study_; }
+
+    // The file commands without their dialogs. Each says what went wrong in a message box and
+    // returns false; the window keeps what it had.
+    bool openDesign(const QString& path);
+    bool saveDesign(const QString& path);
+    // The varnel-calc command line that calculates the inputs shown.
+    QString commandLine() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenus();
+    void createInputs(Catalogue catalogue);
+    void createTabs();
+    void createCentre();
+    void createStatusBar();
+    void connectStudy();
+
+    QWidget* placeholder(const char* name, const QString& note);
+    // Asks whether to save changes before they are lost; false: the user cancelled.
+    bool maybeSave();
+    void newDesign();
+    void chooseAndOpen();
+    bool save();
+    bool chooseAndSave();
+    void showCommandLine();
+    void showAbout();
+    void warn(const QString& message);
+    void setFilePath(const QString& path);
+
+    InputsPanel* inputs_ = nullptr;
+    NumbersView* numbers_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    LiveStudy* study_ = nullptr;
+    QLabel* state_ = nullptr;
+    QString path_;
+
+    QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* commandAction_ = nullptr;
+    QAction* quitAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+};
+
+}  // namespace varnel::studio

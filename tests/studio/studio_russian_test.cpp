@@ -1,0 +1,105 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "studio/studio_shell.h"
+#include "studio_fixture.h"
+
+using varnel::studio::StudioWindow;
+
+// Runs in a process started with Russian language and regional settings.
+class StudioRussianTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void initTestCase() {
+        QCOMPARE(QLocale::system().language(), QLocale::Russian);
+        varnel::studio::ConfigureStudio(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+        window = new StudioWindow;
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(Settled(window), 30000);
+    }
+    void cleanupTestCase() { delete window; }
+
+    void theTranslationIsFoundForTheSystemsLanguage() {
+        QVERIFY(
+            varnel::studio::InstallTranslations(*QCoreApplication::instance(), QLocale::system()));
+        QCOMPARE(window->windowTitle(), QString("Без имени[*] — Студия катушек Варнеля"));
+    }
+
+    void noVisibleTextIsStillEnglish() {
+        QStringList texts = {window->windowTitle()};
+        for (QAction* menu : window->menuBar()->actions()) {
+            texts << menu->text();
+            if (menu->menu()) {
+                for (QAction* a : menu->menu()->actions()) {
+                    texts << a->text() << a->toolTip();
+                    if (a->menu()) {
+                        for (QAction* b : a->menu()->actions())
+                            texts << b->text() << b->toolTip();
+                    }
+                }
+            }
+        }
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            texts << w->toolTip();
+            if (auto* label = qobject_cast<QLabel*>(w))
+                texts << label->text();
+            if (auto* button = qobject_cast<QAbstractButton*>(w))
+                texts << button->text();
+            if (auto* group = qobject_cast<QGroupBox*>(w))
+                texts << group->title();
+            if (auto* spin = qobject_cast<QDoubleSpinBox*>(w))
+                texts << spin->suffix();
+            if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                for (int i = 0; i < combo->count(); ++i)
+                    texts << combo->itemText(i);
+            }
+            if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+                for (int i = 0; i < tabs->count(); ++i)
+                    texts << tabs->tabText(i);
+            }
+            if (auto* table = qobject_cast<QTableWidget*>(w)) {
+                for (int c = 0; c < table->columnCount(); ++c) {
+                    texts << table->horizontalHeaderItem(c)->text();
+                    for (int r = 0; r < table->rowCount(); ++r)
+                        texts << table->item(r, c)->text();
+                }
+            }
+        }
+        // Symbols of quantities (N, ZL, B0 ...) are one or two letters; a run of three Latin
+        // letters is an English word, but for the standard's name and the program's.
+        const QRegularExpression word("[A-Za-z]{3,}");
+        const QStringList allowed = {"IEC", "varnel", "calc"};
+        int checked = 0;
+        for (const QString& text : texts) {
+            auto it = word.globalMatch(text);
+            while (it.hasNext()) {
+                const QString w = it.next().captured();
+                QVERIFY2(allowed.contains(w), qPrintable("English left: " + text));
+            }
+            checked += text.isEmpty() ? 0 : 1;
+        }
+        QVERIFY(checked > 100);
+    }
+
+    void numbersShowTheRegionalSeparatorButTheCalculatorReadsPoints() {
+        QCOMPARE(Spin(window, "sbR1")->text(), QString("10,000 мм"));
+        QVERIFY(window->commandLine().contains(" --R1 0.01 --R2 0.02 "));
+        auto* table = window->findChild<QTableWidget*>("twNumbers");
+        QCOMPARE(table->item(0, 1)->text(), QString("229,2"));  // as the calculator shows it here
+        QCOMPARE(window->numbersView()->numbers().texts[0], QString("229.2"));
+    }
+
+  private:
+    StudioWindow* window = nullptr;
+};
+
+QTEST_MAIN(StudioRussianTest)
+#include "studio_russian_test.moc"

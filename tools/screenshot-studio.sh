@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Starts Varnel Coils Studio on a virtual display and writes a PNG of its window.
+#   tools/screenshot-studio.sh OUT.png [LOCALE [DESIGN.json]]
+# LOCALE (for example ru_RU.UTF-8) sets the language and regional settings; DESIGN.json is
+# opened first. Needs a built ./build (or $VARNEL_BUILD_DIR).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VARNEL_BUILD_DIR:-$root/build}"
+out="$1"
+locale="${2:-C.UTF-8}"
+design=("${@:3}")
+"$root/tools/install-deps.sh"
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
+export DISPLAY="$display"
+sleep 1
+LC_ALL="$locale" LANG="$locale" LANGUAGE="${locale%%_*}" "$build/studio/varnel-studio" "${design[@]}" &
+app=$!
+
+window=""
+for _ in $(seq 50); do
+    window="$(xdotool search --pid "$app" --onlyvisible 2>/dev/null | head -n 1 || true)"
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+[ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
+# The exact values and the uniform extents take a moment after the window shows.
+sleep 3
+import -window "$window" "$out"
+echo "wrote $out"
