@@ -3,10 +3,10 @@
 #include <exception>
 #include <stdexcept>
 
+#include "command/control_names.h"
 #include "study/accuracy_check.h"
 #include "study/calc_request.h"
 #include "study/field_study.h"
-#include "command/control_names.h"
 
 namespace varnel::studio {
 namespace {
