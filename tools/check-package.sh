@@ -26,6 +26,7 @@ for path in usr/bin/varnel-coils usr/bin/varnel-calc \
             usr/share/icons/hicolor/scalable/apps/varnel-coils.svg \
             usr/share/icons/hicolor/48x48/apps/varnel-coils.png \
             usr/share/man/man1/varnel-calc.1 \
+            usr/share/doc/varnel-coils/copyright usr/share/doc/varnel-coils/LICENSE \
             usr/share/varnel-coils/wires-metric.csv usr/share/varnel-coils/materials.csv \
             usr/bin/varnel-studio \
             usr/share/applications/org.varnelcoils.VarnelStudio.desktop \
