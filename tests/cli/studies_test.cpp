@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -21,8 +23,9 @@ ProgramRun Calc(const std::vector<std::string>& args) {
     return RunProgram(VARNEL_CALC_PATH, args);
 }
 
+// Named by the process too: several test runs on one machine share the temporary folder.
 std::string TempPath(const std::string& name) {
-    return ::testing::TempDir() + "varnel_" + name;
+    return ::testing::TempDir() + "varnel_" + std::to_string(getpid()) + "_" + name;
 }
 
 std::string ReadFile(const std::string& path) {
