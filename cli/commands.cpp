@@ -2,8 +2,10 @@
 
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 
+#include "cli/progress_bar.h"
 #include "command/errors.h"
 #include "command/number_text.h"
 #include "plot/pictures.h"
@@ -125,8 +127,11 @@ int RunTable(const CliOptions& options, std::stop_token stop) {
             ? SweepRows(options.request, options.vary)
             : BatchRows(options.request, ReadFile(options.batchFile));
     Output output(options.out);
-    const std::size_t written = RunStudy(rows, options.json ? StudyFormat::Json : StudyFormat::Csv,
-                                         options.full, options.threads, output.stream(), stop);
+    ProgressBar bar;
+    const std::size_t written =
+        RunStudy(rows, options.json ? StudyFormat::Json : StudyFormat::Csv, options.full,
+                 options.threads, output.stream(), stop,
+                 [&bar](std::size_t done, std::size_t total) { bar.Update(done, total); });
     return Finish(stop, written, rows.size());
 }
 
@@ -142,17 +147,21 @@ int RunField(const CliOptions& options, std::stop_token stop) {
     std::vector<FieldPoint> points;
     std::size_t total = 0;
     GridRange x, z, line;
+    auto bar = std::make_unique<ProgressBar>();
+    const Progress progress = [&bar](std::size_t done, std::size_t all) { bar->Update(done, all); };
     if (isMap) {
         x = ParseGridRange(options.xRange, "--x");
         z = ParseGridRange(options.zRange, "--z");
         total = static_cast<std::size_t>(x.count) * static_cast<std::size_t>(z.count);
-        points = FieldGrid(base, x, z, options.threads, stop);
+        points = FieldGrid(base, x, z, options.threads, stop, progress);
     } else {
         line = ParseGridRange(options.range, "--range");
         total = static_cast<std::size_t>(line.count);
-        points = FieldProfile(base, options.axis == "z", line, options.at, options.threads, stop);
+        points = FieldProfile(base, options.axis == "z", line, options.at, options.threads, stop,
+                              progress);
     }
     const std::size_t done = points.size();
+    bar.reset();  // its line ended before anything else is said
     if (stop.stop_requested() && picture) {
         std::cerr << "Interrupted before the picture was complete; nothing written.\n";
         return kExitInterrupted;

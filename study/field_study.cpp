@@ -54,20 +54,21 @@ CalcOutcome StudyBase(const CalcRequest& base) {
 }
 
 std::vector<FieldPoint> FieldGrid(const CalcOutcome& base, const GridRange& x, const GridRange& z,
-                                  unsigned threads, std::stop_token stop) {
+                                  unsigned threads, std::stop_token stop,
+                                  const Progress& progress) {
     const std::vector<std::string> xs = GridTexts(x), zs = GridTexts(z);
     std::vector<FieldPoint> points(xs.size() * zs.size());
     const std::size_t written = RunInOrder(
         points.size(), threads,
         [&](std::size_t i) { points[i] = PointAt(base, xs[i / zs.size()], zs[i % zs.size()]); },
-        [](std::size_t) {}, stop);
+        [](std::size_t) {}, stop, progress);
     points.resize(written);
     return points;
 }
 
 std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
-                                     const std::string& at, unsigned threads,
-                                     std::stop_token stop) {
+                                     const std::string& at, unsigned threads, std::stop_token stop,
+                                     const Progress& progress) {
     const std::vector<std::string> along = GridTexts(range);
     std::vector<FieldPoint> points(along.size());
     const std::size_t written = RunInOrder(
@@ -75,7 +76,7 @@ std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const
         [&](std::size_t i) {
             points[i] = alongZ ? PointAt(base, at, along[i]) : PointAt(base, along[i], at);
         },
-        [](std::size_t) {}, stop);
+        [](std::size_t) {}, stop, progress);
     points.resize(written);
     return points;
 }

@@ -6,6 +6,7 @@
 
 #include "study/calc_request.h"
 #include "study/grid.h"
+#include "study/parallel_runner.h"
 
 namespace varnel {
 
@@ -26,12 +27,13 @@ CalcOutcome StudyBase(const CalcRequest& base);
 // Each point's numbers are those of a single calculation there. Stops early, with the points done
 // in order, when `stop` is requested.
 std::vector<FieldPoint> FieldGrid(const CalcOutcome& base, const GridRange& x, const GridRange& z,
-                                  unsigned threads, std::stop_token stop = {});
+                                  unsigned threads, std::stop_token stop = {},
+                                  const Progress& progress = {});
 
 // The field along a line: along z at radius `at`, or along x at height `at`.
 std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
                                      const std::string& at, unsigned threads,
-                                     std::stop_token stop = {});
+                                     std::stop_token stop = {}, const Progress& progress = {});
 
 // How far from the centre the field stays within `tolerance` of B0d (|B|/B0d - 1 in
 // magnitude): along the axis and radially in the mid-plane, by a scan and then bisection.

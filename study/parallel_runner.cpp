@@ -1,11 +1,8 @@
 #include "study/parallel_runner.h"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstdio>
 #include <mutex>
 #include <stop_token>
 #include <thread>
@@ -14,52 +11,14 @@
 #include "command/fp_guard.h"
 
 namespace varnel {
-namespace {
-
-class ProgressBar {
-  public:
-    explicit ProgressBar(std::size_t total)
-        : total_(total), start_(std::chrono::steady_clock::now()), terminal_(isatty(2) == 1) {}
-
-    void Update(std::size_t done) {
-        if (!terminal_ || total_ == 0)
-            return;
-        const auto now = std::chrono::steady_clock::now();
-        if (now - start_ < std::chrono::seconds(1) ||
-            now - last_ < std::chrono::milliseconds(100)) {
-            return;
-        }
-        last_ = now;
-        shown_ = true;
-        constexpr int kWidth = 40;
-        const int filled = static_cast<int>(kWidth * done / total_);
-        std::fprintf(stderr, "\r[%.*s%*s] %3zu%% %zu/%zu", filled,
-                     "########################################", kWidth - filled, "",
-                     100 * done / total_, done, total_);
-        std::fflush(stderr);
-    }
-
-    ~ProgressBar() {
-        if (shown_)
-            std::fprintf(stderr, "\n");
-    }
-
-  private:
-    std::size_t total_;
-    std::chrono::steady_clock::time_point start_, last_;
-    bool terminal_;
-    bool shown_ = false;
-};
-
-}  // namespace
-
 unsigned DefaultThreads() {
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
 std::size_t RunInOrder(std::size_t count, unsigned threads,
                        const std::function<void(std::size_t)>& compute,
-                       const std::function<void(std::size_t)>& write, std::stop_token stop) {
+                       const std::function<void(std::size_t)>& write, std::stop_token stop,
+                       const Progress& progress) {
     std::atomic<std::size_t> next{0};
     std::mutex mutex;
     std::condition_variable changed;
@@ -88,7 +47,6 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
     for (unsigned t = 0; t < used; ++t)
         pool.emplace_back(worker);
 
-    ProgressBar progress(count);
     std::size_t written = 0;
     while (written < count) {
         {
@@ -105,7 +63,8 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
             write(written);
             ++written;
         }
-        progress.Update(written);
+        if (progress)
+            progress(written, count);
         if (stop.stop_requested()) {
             // Let the threads finish the items in hand, then write what is complete in order.
             pool.clear();

@@ -8,12 +8,14 @@ namespace varnel {
 
 // Computes items 0 .. count-1 on `threads` threads (compute(i) stores its own result) and
 // calls write(i) in item order, on the calling thread, as soon as item i and all before it
-// are done. Shows a progress bar on a terminal's stderr once a run has taken about a second.
-// A stop requested through `stop` ends it after the items in hand, those complete in order
-// written; it returns how many were written.
+// are done. A stop requested through `stop` ends it after the items in hand, those complete
+// in order written; it returns how many were written. `progress`, when given, hears on the
+// calling thread how many items are written, at least every 100 ms while the run goes on.
+using Progress = std::function<void(std::size_t written, std::size_t total)>;
 std::size_t RunInOrder(std::size_t count, unsigned threads,
                        const std::function<void(std::size_t)>& compute,
-                       const std::function<void(std::size_t)>& write, std::stop_token stop = {});
+                       const std::function<void(std::size_t)>& write, std::stop_token stop = {},
+                       const Progress& progress = {});
 
 // The threads to use when the user does not say: every core.
 unsigned DefaultThreads();

@@ -160,7 +160,8 @@ std::vector<StudyRow> BatchRows(const CalcRequest& base, const std::string& csvT
 }
 
 std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool full,
-                     unsigned threads, std::ostream& out, std::stop_token stop) {
+                     unsigned threads, std::ostream& out, std::stop_token stop,
+                     const Progress& progress) {
     // Only the rows between computed and written hold an outcome.
     std::vector<std::optional<CalcOutcome>> outcomes(rows.size());
     if (format == StudyFormat::Json) {
@@ -196,7 +197,7 @@ std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool
             out.flush();
             outcomes[i].reset();
         },
-        stop);
+        stop, progress);
     if (format == StudyFormat::Json)
         out << "\n]\n";
     return written;

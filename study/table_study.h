@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "study/calc_request.h"
+#include "study/parallel_runner.h"
 
 namespace varnel {
 
@@ -31,6 +32,7 @@ std::vector<StudyRow> BatchRows(const CalcRequest& base, const std::string& csvT
 // JSON array of the single-calculation objects, each with its inputs. Returns the number of rows
 // written. A stop requested through `stop` ends it after the rows in hand.
 std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool full,
-                     unsigned threads, std::ostream& out, std::stop_token stop = {});
+                     unsigned threads, std::ostream& out, std::stop_token stop = {},
+                     const Progress& progress = {});
 
 }  // namespace varnel

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -23,8 +25,8 @@ ProgramRun Calc(const std::vector<std::string>& args) {
     return RunProgram(VARNEL_CALC_PATH, args);
 }
 
+// Named by the process too: several test runs on one machine share the temporary folder.
 std::string TempPath(const std::string& name) {
-    // The process id keeps test processes running side by side off each other's files.
     return ::testing::TempDir() + "varnel_" + std::to_string(getpid()) + "_" + name;
 }
 
