@@ -169,8 +169,8 @@ MapArea DefaultMapArea(const DesignInputs& in) {
     const double outer = in.outerRadiusMm / 1000;
     MapArea a;
     a.x0 = 0;
-    a.x1 = std::max(outer * 1.6, reach * 0.8);
     a.z1 = std::max(reach * 1.3, outer * 0.8);
+    a.x1 = std::max(outer * 1.6, a.z1);
     a.z0 = -a.z1;
     a.cells = kMapCells;
     return a;
