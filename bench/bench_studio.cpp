@@ -24,3 +24,18 @@ void BM_StudioSlowStep(benchmark::State& state) {
 BENCHMARK(BM_StudioSlowStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// The map the studio draws for the default pair at its default resolution, on two threads:
+// what an input change costs before the map can be redrawn.
+void BM_StudioMapOfTheDefaultPair(benchmark::State& state) {
+    const varnel::studio::DesignInputs inputs;
+    const varnel::studio::MapArea area = varnel::studio::DefaultMapArea(inputs);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(varnel::studio::ComputeMap(inputs, area, 2));
+    }
+}
+BENCHMARK(BM_StudioMapOfTheDefaultPair)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

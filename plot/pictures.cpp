@@ -178,15 +178,12 @@ bool IsPicturePath(const std::string& path) {
     return EndsWith(path, ".png") || EndsWith(path, ".svg");
 }
 
-void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) {
-    const CalcRecord& r = picture.rec;
-    const std::vector<FieldPoint>& points = picture.points;
+namespace {
+
+// The frame of a map on the canvas: the same scale on both axes, so the coils keep their shape.
+Frame MapFrame(const MapPicture& picture) {
     const GridRange& x = picture.x;
     const GridRange& z = picture.z;
-    const MapStyle& style = picture.style;
-    const CanvasScope canvas(p, canvasArea);
-    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
-    // The same scale on both axes, so the coils keep their shape.
     const double xs = static_cast<double>(x.start), xe = static_cast<double>(x.stop);
     const double zs = static_cast<double>(z.start), ze = static_cast<double>(z.stop);
     const double dx = x.count > 1 ? (xe - xs) / (x.count - 1) : 1e-3;
@@ -194,33 +191,230 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
     const double x0 = xs - dx / 2, x1 = xe + dx / 2, z0 = zs - dz / 2, z1 = ze + dz / 2;
     const QRectF room(90, 80, kWidth - 90 - 250, kHeight - 80 - 70);
     const double scale = std::min(room.width() / (x1 - x0), room.height() / (z1 - z0));
-    const QRectF area(room.left(), room.top(), (x1 - x0) * scale, (z1 - z0) * scale);
-    const Frame f{area, x0, x1, z0, z1};
+    return Frame{QRectF(room.left(), room.top(), (x1 - x0) * scale, (z1 - z0) * scale), x0, x1, z0,
+                 z1};
+}
+
+// |B| from blue through green to yellow as it rises to `top`, dark red above.
+QColor ModulusColour(double b, double top) {
+    if (!(b <= top))
+        return QColor(120, 0, 30);
+    static const QColor stops[] = {QColor(48, 18, 59),   QColor(65, 105, 225),
+                                   QColor(33, 190, 170), QColor(150, 215, 70),
+                                   QColor(250, 220, 50), QColor(240, 100, 30)};
+    const double t = std::clamp(b / top, 0.0, 1.0) * 5;
+    const int i = std::min(4, static_cast<int>(t));
+    const double f = t - i;
+    const QColor& a = stops[i];
+    const QColor& c = stops[i + 1];
+    return QColor::fromRgbF(static_cast<float>(a.redF() + (c.redF() - a.redF()) * f),
+                            static_cast<float>(a.greenF() + (c.greenF() - a.greenF()) * f),
+                            static_cast<float>(a.blueF() + (c.blueF() - a.blueF()) * f));
+}
+
+bool InWinding(const CalcRecord& r, double x, double z) {
+    const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
+    return x >= static_cast<double>(r.R1) && x <= static_cast<double>(r.R2) &&
+           std::fabs(std::fabs(z) - offset) <= static_cast<double>(r.H) / 2;
+}
+
+const double kContourLevels[] = {1e-4, 1e-3, 1e-2, 1e-1};
+
+// The lines where |deviation| crosses each level, by marching squares over the grid's cells
+// with the crossing placed by linear interpolation along each edge.
+void DrawContours(QPainter& p, const Frame& f, const MapPicture& picture) {
+    const int nx = picture.x.count, nz = picture.z.count;
+    if (nx < 2 || nz < 2 || picture.points.size() < static_cast<std::size_t>(nx) * nz)
+        return;
+    auto at = [&](int i, int j) -> const FieldPoint& {
+        return picture.points[static_cast<std::size_t>(i) * nz + j];
+    };
+    const double xs = static_cast<double>(picture.x.start),
+                 zs = static_cast<double>(picture.z.start);
+    const double dx = static_cast<double>(picture.x.stop - picture.x.start) / (nx - 1);
+    const double dz = static_cast<double>(picture.z.stop - picture.z.start) / (nz - 1);
+    for (const double level : kContourLevels) {
+        QVector<QLineF> lines;
+        for (int i = 0; i + 1 < nx; ++i) {
+            for (int j = 0; j + 1 < nz; ++j) {
+                const FieldPoint* c[4] = {&at(i, j), &at(i + 1, j), &at(i + 1, j + 1),
+                                          &at(i, j + 1)};
+                double v[4];
+                bool ok = true;
+                for (int k = 0; k < 4; ++k) {
+                    ok = ok && c[k]->status.empty();
+                    v[k] = std::fabs(static_cast<double>(c[k]->deviation)) - level;
+                }
+                if (!ok)
+                    continue;
+                // Corners counter-clockwise from (i, j); where the sign changes along an edge.
+                const double cx[4] = {0, 1, 1, 0}, cz[4] = {0, 0, 1, 1};
+                QPointF cross[4];
+                int count = 0;
+                for (int k = 0; k < 4; ++k) {
+                    const int m = (k + 1) % 4;
+                    if ((v[k] < 0) == (v[m] < 0))
+                        continue;
+                    const double t = v[k] / (v[k] - v[m]);
+                    const double ex = cx[k] + (cx[m] - cx[k]) * t;
+                    const double ez = cz[k] + (cz[m] - cz[k]) * t;
+                    cross[count++] = f.At(xs + (i + ex) * dx, zs + (j + ez) * dz);
+                }
+                if (count >= 2)
+                    lines.append(QLineF(cross[0], cross[1]));
+                if (count == 4)
+                    lines.append(QLineF(cross[2], cross[3]));
+            }
+        }
+        p.setPen(QPen(QColor(20, 20, 20), level <= 1e-4 ? 1.0 : 1.5));
+        p.drawLines(lines);
+    }
+}
+
+// Lines along the field from seeds in the mid-plane, both ways, by midpoint steps through the
+// field interpolated between the grid's points, until they leave the grid or close.
+void DrawFieldLines(QPainter& p, const Frame& f, const MapPicture& picture) {
+    const int nx = picture.x.count, nz = picture.z.count;
+    if (nx < 2 || nz < 2 || picture.points.size() < static_cast<std::size_t>(nx) * nz)
+        return;
+    const double xs = static_cast<double>(picture.x.start),
+                 zs = static_cast<double>(picture.z.start);
+    const double xe = static_cast<double>(picture.x.stop), ze = static_cast<double>(picture.z.stop);
+    const double dx = (xe - xs) / (nx - 1), dz = (ze - zs) / (nz - 1);
+    auto field = [&](double x, double z, double* bx, double* bz) {
+        const double u = (x - xs) / dx, w = (z - zs) / dz;
+        if (!(u >= 0 && w >= 0 && u <= nx - 1 && w <= nz - 1))
+            return false;
+        const int i = std::min(nx - 2, static_cast<int>(u)),
+                  j = std::min(nz - 2, static_cast<int>(w));
+        const double a = u - i, b = w - j;
+        *bx = *bz = 0;
+        for (int k = 0; k < 4; ++k) {
+            const int di = k & 1, dj = k >> 1;
+            const FieldPoint& pt = picture.points[static_cast<std::size_t>(i + di) * nz + j + dj];
+            const double weight = (di ? a : 1 - a) * (dj ? b : 1 - b);
+            *bx += weight * static_cast<double>(pt.field.radial);
+            *bz += weight * static_cast<double>(pt.field.axial);
+        }
+        return true;
+    };
+    const double step = std::min(dx, dz) * 0.5;
+    const int seeds = 14;
+    p.setPen(QPen(QColor(255, 255, 255, 170), 1.2));
+    const double zSeed = std::clamp(0.0, zs, ze);
+    for (int s = 1; s <= seeds; ++s) {
+        const double x0 = xs + (xe - xs) * (s - 0.5) / seeds;
+        for (const double direction : {1.0, -1.0}) {
+            QPainterPath path;
+            double x = x0, z = zSeed;
+            path.moveTo(f.At(x, z));
+            for (int n = 0; n < 6000; ++n) {
+                double bx, bz, bx2, bz2;
+                if (!field(x, z, &bx, &bz))
+                    break;
+                double norm = std::hypot(bx, bz);
+                if (!(norm > 0))
+                    break;
+                const double mx = x + direction * step / 2 * bx / norm;
+                const double mz = z + direction * step / 2 * bz / norm;
+                if (!field(mx, mz, &bx2, &bz2))
+                    break;
+                norm = std::hypot(bx2, bz2);
+                if (!(norm > 0))
+                    break;
+                x += direction * step * bx2 / norm;
+                z += direction * step * bz2 / norm;
+                path.lineTo(f.At(x, z));
+                if (n > 20 && std::hypot(x - x0, z - zSeed) < step)
+                    break;  // round to where it began
+            }
+            p.drawPath(path);
+        }
+    }
+}
+
+}  // namespace
+
+MapLayout LayoutOfMap(const QRectF& area, const MapPicture& picture) {
+    const Frame f = MapFrame(picture);
+    const double sx = area.width() / kWidth, sy = area.height() / kHeight;
+    MapLayout layout;
+    layout.cells = QRectF(area.left() + f.area.left() * sx, area.top() + f.area.top() * sy,
+                          f.area.width() * sx, f.area.height() * sy);
+    layout.x0 = f.x0;
+    layout.x1 = f.x1;
+    layout.z0 = f.y0;
+    layout.z1 = f.y1;
+    return layout;
+}
+
+void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) {
+    const CalcRecord& r = picture.rec;
+    const std::vector<FieldPoint>& points = picture.points;
+    const GridRange& x = picture.x;
+    const GridRange& z = picture.z;
+    const MapStyle& style = picture.style;
+    const MapTexts& texts = style.texts;
+    const CanvasScope canvas(p, canvasArea);
+    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    const Frame f = MapFrame(picture);
+    const QRectF& area = f.area;
+    const QRectF room(90, 80, kWidth - 90 - 250, kHeight - 80 - 70);
+    const double xs = static_cast<double>(x.start), xe = static_cast<double>(x.stop);
+    const double zs = static_cast<double>(z.start), ze = static_cast<double>(z.stop);
+    const double dx = x.count > 1 ? (xe - xs) / (x.count - 1) : 1e-3;
+    const double dz = z.count > 1 ? (ze - zs) / (z.count - 1) : 1e-3;
+    const bool modulus = style.colour == MapColour::Modulus;
+    // The top of the |B| scale: the strongest field outside the windings, where it peaks.
+    double top = 0;
+    if (modulus) {
+        for (const FieldPoint& pt : points) {
+            if (pt.status.empty() &&
+                !InWinding(r, static_cast<double>(pt.x), static_cast<double>(pt.z)))
+                top = std::max(top, static_cast<double>(pt.field.modulus));
+        }
+        if (!(top > 0))
+            top = 1;
+    }
 
     // Cells edge to edge without antialiased seams between them.
+    p.save();
+    p.setClipRect(area);
     p.setRenderHint(QPainter::Antialiasing, false);
     for (const FieldPoint& pt : points) {
         const double px = static_cast<double>(pt.x), pz = static_cast<double>(pt.z);
-        p.fillRect(QRectF(f.At(px - dx / 2, pz + dz / 2), f.At(px + dx / 2, pz - dz / 2)),
-                   BandColour(pt));
+        const QColor colour =
+            modulus ? (pt.status.empty() ? ModulusColour(static_cast<double>(pt.field.modulus), top)
+                                         : kNoValue)
+                    : BandColour(pt);
+        p.fillRect(QRectF(f.At(px - dx / 2, pz + dz / 2), f.At(px + dx / 2, pz - dz / 2)), colour);
     }
     p.setRenderHint(QPainter::Antialiasing, true);
+    if (style.fieldLines)
+        DrawFieldLines(p, f, picture);
+    if (style.contours)
+        DrawContours(p, f, picture);
+    if (style.sphere > 0) {
+        const double s = static_cast<double>(style.sphere);
+        p.setPen(QPen(QColor(0, 60, 200), 2, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(f.At(-s, s), f.At(s, -s)));
+    }
     if (style.windings) {
-        p.save();
-        p.setClipRect(area);
         const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
         DrawWinding(p, f, r, offset);
         DrawWinding(p, f, r, -offset);
         p.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
-        p.drawLine(f.At(0, z0), f.At(0, z1));  // the axis
-        p.restore();
+        p.drawLine(f.At(0, f.y0), f.At(0, f.y1));  // the axis
     }
-    f.DrawAxes(p, "x (radial), mm", "z (axial), mm", 1000);
+    p.restore();
+    f.DrawAxes(p, texts.xAxis, texts.zAxis, 1000);
 
     if (style.title) {
         p.setFont(Font(18, true));
         p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
-                   QString::fromUtf8("Uniformity of the field: |B| / B0d − 1"));
+                   modulus ? QString::fromUtf8("Flux density |B|")
+                           : QString::fromUtf8("Uniformity of the field: |B| / B0d − 1"));
         p.setFont(Font(13));
         p.drawText(
             QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft,
@@ -232,27 +426,68 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
 
     // The colour key.
     const double keyLeft = area.right() + 30;
+    p.setPen(QPen(Qt::black, 1));
     p.setFont(Font(14, true));
-    p.drawText(QPointF(keyLeft, room.top() + 14), "|B| / B0d − 1");
+    p.drawText(QPointF(keyLeft, room.top() + 14), modulus ? texts.modulusKey : texts.deviationKey);
     p.setFont(Font(13));
-    double top = room.top() + 30;
-    for (const Band& band : kBands) {
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(band.colour);
-        p.drawRect(QRectF(keyLeft, top, 28, 20));
-        p.drawText(QPointF(keyLeft + 38, top + 15), band.label);
-        top += 28;
+    double top2 = room.top() + 30;
+    if (modulus) {
+        const QRectF bar(keyLeft, top2, 28, 200);
+        for (int k = 0; k < 200; ++k) {
+            p.fillRect(QRectF(bar.left(), bar.bottom() - k - 1, bar.width(), 1),
+                       ModulusColour(top * (k + 0.5) / 200, top));
+        }
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(bar);
+        for (int k = 0; k <= 4; ++k) {
+            const double y = bar.bottom() - bar.height() * k / 4;
+            p.drawText(QRectF(keyLeft + 36, y - 9, 120, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                       Number(top * 1000 * k / 4));
+        }
+        top2 = bar.bottom() + 16;
+        p.setBrush(QColor(120, 0, 30));
+        p.drawRect(QRectF(keyLeft, top2, 28, 20));
+        p.drawText(QPointF(keyLeft + 38, top2 + 15), QStringLiteral("> ") + Number(top * 1000));
+        top2 += 28;
+    } else {
+        for (int k = 0; k < 5; ++k) {
+            p.setBrush(kBands[k].colour);
+            p.drawRect(QRectF(keyLeft, top2, 28, 20));
+            p.drawText(QPointF(keyLeft + 38, top2 + 15), texts.bands[k]);
+            top2 += 28;
+        }
     }
     p.setBrush(kNoValue);
-    p.drawRect(QRectF(keyLeft, top, 28, 20));
-    p.drawText(QPointF(keyLeft + 38, top + 15), "no value");
-    top += 44;
+    p.drawRect(QRectF(keyLeft, top2, 28, 20));
+    p.drawText(QPointF(keyLeft + 38, top2 + 15), texts.noValue);
+    top2 += 44;
     p.setBrush(Qt::NoBrush);
-    const QRectF sample(keyLeft, top, 28, 20);
+    const QRectF sample(keyLeft, top2, 28, 20);
     p.drawRect(sample);
     p.drawLine(sample.topLeft(), sample.bottomRight());
     p.drawLine(sample.topRight(), sample.bottomLeft());
-    p.drawText(QPointF(keyLeft + 38, top + 15), "winding");
+    p.drawText(QPointF(keyLeft + 38, top2 + 15), texts.winding);
+    if (style.contours) {
+        top2 += 28;
+        p.setPen(QPen(QColor(20, 20, 20), 1.5));
+        p.drawLine(QPointF(keyLeft, top2 + 10), QPointF(keyLeft + 28, top2 + 10));
+        p.drawText(QPointF(keyLeft + 38, top2 + 15), texts.contours);
+    }
+    if (style.fieldLines) {
+        top2 += 28;
+        p.fillRect(QRectF(keyLeft, top2, 28, 20), QColor(90, 90, 90));
+        p.setPen(QPen(QColor(255, 255, 255), 1.2));
+        p.drawLine(QPointF(keyLeft + 2, top2 + 10), QPointF(keyLeft + 26, top2 + 10));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(keyLeft + 38, top2 + 15), texts.fieldLines);
+    }
+    if (style.sphere > 0) {
+        top2 += 28;
+        p.setPen(QPen(QColor(0, 60, 200), 2, Qt::DashLine));
+        p.drawLine(QPointF(keyLeft, top2 + 10), QPointF(keyLeft + 28, top2 + 10));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(keyLeft + 38, top2 + 15), texts.sphere);
+    }
 }
 
 void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& picture) {
@@ -310,8 +545,17 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
             QPen(c.colour, 2, c.member == &FieldValues::modulus ? Qt::DashLine : Qt::SolidLine));
         p.drawPath(line);
     }
+    p.setPen(QPen(QColor(0, 60, 200), 1.5, Qt::DashLine));
+    for (const long double mark : style.marks) {
+        const double s = static_cast<double>(mark) * 1000;
+        p.drawLine(f.At(s, f.y0), f.At(s, f.y1));
+    }
     p.restore();
-    f.DrawAxes(p, alongZ ? "z (axial), mm" : "x (radial), mm", "B, mT", 1);
+    f.DrawAxes(p,
+               !style.axisLabel.isEmpty() ? style.axisLabel
+               : alongZ                   ? QStringLiteral("z (axial), mm")
+                                          : QStringLiteral("x (radial), mm"),
+               "B, mT", 1);
 
     if (style.title) {
         p.setFont(Font(18, true));
@@ -331,6 +575,12 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
         p.setPen(Qt::black);
         p.drawText(QPointF(f.area.right() + 70, top + 13), c.name);
         top += 26;
+    }
+    if (!style.marks.empty() && !style.marksLabel.isEmpty()) {
+        p.setPen(QPen(QColor(0, 60, 200), 1.5, Qt::DashLine));
+        p.drawLine(QPointF(f.area.right() + 30, top + 8), QPointF(f.area.right() + 60, top + 8));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(f.area.right() + 70, top, 130, 60), Qt::TextWordWrap, style.marksLabel);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QRectF>
+#include <QString>
 
 #include "study/field_study.h"
 
@@ -17,11 +18,35 @@ namespace varnel {
 inline constexpr int kPictureWidth = 1000;
 inline constexpr int kPictureHeight = 760;
 
-// What a map shows besides its cells; more ways of drawing it go here as they come.
+// What the cells' colour shows: the deviation from B0d in bands, or |B| on a scale.
+enum class MapColour { Deviation, Modulus };
+
+// The words a map is labelled with; a window gives them in its user's language.
+struct MapTexts {
+    QString xAxis = QStringLiteral("x (radial), mm");
+    QString zAxis = QStringLiteral("z (axial), mm");
+    QString deviationKey = QStringLiteral("|B| / B0d − 1");
+    QString modulusKey = QStringLiteral("|B|, mT");
+    QString bands[5] = {QStringLiteral("within 0.01 %"), QStringLiteral("within 0.1 %"),
+                        QStringLiteral("within 1 %"), QStringLiteral("within 10 %"),
+                        QStringLiteral("beyond 10 %")};
+    QString noValue = QStringLiteral("no value");
+    QString winding = QStringLiteral("winding");
+    QString contours = QStringLiteral("0.01, 0.1, 1, 10 %");
+    QString fieldLines = QStringLiteral("field lines");
+    QString sphere = QStringLiteral("uniform sphere");
+};
+
+// What a map shows besides its cells.
 struct MapStyle {
     bool title = true;     // the heading and the geometry line
     bool key = true;       // the colour key beside the map
     bool windings = true;  // the coils' cross-sections and the axis
+    MapColour colour = MapColour::Deviation;
+    bool contours = true;     // lines where |B| / B0d - 1 reaches 0.01, 0.1, 1 and 10 %
+    bool fieldLines = false;  // lines along the field, traced from the mid-plane
+    long double sphere = 0;   // radius of a sphere about the centre to outline, m; 0: none
+    MapTexts texts;
 };
 
 // A heat map of |B|/B0d - 1 in colour bands over a grid, the coils' cross-sections to scale,
@@ -37,6 +62,11 @@ struct MapPicture {
 struct ProfileStyle {
     bool title = true;   // the heading and the geometry line
     bool legend = true;  // the curves' names beside the plot
+    // Places along the line to mark with an upright dashed line, m, and the key's word for
+    // them (the uniform extents, for example).
+    std::vector<long double> marks;
+    QString marksLabel;
+    QString axisLabel;  // empty: "z (axial), mm" or "x (radial), mm"
 };
 
 // |B|, Bz and Bx along a line, in mT over mm.
@@ -49,6 +79,14 @@ struct ProfilePicture {
 };
 
 void PaintMap(QPainter& painter, const QRectF& area, const MapPicture& picture);
+
+// Where PaintMap puts the map's cells when it paints into `area`: the rectangle in the
+// painter's coordinates and the x and z it spans, m, z upwards. For the point under a mouse.
+struct MapLayout {
+    QRectF cells;
+    double x0 = 0, x1 = 1, z0 = 0, z1 = 1;
+};
+MapLayout LayoutOfMap(const QRectF& area, const MapPicture& picture);
 void PaintProfile(QPainter& painter, const QRectF& area, const ProfilePicture& picture);
 
 // Writes the picture as PNG or SVG, by the path's extension, at the canvas size. Needs a

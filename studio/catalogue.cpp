@@ -1,6 +1,10 @@
 #include "studio/catalogue.h"
 
 #include <QCoreApplication>
+#include <cmath>
+#include <exception>
+
+#include "design/catalogue.h"
 
 namespace varnel::studio {
 
@@ -25,7 +29,39 @@ Catalogue BuiltInCatalogue() {
         {QStringLiteral("bar"), QCoreApplication::translate("Catalogue", "Bar winding (0.7–0.8)"),
          0.75},
     };
-    c.packing = [](const WindingEntry& w, double, double) { return w.packingFactor; };
+    // The enamelled wires of the shipped metric table, with the thinnest enamel; none where
+    // the table is not found, and the diameter is typed.
+    try {
+        for (const design::Wire& w : design::LoadWires("metric", "")) {
+            const QString name = QString::fromStdString(w.name);
+            c.wires.append({name, name, static_cast<double>(w.bare * 1000),
+                            static_cast<double>(w.overall * 1000)});
+        }
+    } catch (const std::exception&) {
+        c.wires.clear();
+    }
+    // Wound in layers, the packing factor follows from the bare and overall diameters: turns
+    // stacked square fill pi/4 of the cell of the overall diameter, orthocyclic turns pi/(2
+    // sqrt 3).
+    c.windings.append({QStringLiteral("orthocyclic"),
+                       QCoreApplication::translate("Catalogue", "Orthocyclic, from the wire"),
+                       std::nullopt});
+    c.windings.append({QStringLiteral("square"),
+                       QCoreApplication::translate("Catalogue", "Layer on layer, from the wire"),
+                       std::nullopt});
+    c.packing = [](const WindingEntry& w, double bare, double overall) -> std::optional<double> {
+        if (w.packingFactor)
+            return w.packingFactor;
+        if (!(bare > 0) || !(overall >= bare))
+            return std::nullopt;
+        const double ratio = (bare / overall) * (bare / overall);
+        constexpr double kPi = 3.14159265358979323846;
+        if (w.key == QStringLiteral("orthocyclic"))
+            return kPi / (2 * std::sqrt(3.0)) * ratio;
+        if (w.key == QStringLiteral("square"))
+            return kPi / 4 * ratio;
+        return std::nullopt;
+    };
     return c;
 }
 

@@ -1,15 +1,29 @@
 #include <QApplication>
+#include <QTabWidget>
 
+#include "studio/design_view.h"
 #include "studio/studio_shell.h"
 #include "studio/studio_window.h"
 
-// varnel-studio [DESIGN.json]
+// varnel-studio [--tab numbers|map|profiles|design] [--run] [DESIGN.json]
+// --tab opens on that tab; --run starts the design search with its default goals.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     varnel::studio::ConfigureStudio(app);
     varnel::studio::StudioWindow window;
     window.show();
-    if (const QStringList args = QApplication::arguments(); args.size() > 1)
-        window.openDesign(args.at(1));
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    const QStringList tabs = {QStringLiteral("numbers"), QStringLiteral("map"),
+                              QStringLiteral("profiles"), QStringLiteral("design")};
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--tab") && i + 1 < args.size()) {
+            window.tabs()->setCurrentIndex(std::max<qsizetype>(0, tabs.indexOf(args[++i])));
+        } else if (args[i] == QStringLiteral("--run")) {
+            window.designView()->run();
+        } else {
+            window.openDesign(args[i]);
+        }
+    }
     return app.exec();
 }

@@ -19,8 +19,11 @@
 #include <QVBoxLayout>
 
 #include "studio/design_file.h"
+#include "studio/design_view.h"
 #include "studio/inputs_panel.h"
+#include "studio/map_view.h"
 #include "studio/numbers_view.h"
+#include "studio/profiles_view.h"
 #include "studio/study_bridge.h"
 
 namespace varnel::studio {
@@ -41,6 +44,8 @@ StudioWindow::StudioWindow(Catalogue catalogue, StudySteps steps, QWidget* paren
     setFilePath({});
     resize(1200, 800);
     study_->start(inputs_->inputs());
+    map_->setInputs(inputs_->inputs());
+    profiles_->setInputs(inputs_->inputs());
 }
 
 void StudioWindow::createActions() {
@@ -55,6 +60,10 @@ void StudioWindow::createActions() {
     make(&saveAsAction_, tr("Save &As…"), QKeySequence::SaveAs, [this] { chooseAndSave(); });
     make(&commandAction_, tr("&Command Line for varnel-calc…"), QKeySequence(),
          [this] { showCommandLine(); });
+    make(&exportMapAction_, tr("&Map as PNG, SVG or CSV…"), QKeySequence(),
+         [this] { exportPicture(true); });
+    make(&exportProfilesAction_, tr("&Profiles as PNG, SVG or CSV…"), QKeySequence(),
+         [this] { exportPicture(false); });
     make(&quitAction_, tr("&Quit"), QKeySequence::Quit, [this] { close(); });
     make(&copyAction_, tr("&Copy Numbers"), QKeySequence(), [this] { numbers_->copy(); });
     make(&aboutAction_, tr("&About"), QKeySequence(), [this] { showAbout(); });
@@ -70,6 +79,8 @@ void StudioWindow::createMenus() {
     file->addAction(saveAsAction_);
     file->addSeparator();
     QMenu* exportMenu = file->addMenu(tr("&Export"));
+    exportMenu->addAction(exportMapAction_);
+    exportMenu->addAction(exportProfilesAction_);
     exportMenu->addAction(commandAction_);
     file->addSeparator();
     file->addAction(quitAction_);
@@ -83,36 +94,17 @@ void StudioWindow::createInputs(Catalogue catalogue) {
     inputs_ = new InputsPanel(std::move(catalogue));
 }
 
-// The Map, Profiles and Design tabs hold notes until their views arrive: the field map and the
-// profiles come from the plot library, the design search from the design library.
 void StudioWindow::createTabs() {
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("tabs"));
     numbers_ = new NumbersView;
+    map_ = new MapView;
+    profiles_ = new ProfilesView;
+    design_ = new DesignView;
     tabs_->addTab(numbers_, tr("Numbers"));
-    tabs_->addTab(placeholder("mapPlaceholder",
-                              tr("The map of the field in the r–z half-plane will be shown "
-                                 "here: |B| or its deviation from the centre, contours, field "
-                                 "lines, the coil sections and the uniform region.")),
-                  tr("Map"));
-    tabs_->addTab(placeholder("profilesPlaceholder",
-                              tr("The field along the axis and across the mid-plane will be "
-                                 "plotted here, with the uniform extents marked.")),
-                  tr("Profiles"));
-    tabs_->addTab(placeholder("designPlaceholder",
-                              tr("The design search will be here: goals and limits, the designs "
-                                 "it finds, and a choice of one to load into the inputs.")),
-                  tr("Design"));
-}
-
-QWidget* StudioWindow::placeholder(const char* name, const QString& note) {
-    auto* label = new QLabel(note);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMargin(40);
-    label->setEnabled(false);
-    return label;
+    tabs_->addTab(map_, tr("Map"));
+    tabs_->addTab(profiles_, tr("Profiles"));
+    tabs_->addTab(design_, tr("Design"));
 }
 
 void StudioWindow::createCentre() {
@@ -140,6 +132,21 @@ void StudioWindow::connectStudy() {
     connect(inputs_, &InputsPanel::inputsChanged, this, [this] {
         setWindowModified(true);
         study_->request(inputs_->inputs());
+        map_->setInputs(inputs_->inputs());
+        profiles_->setInputs(inputs_->inputs());
+    });
+    connect(study_, &LiveStudy::numbersReady, profiles_, [this](const StudyNumbers& n) {
+        if (!n.checked)
+            return;
+        profiles_->setExtents(n.uniformAxial.found ? n.uniformAxial.metres : 0,
+                              n.uniformRadial.found ? n.uniformRadial.metres : 0,
+                              n.uniformityTolerance * 100);
+    });
+    map_->setSphereRadius(design_->goals().uniformRadiusMm / 1000);
+    connect(design_, &DesignView::designChosen, this, [this](const DesignInputs& in) {
+        inputs_->setInputs(in);
+        const DesignGoals g = design_->goals();
+        map_->setSphereRadius(g.uniformRadiusMm / 1000);
     });
     connect(study_, &LiveStudy::numbersReady, numbers_, &NumbersView::showNumbers);
     connect(study_, &LiveStudy::busyChanged, this,
@@ -262,6 +269,17 @@ void StudioWindow::showCommandLine() {
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     column->addWidget(buttons);
     dialog.exec();
+}
+
+void StudioWindow::exportPicture(bool map) {
+    const QString path = QFileDialog::getSaveFileName(
+        this, map ? tr("Export Map") : tr("Export Profiles"), QFileInfo(path_).path(),
+        tr("PNG pictures (*.png);;SVG drawings (*.svg);;CSV tables (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QString message = map ? map_->exportTo(path) : profiles_->exportTo(path);
+    if (!message.isEmpty())
+        warn(message);
 }
 
 void StudioWindow::showAbout() {

@@ -11,8 +11,11 @@ class QTabWidget;
 
 namespace varnel::studio {
 
+class DesignView;
 class InputsPanel;
+class MapView;
 class NumbersView;
+class ProfilesView;
 
 // The studio's window: the inputs on the left, the tabs of what they give on the right, and
 // the file commands. The numbers follow every change of the inputs.
@@ -25,6 +28,10 @@ class StudioWindow : public QMainWindow {
     InputsPanel* inputsPanel() const { return inputs_; }
     NumbersView* numbersView() const { return numbers_; }
     LiveStudy* study() const { return study_; }
+    MapView* mapView() const { return map_; }
+    ProfilesView* profilesView() const { return profiles_; }
+    DesignView* designView() const { return design_; }
+    QTabWidget* tabs() const { return tabs_; }
 
     // The file commands without their dialogs. Each says what went wrong in a message box and
     // returns false; the window keeps what it had.
@@ -45,7 +52,6 @@ class StudioWindow : public QMainWindow {
     void createStatusBar();
     void connectStudy();
 
-    QWidget* placeholder(const char* name, const QString& note);
     // Asks whether to save changes before they are lost; false: the user cancelled.
     bool maybeSave();
     void newDesign();
@@ -53,12 +59,16 @@ class StudioWindow : public QMainWindow {
     bool save();
     bool chooseAndSave();
     void showCommandLine();
+    void exportPicture(bool map);
     void showAbout();
     void warn(const QString& message);
     void setFilePath(const QString& path);
 
     InputsPanel* inputs_ = nullptr;
     NumbersView* numbers_ = nullptr;
+    MapView* map_ = nullptr;
+    ProfilesView* profiles_ = nullptr;
+    DesignView* design_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     LiveStudy* study_ = nullptr;
     QLabel* state_ = nullptr;
@@ -69,6 +79,8 @@ class StudioWindow : public QMainWindow {
     QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
     QAction* commandAction_ = nullptr;
+    QAction* exportMapAction_ = nullptr;
+    QAction* exportProfilesAction_ = nullptr;
     QAction* quitAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* aboutAction_ = nullptr;

@@ -1,12 +1,18 @@
 #include "studio/study_bridge.h"
 
+#include <algorithm>
+#include <cmath>
 #include <exception>
 #include <stdexcept>
 
 #include "command/control_names.h"
+#include "design/search.h"
+#include "design/thermal.h"
+#include "plot/pictures.h"
 #include "study/accuracy_check.h"
 #include "study/calc_request.h"
 #include "study/field_study.h"
+#include "study/map_field.h"
 
 namespace varnel::studio {
 namespace {
@@ -93,6 +99,7 @@ StudyNumbers Refine(const DesignInputs& inputs, StudyNumbers n) {
     if (n.kind != StudyNumbers::Kind::Results)
         return n;
     const CalcRequest request = RequestFor(inputs);
+    std::optional<TemperatureRise> temperature;
     try {
         const CalcOutcome outcome = RunCalculation(request);
         if (outcome.kind != CalcOutcome::Kind::Results)
@@ -114,6 +121,8 @@ StudyNumbers Refine(const DesignInputs& inputs, StudyNumbers n) {
                 n.force = exact;
             }
         }
+        temperature = EstimateTemperatureRise(inputs, static_cast<double>(outcome.rec.R),
+                                              static_cast<double>(outcome.rec.ZL));
         const CalcOutcome base = StudyBase(request);
         if (base.kind == CalcOutcome::Kind::Results) {
             const UniformRegion region =
@@ -129,13 +138,256 @@ StudyNumbers Refine(const DesignInputs& inputs, StudyNumbers n) {
         // The quick step's numbers stand; the extra ones stay empty and say why.
         n.checkError = QString::fromUtf8(e.what());
     }
-    n.temperature = EstimateTemperatureRise(inputs, n);
+    n.temperature = temperature;
     n.checked = true;
     return n;
 }
 
-std::optional<TemperatureRise> EstimateTemperatureRise(const DesignInputs&, const StudyNumbers&) {
-    return std::nullopt;
+std::optional<TemperatureRise> EstimateTemperatureRise(const DesignInputs& inputs,
+                                                       double resistance20, double reactance) {
+    design::ThermalInput in;
+    in.resistance20 = resistance20;
+    // The resistance's temperature coefficient of the conductor: aluminium's, else copper's.
+    in.alpha = inputs.material == QStringLiteral("aluminium") ? 0.00403L : 0.00393L;
+    in.ambient = inputs.ambientC;
+    in.reactance = reactance;
+    in.heatTransfer = 12;  // natural convection and radiation, as the design search takes it
+    in.area = design::ExposedArea(inputs.innerRadiusMm / 1000, inputs.outerRadiusMm / 1000,
+                                  inputs.heightMm / 1000);
+    in.currentSource = inputs.currentSource;
+    in.source = inputs.source;
+    if (!(resistance20 > 0) || !std::isfinite(resistance20))
+        return std::nullopt;
+    const design::ThermalState s = design::SteadyState(in);
+    if (!s.runaway && !(s.power > 0))
+        return TemperatureRise{0, false};
+    return TemperatureRise{static_cast<double>(s.rise), s.runaway};
+}
+
+MapArea DefaultMapArea(const DesignInputs& in) {
+    const double reach = (in.heightMm + in.gapMm / 2) / 1000;
+    const double outer = in.outerRadiusMm / 1000;
+    MapArea a;
+    a.x0 = 0;
+    a.z1 = std::max(reach * 1.3, outer * 0.8);
+    a.x1 = std::max(outer * 1.6, a.z1);
+    a.z0 = -a.z1;
+    a.cells = kMapCells;
+    return a;
+}
+
+namespace {
+
+GridRange Cells(double from, double to, int count) {
+    GridRange g;
+    g.count = std::max(2, count);
+    const double step = (to - from) / g.count;
+    g.start = from + step / 2;
+    g.stop = to - step / 2;
+    return g;
+}
+
+}  // namespace
+
+StudyMap ComputeMap(const DesignInputs& inputs, const MapArea& area, unsigned threads,
+                    std::stop_token stop) {
+    StudyMap out;
+    auto base = std::make_shared<CalcOutcome>(StudyBase(RequestFor(inputs)));
+    if (base->kind != CalcOutcome::Kind::Results) {
+        out.message = FromUtf8(base->message);
+        return out;
+    }
+    // Square cells, `cells` across the longer side; a view about the mid-plane stays so, for
+    // the mirror image that halves the work.
+    const double w = area.x1 - area.x0, h = area.z1 - area.z0;
+    const double cell = std::max(w, h) / std::max(8, area.cells);
+    const GridRange x = Cells(area.x0, area.x1, static_cast<int>(std::lround(w / cell)));
+    GridRange z = Cells(area.z0, area.z1, static_cast<int>(std::lround(h / cell)));
+    if (std::fabs(area.z0 + area.z1) < 1e-12 * h)
+        z.start = -z.stop;
+    const MapGrid grid =
+        MapFieldGrid(base->rec, static_cast<double>(base->rec.Id), x, z, threads, stop);
+    if (!grid.complete)
+        return out;
+    auto picture = std::make_shared<MapPicture>();
+    picture->x = x;
+    picture->z = z;
+    picture->rec = base->rec;
+    picture->centre = base->field.centre;
+    picture->points.resize(grid.field.size());
+    const auto nz = static_cast<std::size_t>(z.count);
+    for (std::size_t k = 0; k < grid.field.size(); ++k) {
+        FieldPoint& p = picture->points[k];
+        p.x = x.At(static_cast<int>(k / nz));
+        p.z = z.At(static_cast<int>(k % nz));
+        const MapVector& v = grid.field[k];
+        p.field.radial = v.radial;
+        p.field.axial = v.axial;
+        p.field.modulus = std::hypot(v.radial, v.axial);
+        p.deviation = p.field.modulus / grid.centre - 1;
+    }
+    out.picture = std::move(picture);
+    out.base = std::move(base);
+    return out;
+}
+
+PointField FieldAtPoint(const CalcOutcome& base, double x, double z) {
+    PointField f;
+    f.x = x;
+    f.z = z;
+    const std::vector<FieldPoint> points =
+        FieldGrid(base, GridRange{x, x, 1}, GridRange{z, z, 1}, 1);
+    if (points.empty())
+        return f;
+    const FieldPoint& p = points.front();
+    f.message = FromUtf8(p.status);
+    f.ok = p.status.empty();
+    f.radial = static_cast<double>(p.field.radial);
+    f.axial = static_cast<double>(p.field.axial);
+    f.modulus = static_cast<double>(p.field.modulus);
+    f.angle = static_cast<double>(p.field.angle);
+    return f;
+}
+
+StudyProfiles ComputeProfiles(const DesignInputs& inputs, unsigned threads, std::stop_token stop) {
+    StudyProfiles out;
+    const CalcOutcome base = StudyBase(RequestFor(inputs));
+    if (base.kind != CalcOutcome::Kind::Results) {
+        out.message = FromUtf8(base.message);
+        return out;
+    }
+    const MapArea area = DefaultMapArea(inputs);
+    constexpr int kPoints = 161;
+    auto axis = std::make_shared<ProfilePicture>();
+    axis->points =
+        FieldProfile(base, true, GridRange{area.z0, area.z1, kPoints}, "0", threads, stop);
+    axis->alongZ = true;
+    axis->rec = base.rec;
+    auto mid = std::make_shared<ProfilePicture>();
+    mid->points =
+        FieldProfile(base, false, GridRange{0, base.rec.R1 * 0.98L, kPoints}, "0", threads, stop);
+    mid->alongZ = false;
+    mid->rec = base.rec;
+    if (stop.stop_requested())
+        return out;
+    out.axis = std::move(axis);
+    out.midPlane = std::move(mid);
+    return out;
+}
+
+namespace {
+
+QByteArray PointsCsv(const std::vector<FieldPoint>& points) {
+    QByteArray csv = "x,z,Bx,Bz,B,deviation\n";
+    auto number = [](long double v) { return QByteArray::number(static_cast<double>(v), 'g', 12); };
+    for (const FieldPoint& p : points) {
+        if (!p.status.empty())
+            continue;
+        csv += number(p.x) + ',' + number(p.z) + ',' + number(p.field.radial) + ',' +
+               number(p.field.axial) + ',' + number(p.field.modulus) + ',' + number(p.deviation) +
+               '\n';
+    }
+    return csv;
+}
+
+}  // namespace
+
+QByteArray MapCsv(const MapPicture& picture) {
+    return PointsCsv(picture.points);
+}
+
+QByteArray ProfileCsv(const ProfilePicture& picture) {
+    return PointsCsv(picture.points);
+}
+
+DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
+                           const SearchProgress& progress, unsigned threads) {
+    DesignSearch out;
+    design::Goals g;
+    try {
+        g.B0 = in.centreFieldMt / 1000;
+        g.B0Tol = in.centreTolerancePercent / 100;
+        if (in.uniformRadiusMm > 0)
+            g.uniform = design::Uniformity{in.uniformPercent / 100, in.uniformRadiusMm / 1000};
+        g.currentSource = in.currentSource;
+        g.source = in.source;
+        g.frequency = in.frequencyHz;
+        auto limit = [](double v, double scale) {
+            return v > 0 ? std::optional<long double>(v * scale) : std::nullopt;
+        };
+        g.maxPower = limit(in.maxPowerW, 1);
+        g.maxTempRise = limit(in.maxTempRiseK, 1);
+        g.maxOuter = limit(in.maxOuterMm, 1e-3);
+        g.maxLength = limit(in.maxLengthMm, 1e-3);
+        g.maxMass = limit(in.maxMassKg, 1);
+        g.ambient = in.ambientC;
+        g.bore = in.boreMm / 1000;
+        g.minimise = in.minimise == QStringLiteral("power")  ? design::Minimise::Power
+                     : in.minimise == QStringLiteral("size") ? design::Minimise::Size
+                                                             : design::Minimise::Mass;
+        g.count = in.count;
+        g.winding = design::ParseWinding(in.winding.toStdString());
+        g.material = design::LoadMaterial(in.material.toStdString());
+        g.wires = design::LoadWires(in.wires.toStdString(), "");
+        design::CheckGoals(g);
+    } catch (const std::exception& e) {
+        out.message = QString::fromUtf8(e.what());
+        return out;
+    }
+    design::Answer a;
+    try {
+        a = design::FindDesigns(g, stop, progress, threads);
+    } catch (const std::exception& e) {
+        out.message = QString::fromUtf8(e.what());
+        return out;
+    }
+    out.interrupted = a.interrupted || stop.stop_requested();
+    if (out.interrupted)
+        return out;
+    out.message = FromUtf8(a.error);
+    for (const design::Design& d : a.designs) {
+        FoundDesign f;
+        auto option = [&d](const char* name) {
+            for (std::size_t i = 0; i + 1 < d.inputs.size(); ++i) {
+                if (d.inputs[i] == name)
+                    return std::strtod(d.inputs[i + 1].c_str(), nullptr);
+            }
+            return 0.0;
+        };
+        DesignInputs& di = f.inputs;
+        di.innerRadiusMm = option("--R1") * 1000;
+        di.outerRadiusMm = option("--R2") * 1000;
+        di.heightMm = option("--H") * 1000;
+        di.gapMm = option("--h") * 1000;
+        di.wireDiameterMm = option("--D") * 1000;
+        di.wire = FromUtf8(d.wire.name);
+        di.winding = QStringLiteral("given");
+        di.packingFactor = option("--Lambda");
+        // The calculator takes the resistivity at the winding's working temperature.
+        di.material = QStringLiteral("given");
+        di.resistivityNanoOhmM = option("--Roe") * 1e9;
+        di.densityKgM3 = option("--Ro");
+        di.frequencyHz = option("--f");
+        di.source = option("--source");
+        di.currentSource = in.currentSource;
+        di.ambientC = in.ambientC;
+        di.uniformityPercent = in.uniformPercent;
+        f.wire = FromUtf8(d.wire.name);
+        f.turns = d.model.fit.turns;
+        f.lambda = di.packingFactor;
+        f.resistance = static_cast<double>(d.Rhot);
+        f.current = static_cast<double>(d.I);
+        f.voltage = static_cast<double>(d.U);
+        f.power = static_cast<double>(d.P);
+        f.centreFieldMt = static_cast<double>(d.B0exact * 1000);
+        f.riseK = static_cast<double>(d.model.hot.rise);
+        f.massKg = static_cast<double>(d.model.mass);
+        f.uniformAxialMm = static_cast<double>(d.extents.axial * 1000);
+        f.uniformRadialMm = static_cast<double>(d.extents.radial * 1000);
+        f.command = FromUtf8(d.command);
+        out.designs.append(f);
+    }
+    return out;
 }
 
 QStringList CommandLineArguments(const DesignInputs& inputs) {

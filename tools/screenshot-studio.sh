@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts Varnel Coils Studio on a virtual display and writes a PNG of its window.
-#   tools/screenshot-studio.sh OUT.png [LOCALE [DESIGN.json]]
-# LOCALE (for example ru_RU.UTF-8) sets the language and regional settings; DESIGN.json is
-# opened first. Needs a built ./build (or $VARNEL_BUILD_DIR).
+#   tools/screenshot-studio.sh OUT.png [LOCALE [ARGUMENTS...]]
+# LOCALE (for example ru_RU.UTF-8) sets the language and regional settings; the arguments go
+# to the studio: a DESIGN.json to open, --tab map|profiles|design to show a tab, --run to run
+# the design search. STUDIO_WAIT (seconds, 3 unless set) is how long to let it work first.
+# Needs a built ./build (or $VARNEL_BUILD_DIR).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VARNEL_BUILD_DIR:-$root/build}"
@@ -28,6 +30,6 @@ for _ in $(seq 50); do
 done
 [ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
 # The exact values and the uniform extents take a moment after the window shows.
-sleep 3
+sleep "${STUDIO_WAIT:-3}"
 import -window "$window" "$out"
 echo "wrote $out"

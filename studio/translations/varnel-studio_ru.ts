@@ -31,6 +31,14 @@
         <source>Bar winding (0.7–0.8)</source>
         <translation>Шинная обмотка (0,7–0,8)</translation>
     </message>
+    <message>
+        <source>Orthocyclic, from the wire</source>
+        <translation>Ортоциклическая, по проводу</translation>
+    </message>
+    <message>
+        <source>Layer on layer, from the wire</source>
+        <translation>Слой на слой, по проводу</translation>
+    </message>
 </context>
 <context>
     <name>DesignFile</name>
@@ -77,6 +85,341 @@
     <message>
         <source>it is far too large for a design</source>
         <translation>он слишком велик для проекта</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::studio::DesignView</name>
+    <message>
+        <source>0: no limit</source>
+        <translation>0: без ограничения</translation>
+    </message>
+    <message>
+        <source>Field at the centre B0</source>
+        <translation>Индукция в центре B0</translation>
+    </message>
+    <message>
+        <source> mT</source>
+        <translation> мТл</translation>
+    </message>
+    <message>
+        <source>The flux density at the centre, met with the winding hot</source>
+        <translation>Индукция в центре, достигаемая при нагретой обмотке</translation>
+    </message>
+    <message>
+        <source>Tolerance of B0</source>
+        <translation>Допуск на B0</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>How far B0 may be from the goal</source>
+        <translation>На сколько B0 может отличаться от цели</translation>
+    </message>
+    <message>
+        <source>Uniform within</source>
+        <translation>Однородность в пределах</translation>
+    </message>
+    <message>
+        <source>|B| / B0 − 1 within this inside the sphere below</source>
+        <translation>|B| / B0 − 1 в этих пределах внутри сферы ниже</translation>
+    </message>
+    <message>
+        <source>Uniform sphere radius</source>
+        <translation>Радиус сферы однородности</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> мм</translation>
+    </message>
+    <message>
+        <source>The radius of the sphere about the centre; 0: no uniformity goal</source>
+        <translation>Радиус сферы вокруг центра; 0: без цели по однородности</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Напряжение</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Ток</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Supply, RMS</source>
+        <translation>Питание, действующее</translation>
+    </message>
+    <message>
+        <source> V</source>
+        <translation> В</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s RMS voltage, or current for a current source</source>
+        <translation>Действующее напряжение источника или ток для источника тока</translation>
+    </message>
+    <message>
+        <source> A</source>
+        <translation> А</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source> Hz</source>
+        <translation> Гц</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s frequency; 0 for direct current</source>
+        <translation>Частота питания; 0 для постоянного тока</translation>
+    </message>
+    <message>
+        <source>Largest power</source>
+        <translation>Наибольшая мощность</translation>
+    </message>
+    <message>
+        <source> W</source>
+        <translation> Вт</translation>
+    </message>
+    <message>
+        <source>Largest temperature rise</source>
+        <translation>Наибольший перегрев</translation>
+    </message>
+    <message>
+        <source> K</source>
+        <translation> К</translation>
+    </message>
+    <message>
+        <source>Largest outer radius</source>
+        <translation>Наибольший внешний радиус</translation>
+    </message>
+    <message>
+        <source>Largest length 2H + h</source>
+        <translation>Наибольшая длина 2H + h</translation>
+    </message>
+    <message>
+        <source>Largest mass of wire</source>
+        <translation>Наибольшая масса провода</translation>
+    </message>
+    <message>
+        <source> kg</source>
+        <translation> кг</translation>
+    </message>
+    <message>
+        <source>Least bore radius</source>
+        <translation>Наименьший радиус отверстия</translation>
+    </message>
+    <message>
+        <source>The least inner radius R1</source>
+        <translation>Наименьший внутренний радиус R1</translation>
+    </message>
+    <message>
+        <source>Ambient temperature</source>
+        <translation>Температура среды</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <source>The temperature of the air about the coils</source>
+        <translation>Температура воздуха вокруг катушек</translation>
+    </message>
+    <message>
+        <source>Wires</source>
+        <translation>Провода</translation>
+    </message>
+    <message>
+        <source>The catalogue of wires to choose from</source>
+        <translation>Каталог проводов для выбора</translation>
+    </message>
+    <message>
+        <source>Metric enamelled wires</source>
+        <translation>Эмалированные провода, метрические</translation>
+    </message>
+    <message>
+        <source>AWG enamelled wires</source>
+        <translation>Эмалированные провода, американский калибр</translation>
+    </message>
+    <message>
+        <source>Winding</source>
+        <translation>Обмотка</translation>
+    </message>
+    <message>
+        <source>How the turns lie</source>
+        <translation>Как уложены витки</translation>
+    </message>
+    <message>
+        <source>Orthocyclic</source>
+        <translation>Ортоциклическая</translation>
+    </message>
+    <message>
+        <source>Layer on layer</source>
+        <translation>Слой на слой</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Внавал</translation>
+    </message>
+    <message>
+        <source>Conductor</source>
+        <translation>Проводник</translation>
+    </message>
+    <message>
+        <source>The wire&apos;s metal</source>
+        <translation>Металл провода</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Медь</translation>
+    </message>
+    <message>
+        <source>Aluminium</source>
+        <translation>Алюминий</translation>
+    </message>
+    <message>
+        <source>Least</source>
+        <translation>Наименьшая</translation>
+    </message>
+    <message>
+        <source>What the best design has least of</source>
+        <translation>Чего у лучшего проекта меньше всего</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Масса</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>How many designs to list</source>
+        <translation>Сколько проектов показать</translation>
+    </message>
+    <message>
+        <source>Designs</source>
+        <translation>Проектов</translation>
+    </message>
+    <message>
+        <source>Goals and limits</source>
+        <translation>Цели и ограничения</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Запустить</translation>
+    </message>
+    <message>
+        <source>Searches for coil pairs that meet the goals</source>
+        <translation>Ищет пары катушек, отвечающие целям</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Load into Inputs</source>
+        <translation>Загрузить в исходные данные</translation>
+    </message>
+    <message>
+        <source>Puts the chosen design into the inputs (also: double-click a row)</source>
+        <translation>Переносит выбранный проект в исходные данные (также: двойной щелчок по строке)</translation>
+    </message>
+    <message>
+        <source>Set the goals and run the search.</source>
+        <translation>Задайте цели и запустите поиск.</translation>
+    </message>
+    <message>
+        <source>Wire</source>
+        <translation>Провод</translation>
+    </message>
+    <message>
+        <source>R1, mm</source>
+        <translation>R1, мм</translation>
+    </message>
+    <message>
+        <source>R2, mm</source>
+        <translation>R2, мм</translation>
+    </message>
+    <message>
+        <source>H, mm</source>
+        <translation>H, мм</translation>
+    </message>
+    <message>
+        <source>h, mm</source>
+        <translation>h, мм</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Витков</translation>
+    </message>
+    <message>
+        <source>Λ</source>
+        <translation>λ</translation>
+    </message>
+    <message>
+        <source>P, W</source>
+        <translation>P, Вт</translation>
+    </message>
+    <message>
+        <source>I, A</source>
+        <translation>I, А</translation>
+    </message>
+    <message>
+        <source>U, V</source>
+        <translation>U, В</translation>
+    </message>
+    <message>
+        <source>B0, mT</source>
+        <translation>B0, мТл</translation>
+    </message>
+    <message>
+        <source>Rise, K</source>
+        <translation>Перегрев, К</translation>
+    </message>
+    <message>
+        <source>Mass, kg</source>
+        <translation>Масса, кг</translation>
+    </message>
+    <message>
+        <source>Uniform |z|, mm</source>
+        <translation>Однородно |z|, мм</translation>
+    </message>
+    <message>
+        <source>Uniform x, mm</source>
+        <translation>Однородно x, мм</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Поиск…</translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Отмена…</translation>
+    </message>
+    <message>
+        <source>Cancelled; the table still shows the last complete search.</source>
+        <translation>Отменено; в таблице — результаты последнего завершённого поиска.</translation>
+    </message>
+    <message>
+        <source>No design meets the goals.</source>
+        <translation>Ни один проект не отвечает целям.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n design(s) found, best first. Sort by a column; double-click a row to load it.</source>
+        <translation>
+            <numerusform>Найден %n проект, лучший первым. Сортируйте по столбцу; двойной щелчок по строке загружает проект.</numerusform>
+            <numerusform>Найдено %n проекта, лучший первым. Сортируйте по столбцу; двойной щелчок по строке загружает проект.</numerusform>
+            <numerusform>Найдено %n проектов, лучший первым. Сортируйте по столбцу; двойной щелчок по строке загружает проект.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -295,6 +638,132 @@
     </message>
 </context>
 <context>
+    <name>varnel::studio::MapCanvas</name>
+    <message>
+        <source>Wheel: zoom; drag: move the view</source>
+        <translation>Колесо: масштаб; перетаскивание: сдвиг</translation>
+    </message>
+    <message>
+        <source>Computing the map…</source>
+        <translation>Расчёт карты…</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::studio::MapView</name>
+    <message>
+        <source>Deviation from B0</source>
+        <translation>Отклонение от B0</translation>
+    </message>
+    <message>
+        <source>Flux density |B|</source>
+        <translation>Индукция |B|</translation>
+    </message>
+    <message>
+        <source>What the colours show: |B| / B0d − 1 in bands, or |B| on a scale</source>
+        <translation>Что показывает цвет: |B| / B0d − 1 полосами или |B| по шкале</translation>
+    </message>
+    <message>
+        <source>Field lines</source>
+        <translation>Силовые линии</translation>
+    </message>
+    <message>
+        <source>Lines along the field, traced from the mid-plane</source>
+        <translation>Линии вдоль поля, проведённые от средней плоскости</translation>
+    </message>
+    <message>
+        <source>Reset View</source>
+        <translation>Сбросить вид</translation>
+    </message>
+    <message>
+        <source>Shows the whole pair again after zooming (wheel) or panning (drag)</source>
+        <translation>Снова показывает всю систему после масштабирования (колесо) или сдвига (перетаскивание)</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Цвет:</translation>
+    </message>
+    <message>
+        <source>Point at the map for the field there.</source>
+        <translation>Наведите указатель на карту, чтобы увидеть поле в точке.</translation>
+    </message>
+    <message>
+        <source>x (radial), mm</source>
+        <translation>x (радиально), мм</translation>
+    </message>
+    <message>
+        <source>z (axial), mm</source>
+        <translation>z (по оси), мм</translation>
+    </message>
+    <message>
+        <source>|B| / B0d − 1</source>
+        <translation>|B| / B0d − 1</translation>
+    </message>
+    <message>
+        <source>|B|, mT</source>
+        <translation>|B|, мТл</translation>
+    </message>
+    <message>
+        <source>within 0.01 %</source>
+        <translation>в пределах 0,01 %</translation>
+    </message>
+    <message>
+        <source>within 0.1 %</source>
+        <translation>в пределах 0,1 %</translation>
+    </message>
+    <message>
+        <source>within 1 %</source>
+        <translation>в пределах 1 %</translation>
+    </message>
+    <message>
+        <source>within 10 %</source>
+        <translation>в пределах 10 %</translation>
+    </message>
+    <message>
+        <source>beyond 10 %</source>
+        <translation>более 10 %</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>нет значения</translation>
+    </message>
+    <message>
+        <source>winding</source>
+        <translation>обмотка</translation>
+    </message>
+    <message>
+        <source>0.01, 0.1, 1, 10 %</source>
+        <translation>0,01; 0,1; 1; 10 %</translation>
+    </message>
+    <message>
+        <source>field lines</source>
+        <translation>силовые линии</translation>
+    </message>
+    <message>
+        <source>uniform sphere</source>
+        <translation>сфера однородности</translation>
+    </message>
+    <message>
+        <source>x = %1 mm, z = %2 mm: %3</source>
+        <translation>x = %1 мм, z = %2 мм: %3</translation>
+    </message>
+    <message>
+        <source>x = %1 mm, z = %2 mm    Bx = %3 mT, Bz = %4 mT, |B| = %5 mT, angle %6°</source>
+        <translation>x = %1 мм, z = %2 мм    Bx = %3 мТл, Bz = %4 мТл, |B| = %5 мТл, угол %6°</translation>
+    </message>
+    <message>
+        <source>There is no map to export yet.</source>
+        <translation>Карты для экспорта ещё нет.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Не удалось записать %1.</translation>
+    </message>
+</context>
+<context>
     <name>varnel::studio::NumbersView</name>
     <message>
         <source>Turns of one coil N</source>
@@ -450,6 +919,37 @@
     </message>
 </context>
 <context>
+    <name>varnel::studio::ProfilesView</name>
+    <message>
+        <source>within %1 %</source>
+        <translation>в пределах %1 %</translation>
+    </message>
+    <message>
+        <source>z along the axis, mm</source>
+        <translation>z вдоль оси, мм</translation>
+    </message>
+    <message>
+        <source>x across the mid-plane, mm</source>
+        <translation>x в средней плоскости, мм</translation>
+    </message>
+    <message>
+        <source>Computing the profiles…</source>
+        <translation>Расчёт профилей…</translation>
+    </message>
+    <message>
+        <source>There are no profiles to export yet.</source>
+        <translation>Профилей для экспорта ещё нет.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Не удалось записать %1.</translation>
+    </message>
+</context>
+<context>
     <name>varnel::studio::StudioWindow</name>
     <message>
         <source>Varnel Coils Studio</source>
@@ -516,24 +1016,12 @@
         <translation>Числа</translation>
     </message>
     <message>
-        <source>The map of the field in the r–z half-plane will be shown here: |B| or its deviation from the centre, contours, field lines, the coil sections and the uniform region.</source>
-        <translation>Здесь будет карта поля в полуплоскости r–z: |B| или его отклонение от центра, изолинии, силовые линии, сечения катушек и область однородности.</translation>
-    </message>
-    <message>
         <source>Map</source>
         <translation>Карта</translation>
     </message>
     <message>
-        <source>The field along the axis and across the mid-plane will be plotted here, with the uniform extents marked.</source>
-        <translation>Здесь будут графики поля вдоль оси и поперёк средней плоскости с отмеченными границами однородности.</translation>
-    </message>
-    <message>
         <source>Profiles</source>
         <translation>Профили</translation>
-    </message>
-    <message>
-        <source>The design search will be here: goals and limits, the designs it finds, and a choice of one to load into the inputs.</source>
-        <translation>Здесь будет поиск конструкции: цели и ограничения, найденные варианты и загрузка выбранного в исходные данные.</translation>
     </message>
     <message>
         <source>Design</source>
@@ -590,6 +1078,26 @@
     <message>
         <source>The design has changed. Save it first?</source>
         <translation>Проект изменён. Сохранить его?</translation>
+    </message>
+    <message>
+        <source>&amp;Map as PNG, SVG or CSV…</source>
+        <translation>&amp;Карту (рисунок или таблица)…</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles as PNG, SVG or CSV…</source>
+        <translation>&amp;Профили (рисунок или таблица)…</translation>
+    </message>
+    <message>
+        <source>Export Map</source>
+        <translation>Экспорт карты</translation>
+    </message>
+    <message>
+        <source>Export Profiles</source>
+        <translation>Экспорт профилей</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png);;SVG drawings (*.svg);;CSV tables (*.csv)</source>
+        <translation>Рисунки PNG (*.png);;Рисунки SVG (*.svg);;Таблицы CSV (*.csv)</translation>
     </message>
 </context>
 </TS>

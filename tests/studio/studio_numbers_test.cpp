@@ -149,7 +149,15 @@ class StudioNumbersTest : public QObject {
         QVERIFY(n.force.has_value() && *n.force < 0);  // currents in the same sense attract
         QVERIFY(n.uniformAxial.found && n.uniformRadial.found);
         QVERIFY(n.uniformAxial.metres > 0 && n.uniformAxial.metres < 0.01);
-        QVERIFY(!n.temperature.has_value());
+        // The steady rise balances the surfaces' loss, 12 W/(m^2 K) over both coils' four
+        // faces, against U^2/R with R warmed by copper's 0.00393 /K.
+        QVERIFY(n.temperature.has_value() && !n.temperature->runaway);
+        const double pi = 3.14159265358979, R1 = 0.01, R2 = 0.02, H = 0.03;
+        const double area = 2 * (2 * pi * (R1 + R2) * H + 2 * pi * (R2 * R2 - R1 * R1));
+        const double R20 = n.texts[std::size_t(R::Resistance)].toDouble();
+        const double rise = n.temperature->kelvin;
+        QVERIFY(rise > 0);
+        QVERIFY(qAbs(12 * area * rise / (1.0 / (R20 * (1 + 0.00393 * rise))) - 1) < 5e-3);
     }
 
   private:

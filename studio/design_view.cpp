@@ -1,0 +1,373 @@
+#include "studio/design_view.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QThreadPool>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <thread>
+
+namespace varnel::studio {
+namespace {
+
+QThreadPool& SearchPool() {
+    static QThreadPool* pool = [] {
+        auto* p = new QThreadPool;
+        p->setMaxThreadCount(1);
+        return p;
+    }();
+    return *pool;
+}
+
+}  // namespace
+
+DesignView::DesignView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("designView"));
+    auto* goals = new QWidget;
+    auto* form = new QFormLayout(goals);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    const QString none = tr("0: no limit");
+    b0_ =
+        addSpin(form, "sbGoalB0", tr("Field at the centre B0"), tr(" mT"),
+                tr("The flux density at the centre, met with the winding hot"), 0.001, 10000, 1, 3);
+    b0Tol_ = addSpin(form, "sbGoalB0Tol", tr("Tolerance of B0"), tr(" %"),
+                     tr("How far B0 may be from the goal"), 0.01, 50, 0.5, 2);
+    uniformTol_ =
+        addSpin(form, "sbGoalUniform", tr("Uniform within"), tr(" %"),
+                tr("|B| / B0 − 1 within this inside the sphere below"), 0.0001, 50, 0.05, 4);
+    uniformRadius_ = addSpin(form, "sbGoalSphere", tr("Uniform sphere radius"), tr(" mm"),
+                             tr("The radius of the sphere about the centre; 0: no uniformity goal"),
+                             0, 10000, 1, 2);
+    voltage_ = new QRadioButton(tr("Voltage"));
+    voltage_->setObjectName(QStringLiteral("rbGoalVoltage"));
+    current_ = new QRadioButton(tr("Current"));
+    current_->setObjectName(QStringLiteral("rbGoalCurrent"));
+    voltage_->setChecked(true);
+    auto* supply = new QHBoxLayout;
+    supply->addWidget(voltage_);
+    supply->addWidget(current_);
+    form->addRow(tr("Source"), supply);
+    source_ =
+        addSpin(form, "sbGoalSource", tr("Supply, RMS"), tr(" V"),
+                tr("The supply's RMS voltage, or current for a current source"), 0.001, 1e6, 1, 3);
+    connect(current_, &QRadioButton::toggled, this,
+            [this](bool on) { source_->setSuffix(on ? tr(" A") : tr(" V")); });
+    frequency_ = addSpin(form, "sbGoalF", tr("Frequency"), tr(" Hz"),
+                         tr("The supply's frequency; 0 for direct current"), 0, 1e6, 50, 1);
+    maxPower_ = addSpin(form, "sbGoalPower", tr("Largest power"), tr(" W"), none, 0, 1e6, 1, 2);
+    maxRise_ =
+        addSpin(form, "sbGoalRise", tr("Largest temperature rise"), tr(" K"), none, 0, 500, 5, 1);
+    maxOuter_ =
+        addSpin(form, "sbGoalOuter", tr("Largest outer radius"), tr(" mm"), none, 0, 10000, 1, 2);
+    maxLength_ =
+        addSpin(form, "sbGoalLength", tr("Largest length 2H + h"), tr(" mm"), none, 0, 10000, 1, 2);
+    maxMass_ =
+        addSpin(form, "sbGoalMass", tr("Largest mass of wire"), tr(" kg"), none, 0, 10000, 0.1, 3);
+    bore_ = addSpin(form, "sbGoalBore", tr("Least bore radius"), tr(" mm"),
+                    tr("The least inner radius R1"), 0, 10000, 1, 2);
+    ambient_ = addSpin(form, "sbGoalAmbient", tr("Ambient temperature"), tr(" °C"),
+                       tr("The temperature of the air about the coils"), -60, 200, 1, 1);
+    wires_ = addCombo(form, "cbGoalWires", tr("Wires"), tr("The catalogue of wires to choose from"),
+                      {{QStringLiteral("metric"), tr("Metric enamelled wires")},
+                       {QStringLiteral("awg"), tr("AWG enamelled wires")}});
+    winding_ = addCombo(form, "cbGoalWinding", tr("Winding"), tr("How the turns lie"),
+                        {{QStringLiteral("orthocyclic"), tr("Orthocyclic")},
+                         {QStringLiteral("layer"), tr("Layer on layer")},
+                         {QStringLiteral("random"), tr("Random")}});
+    material_ = addCombo(
+        form, "cbGoalMaterial", tr("Conductor"), tr("The wire's metal"),
+        {{QStringLiteral("copper"), tr("Copper")}, {QStringLiteral("aluminium"), tr("Aluminium")}});
+    minimise_ =
+        addCombo(form, "cbGoalMinimise", tr("Least"), tr("What the best design has least of"),
+                 {{QStringLiteral("mass"), tr("Mass")},
+                  {QStringLiteral("power"), tr("Power")},
+                  {QStringLiteral("size"), tr("Size")}});
+    count_ = new QSpinBox;
+    count_->setObjectName(QStringLiteral("sbGoalCount"));
+    count_->setRange(1, 100);
+    count_->setToolTip(tr("How many designs to list"));
+    form->addRow(tr("Designs"), count_);
+    setGoals(DesignGoals{});
+
+    auto* goalsBox = new QGroupBox(tr("Goals and limits"));
+    auto* goalsColumn = new QVBoxLayout(goalsBox);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(goals);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(goals->sizeHint().width() + 20);
+    goalsColumn->addWidget(scroll);
+
+    run_ = new QPushButton(tr("Run"));
+    run_->setObjectName(QStringLiteral("pbRun"));
+    run_->setToolTip(tr("Searches for coil pairs that meet the goals"));
+    cancel_ = new QPushButton(tr("Cancel"));
+    cancel_->setObjectName(QStringLiteral("pbCancel"));
+    cancel_->setEnabled(false);
+    load_ = new QPushButton(tr("Load into Inputs"));
+    load_->setObjectName(QStringLiteral("pbLoad"));
+    load_->setToolTip(tr("Puts the chosen design into the inputs (also: double-click a row)"));
+    load_->setEnabled(false);
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("pgSearch"));
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    state_ = new QLabel(tr("Set the goals and run the search."));
+    state_->setObjectName(QStringLiteral("lSearchState"));
+    state_->setWordWrap(true);
+
+    model_ = new QStandardItemModel(this);
+    model_->setHorizontalHeaderLabels({tr("Wire"), tr("R1, mm"), tr("R2, mm"), tr("H, mm"),
+                                       tr("h, mm"), tr("Turns"), tr("Λ"), tr("P, W"), tr("I, A"),
+                                       tr("U, V"), tr("B0, mT"), tr("Rise, K"), tr("Mass, kg"),
+                                       tr("Uniform |z|, mm"), tr("Uniform x, mm")});
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(model_);
+    sorted_->setSortRole(Qt::UserRole);
+    table_ = new QTableView;
+    table_->setObjectName(QStringLiteral("tvDesigns"));
+    table_->setModel(sorted_);
+    table_->setSortingEnabled(true);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(run_);
+    buttons->addWidget(cancel_);
+    buttons->addWidget(progress_, 1);
+    buttons->addWidget(load_);
+    auto* right = new QVBoxLayout;
+    right->addLayout(buttons);
+    right->addWidget(state_);
+    right->addWidget(table_, 1);
+    auto* row = new QHBoxLayout(this);
+    row->addWidget(goalsBox);
+    row->addLayout(right, 1);
+
+    connect(run_, &QPushButton::clicked, this, [this] { run(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(load_, &QPushButton::clicked, this, [this] {
+        const QModelIndexList rows = table_->selectionModel()->selectedRows();
+        if (!rows.isEmpty())
+            choose(rows.first().row());
+    });
+    connect(table_, &QTableView::activated, this,
+            [this](const QModelIndex& index) { choose(index.row()); });
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { load_->setEnabled(table_->selectionModel()->hasSelection()); });
+    auto* ticker = new QTimer(this);
+    ticker->setInterval(100);
+    connect(ticker, &QTimer::timeout, this, [this] {
+        if (!running_)
+            return;
+        const auto total = static_cast<int>(std::max<std::size_t>(1, total_.load()));
+        progress_->setRange(0, total);
+        progress_->setValue(static_cast<int>(std::min<std::size_t>(done_.load(), total_.load())));
+    });
+    ticker->start();
+}
+
+DesignView::~DesignView() {
+    stop_.request_stop();
+    SearchPool().waitForDone();
+}
+
+QDoubleSpinBox* DesignView::addSpin(QFormLayout* form, const char* name, const QString& label,
+                                    const QString& suffix, const QString& tooltip, double minimum,
+                                    double maximum, double step, int decimals) {
+    auto* spin = new QDoubleSpinBox;
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(minimum, maximum);
+    spin->setSingleStep(step);
+    spin->setDecimals(decimals);
+    spin->setSuffix(suffix);
+    spin->setToolTip(tooltip);
+    spin->setAccelerated(true);
+    form->addRow(label, spin);
+    return spin;
+}
+
+QComboBox* DesignView::addCombo(QFormLayout* form, const char* name, const QString& label,
+                                const QString& tooltip,
+                                const QList<QPair<QString, QString>>& items) {
+    auto* combo = new QComboBox;
+    combo->setObjectName(QLatin1String(name));
+    combo->setToolTip(tooltip);
+    for (const auto& [key, text] : items)
+        combo->addItem(text, key);
+    form->addRow(label, combo);
+    return combo;
+}
+
+DesignGoals DesignView::goals() const {
+    DesignGoals g;
+    g.centreFieldMt = b0_->value();
+    g.centreTolerancePercent = b0Tol_->value();
+    g.uniformPercent = uniformTol_->value();
+    g.uniformRadiusMm = uniformRadius_->value();
+    g.currentSource = current_->isChecked();
+    g.source = source_->value();
+    g.frequencyHz = frequency_->value();
+    g.maxPowerW = maxPower_->value();
+    g.maxTempRiseK = maxRise_->value();
+    g.maxOuterMm = maxOuter_->value();
+    g.maxLengthMm = maxLength_->value();
+    g.maxMassKg = maxMass_->value();
+    g.ambientC = ambient_->value();
+    g.boreMm = bore_->value();
+    g.wires = wires_->currentData().toString();
+    g.winding = winding_->currentData().toString();
+    g.material = material_->currentData().toString();
+    g.minimise = minimise_->currentData().toString();
+    g.count = count_->value();
+    return g;
+}
+
+void DesignView::setGoals(const DesignGoals& g) {
+    b0_->setValue(g.centreFieldMt);
+    b0Tol_->setValue(g.centreTolerancePercent);
+    uniformTol_->setValue(g.uniformPercent);
+    uniformRadius_->setValue(g.uniformRadiusMm);
+    (g.currentSource ? current_ : voltage_)->setChecked(true);
+    source_->setValue(g.source);
+    frequency_->setValue(g.frequencyHz);
+    maxPower_->setValue(g.maxPowerW);
+    maxRise_->setValue(g.maxTempRiseK);
+    maxOuter_->setValue(g.maxOuterMm);
+    maxLength_->setValue(g.maxLengthMm);
+    maxMass_->setValue(g.maxMassKg);
+    ambient_->setValue(g.ambientC);
+    bore_->setValue(g.boreMm);
+    auto choose = [](QComboBox* c, const QString& key) {
+        const int i = c->findData(key);
+        if (i >= 0)
+            c->setCurrentIndex(i);
+    };
+    choose(wires_, g.wires);
+    choose(winding_, g.winding);
+    choose(material_, g.material);
+    choose(minimise_, g.minimise);
+    count_->setValue(g.count);
+}
+
+void DesignView::run() {
+    if (running_)
+        return;
+    running_ = true;
+    run_->setEnabled(false);
+    cancel_->setEnabled(true);
+    done_ = 0;
+    total_ = 0;
+    progress_->setRange(0, 0);  // busy until the search says how much there is
+    state_->setText(tr("Searching…"));
+    stop_ = std::stop_source();
+    const DesignGoals goals = this->goals();
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    QtConcurrent::run(&SearchPool(), [this, goals, threads, token = stop_.get_token()] {
+        return SearchDesigns(
+            goals, token,
+            [this](std::size_t done, std::size_t total) {
+                done_ = done;
+                total_ = total;
+            },
+            threads);
+    }).then(this, [this](DesignSearch search) { finished(search); });
+}
+
+void DesignView::cancel() {
+    if (!running_)
+        return;
+    stop_.request_stop();
+    cancel_->setEnabled(false);
+    state_->setText(tr("Cancelling…"));
+}
+
+void DesignView::finished(const DesignSearch& search) {
+    running_ = false;
+    run_->setEnabled(true);
+    cancel_->setEnabled(false);
+    progress_->setRange(0, 1);
+    progress_->setValue(search.interrupted ? 0 : 1);
+    if (search.interrupted) {
+        // The table keeps the designs of the last whole run.
+        state_->setText(tr("Cancelled; the table still shows the last complete search."));
+    } else if (search.designs.isEmpty()) {
+        designs_.clear();
+        fillTable();
+        state_->setText(search.message.isEmpty() ? tr("No design meets the goals.")
+                                                 : search.message);
+    } else {
+        designs_ = search.designs;
+        fillTable();
+        state_->setText(
+            tr("%n design(s) found, best first. Sort by a column; double-click a "
+               "row to load it.",
+               nullptr, static_cast<int>(designs_.size())));
+    }
+    Q_EMIT runFinished();
+}
+
+void DesignView::fillTable() {
+    model_->removeRows(0, model_->rowCount());
+    const QLocale locale;
+    for (int i = 0; i < designs_.size(); ++i) {
+        const FoundDesign& d = designs_[i];
+        QList<QStandardItem*> cells;
+        auto add = [&](const QString& text, const QVariant& sortKey) {
+            auto* item = new QStandardItem(text);
+            item->setData(sortKey, Qt::UserRole);
+            item->setData(i, Qt::UserRole + 1);  // the design's place in designs_
+            if (sortKey.typeId() == QMetaType::Double || sortKey.typeId() == QMetaType::LongLong)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            cells << item;
+        };
+        auto number = [&](double v, int digits) { add(locale.toString(v, 'g', digits), v); };
+        add(d.wire, d.inputs.wireDiameterMm);
+        number(d.inputs.innerRadiusMm, 5);
+        number(d.inputs.outerRadiusMm, 5);
+        number(d.inputs.heightMm, 5);
+        number(d.inputs.gapMm, 5);
+        add(locale.toString(d.turns), static_cast<qlonglong>(d.turns));
+        number(d.lambda, 4);
+        number(d.power, 4);
+        number(d.current, 4);
+        number(d.voltage, 4);
+        number(d.centreFieldMt, 5);
+        number(d.riseK, 3);
+        number(d.massKg, 4);
+        number(d.uniformAxialMm, 4);
+        number(d.uniformRadialMm, 4);
+        model_->appendRow(cells);
+    }
+    table_->sortByColumn(-1, Qt::AscendingOrder);
+    load_->setEnabled(false);
+}
+
+void DesignView::choose(int row) {
+    const QModelIndex index = sorted_->index(row, 0);
+    if (!index.isValid())
+        return;
+    const int i = sorted_->data(index, Qt::UserRole + 1).toInt();
+    if (i >= 0 && i < designs_.size())
+        Q_EMIT designChosen(designs_[i].inputs);
+}
+
+}  // namespace varnel::studio

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QWidget>
+#include <atomic>
+#include <stop_token>
+
+#include "studio/study_bridge.h"
+
+class QComboBox;
+class QDoubleSpinBox;
+class QFormLayout;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSortFilterProxyModel;
+class QSpinBox;
+class QStandardItemModel;
+class QTableView;
+
+namespace varnel::studio {
+
+// The design search: its goals and limits, a run off the user-interface thread with progress
+// and a cancel, and the designs found in a sortable table. Choosing a row offers its inputs.
+class DesignView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit DesignView(QWidget* parent = nullptr);
+    ~DesignView() override;
+
+    DesignGoals goals() const;
+    void setGoals(const DesignGoals& goals);
+    bool running() const { return running_; }
+    QTableView* table() const { return table_; }
+    // The designs the table shows, in the search's order (the table may sort them otherwise).
+    const QList<FoundDesign>& designs() const { return designs_; }
+
+    void run();
+    void cancel();
+    // Offers the design in the table's row `row` (as sorted) to the inputs.
+    void choose(int row);
+
+  Q_SIGNALS:
+    void designChosen(const varnel::studio::DesignInputs& inputs);
+    void runFinished();
+
+  private:
+    QDoubleSpinBox* addSpin(QFormLayout* form, const char* name, const QString& label,
+                            const QString& suffix, const QString& tooltip, double minimum,
+                            double maximum, double step, int decimals);
+    QComboBox* addCombo(QFormLayout* form, const char* name, const QString& label,
+                        const QString& tooltip, const QList<QPair<QString, QString>>& items);
+    void finished(const DesignSearch& search);
+    void fillTable();
+
+    QDoubleSpinBox *b0_, *b0Tol_, *uniformTol_, *uniformRadius_, *source_, *frequency_, *maxPower_,
+        *maxRise_, *maxOuter_, *maxLength_, *maxMass_, *ambient_, *bore_;
+    QRadioButton *voltage_, *current_;
+    QComboBox *wires_, *winding_, *material_, *minimise_;
+    QSpinBox* count_ = nullptr;
+    QPushButton *run_, *cancel_, *load_;
+    QProgressBar* progress_ = nullptr;
+    QLabel* state_ = nullptr;
+    QTableView* table_ = nullptr;
+    QStandardItemModel* model_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr;
+
+    QList<FoundDesign> designs_;
+    bool running_ = false;
+    std::stop_source stop_;
+    std::atomic<std::size_t> done_{0}, total_{0};
+};
+
+}  // namespace varnel::studio

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QFutureWatcher>
+#include <QWidget>
+#include <memory>
+#include <stop_token>
+
+#include "studio/design_inputs.h"
+#include "studio/study_bridge.h"
+
+class QComboBox;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace varnel::studio {
+
+class MapCanvas;
+
+// The map of the field in the r-z half-plane with its controls and the readout of the field
+// under the mouse. The cells are computed off the user-interface thread; a map for inputs or a
+// view that have changed since is dropped, and the run that computes it is stopped.
+class MapView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MapView(QWidget* parent = nullptr);
+    ~MapView() override;
+
+    void setInputs(const DesignInputs& inputs);
+    // The area shown; resetView() goes back to the pair with room around it.
+    MapArea area() const { return area_; }
+    void setArea(const MapArea& area);
+    void resetView();
+    void setSphereRadius(double metres);
+
+    // The map shown, once one is ready; null before.
+    std::shared_ptr<const MapPicture> picture() const { return map_.picture; }
+    MapCanvas* canvas() const { return canvas_; }
+    bool busy() const { return running_ > 0 || pending_; }
+    // The readout of the point last under the mouse.
+    const PointField& readout() const { return readout_; }
+
+    // Writes the map shown as PNG, SVG or CSV by the path's suffix; an error message or empty.
+    QString exportTo(const QString& path) const;
+
+  Q_SIGNALS:
+    void mapShown();
+
+  private:
+    friend class MapCanvas;
+    void recompute();
+    void pointed(double x, double z);
+    void showReadout();
+    MapPicture styled() const;
+
+    DesignInputs inputs_;
+    MapArea area_;
+    bool userArea_ = false;
+    double sphere_ = 0;
+    StudyMap map_;
+    PointField readout_;
+    quint64 generation_ = 0;
+    int running_ = 0;
+    bool pending_ = false;
+    std::stop_source stop_;
+
+    MapCanvas* canvas_ = nullptr;
+    QComboBox* colour_ = nullptr;
+    QCheckBox* lines_ = nullptr;
+    QPushButton* reset_ = nullptr;
+    QLabel* readoutLabel_ = nullptr;
+};
+
+// The painted map: wheel to zoom about the mouse, drag to pan.
+class MapCanvas : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MapCanvas(MapView* view);
+    // The point of the half-plane at a pixel of the canvas, m; false outside the cells.
+    bool pointAt(QPointF pixel, double* x, double* z) const;
+    // Where the picture is painted within the canvas (the canvas's aspect kept).
+    QRectF pictureArea() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    MapView* view_;
+    bool dragging_ = false;
+    QPointF dragFrom_;
+    MapArea dragArea_;
+};
+
+}  // namespace varnel::studio

@@ -1,0 +1,103 @@
+#include <QElapsedTimer>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QtTest>
+
+#include "studio/design_view.h"
+#include "studio/inputs_panel.h"
+#include "studio_fixture.h"
+
+using varnel::studio::DesignView;
+using varnel::studio::StudioWindow;
+
+class StudioDesignTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void initTestCase() {
+        window = new StudioWindow;
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(Settled(window), 30000);
+    }
+    void cleanupTestCase() { delete window; }
+
+    // Cancelled before it ends, the first run leaves the table as it was: empty.
+    void cancelStopsARunWithinASecondAndKeepsTheTable() {
+        design()->run();
+        QVERIFY(design()->running());
+        QTest::qWait(300);
+        QElapsedTimer clock;
+        clock.start();
+        design()->cancel();
+        QTRY_VERIFY_WITH_TIMEOUT(!design()->running(), 1000);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(table()->model()->rowCount(), 0);
+        QVERIFY(design()->designs().isEmpty());
+    }
+
+    // A whole run fills the table; a cancelled one after it leaves those rows as they were.
+    void aWholeRunFillsTheTableAndACancelledOneLeavesIt() {
+        design()->run();
+        QTRY_VERIFY_WITH_TIMEOUT(!design()->running(), 120000);
+        const int rows = table()->model()->rowCount();
+        QVERIFY(rows > 0);
+        QCOMPARE(rows, design()->designs().size());
+        QStringList before;
+        for (int r = 0; r < rows; ++r)
+            before << table()->model()->index(r, 1).data().toString();
+        design()->run();
+        QTest::qWait(200);
+        design()->cancel();
+        QTRY_VERIFY_WITH_TIMEOUT(!design()->running(), 1000);
+        QCOMPARE(table()->model()->rowCount(), rows);
+        for (int r = 0; r < rows; ++r)
+            QCOMPARE(table()->model()->index(r, 1).data().toString(), before[r]);
+    }
+
+    // Sorted by power, the first row is the design of least power, and choosing it puts its
+    // geometry, wire, winding, Lambda and supply into the inputs.
+    void choosingARowLoadsItsInputs() {
+        QVERIFY(!design()->designs().isEmpty());
+        table()->sortByColumn(7, Qt::AscendingOrder);  // P, W
+        const auto& designs = design()->designs();
+        int least = 0;
+        for (int i = 1; i < designs.size(); ++i) {
+            if (designs[i].power < designs[least].power)
+                least = i;
+        }
+        design()->choose(0);
+        const varnel::studio::DesignInputs in = window->inputsPanel()->inputs();
+        const varnel::studio::DesignInputs& want = designs[least].inputs;
+        // To the boxes' decimals: three for lengths in mm and for Lambda, four for D.
+        const struct {
+            double shown, wanted, half;
+        } fields[] = {
+            {in.innerRadiusMm, want.innerRadiusMm, 5e-4},
+            {in.outerRadiusMm, want.outerRadiusMm, 5e-4},
+            {in.heightMm, want.heightMm, 5e-4},
+            {in.gapMm, want.gapMm, 5e-4},
+            {in.wireDiameterMm, want.wireDiameterMm, 5e-5},
+            {in.packingFactor, want.packingFactor, 5e-4},
+            {in.resistivityNanoOhmM, want.resistivityNanoOhmM, 5e-4},
+            {in.source, want.source, 5e-5},
+        };
+        for (const auto& f : fields)
+            QVERIFY2(qAbs(f.shown - f.wanted) <= f.half * 1.000001,
+                     qPrintable(QString("%1 against %2").arg(f.shown).arg(f.wanted)));
+        QCOMPARE(in.winding, QString("given"));
+        QCOMPARE(in.currentSource, false);
+        QCOMPARE(in.source, 12.0);  // the goals' supply
+        // The calculator then gives the design's B0 for those inputs, within its tolerance.
+        QTRY_VERIFY_WITH_TIMEOUT(Settled(window), 30000);
+        const auto& n = window->numbersView()->numbers();
+        const double b0 = *n.classic[std::size_t(varnel::studio::Result::CentreField)];
+        QVERIFY2(qAbs(b0 / 0.010 - 1) < 0.011, qPrintable(QString::number(b0)));
+    }
+
+  private:
+    DesignView* design() const { return window->designView(); }
+    QTableView* table() const { return design()->table(); }
+    StudioWindow* window = nullptr;
+};
+
+QTEST_MAIN(StudioDesignTest)
+#include "studio_design_test.moc"
