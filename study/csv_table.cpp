@@ -62,8 +62,14 @@ std::vector<CsvRow> ReadCsv(std::string_view text) {
     // malformed record the reading can start afresh on the next line.
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        end = end == std::string_view::npos ? text.size() : end + 1;
+        // A line ends at LF, CRLF or a CR alone, as some spreadsheets still write them.
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        } else {
+            const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+            end += crlf ? 2 : 1;
+        }
         if (parser->BetweenRows())
             reader.rowStart = reader.line;
         if (!parser->Feed(text.substr(pos, end - pos), reader)) {

@@ -14,7 +14,7 @@ struct CsvRow {
     std::string error;  // a malformed record: its fields are not known
 };
 
-// Reads CSV text (RFC 4180 quoting, LF or CRLF line ends, an optional UTF-8 byte order mark)
+// Reads CSV text (RFC 4180 quoting, LF, CRLF or CR line ends, an optional UTF-8 byte order mark)
 // into its records; blank lines are skipped. A malformed record (a stray quote, a quote left
 // open) becomes a row with its error, and reading goes on at the next line.
 std::vector<CsvRow> ReadCsv(std::string_view text);

@@ -10,10 +10,15 @@ namespace varnel {
 // calls write(i) in item order, on the calling thread, as soon as item i and all before it
 // are done. Shows a progress bar on a terminal's stderr once a run has taken about a second.
 // A stop requested through `stop` ends it after the items in hand, those complete in order
-// written; it returns how many were written.
+// written; it returns how many were written. At most InOrderWindow(threads) items are computed
+// ahead of the one written next, so compute(i) may keep its result in slot i % InOrderWindow of
+// a ring, which write(i) has emptied before item i + InOrderWindow starts. An exception from
+// write ends the run: the threads stop and it passes on to the caller.
 std::size_t RunInOrder(std::size_t count, unsigned threads,
                        const std::function<void(std::size_t)>& compute,
                        const std::function<void(std::size_t)>& write, std::stop_token stop = {});
+
+std::size_t InOrderWindow(unsigned threads);
 
 // The threads to use when the user does not say: every core.
 unsigned DefaultThreads();
