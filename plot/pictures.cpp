@@ -24,7 +24,7 @@ constexpr int kHeight = kPictureHeight;
 // What one point costs while a picture is drawn (its texts fit their strings), and what one
 // cell of an SVG map takes in the file (measured on maps of a few thousand cells).
 constexpr long double kBytesPerPicturePoint = sizeof(FieldPoint);
-constexpr long double kBytesPerSvgCell = 120;
+constexpr long double kBytesPerSvgCell = 220;
 
 bool EndsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
