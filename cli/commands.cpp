@@ -33,6 +33,11 @@ int ExitFor(const CalcOutcome& outcome) {
     return kExitError;
 }
 
+// A message that may echo an input text: on a terminal its control characters are shown.
+void SayOnStderr(const std::string& message) {
+    std::cerr << (IsTerminal(2) ? TerminalSafe(message) : message) << '\n';
+}
+
 // Standard output's text, written and flushed with every write checked.
 void PrintChecked(const std::string& text) {
     OutputFile out("-");
@@ -61,7 +66,7 @@ bool BaseHolds(const CalcOutcome& base, bool json, int* exitCode) {
     if (json) {
         PrintChecked(Dump(OutcomeJson(base, false)) + "\n");
     } else {
-        std::cerr << base.message << '\n';
+        SayOnStderr(base.message);
     }
     *exitCode = ExitFor(base);
     return false;
@@ -143,7 +148,7 @@ int RunSingle(const CliOptions& options) {
         PrintResultLines(text, outcome, options.request.currentSource);
         PrintChecked(text.str());
     } else {
-        std::cerr << outcome.message << '\n';
+        SayOnStderr(outcome.message);
     }
     return ExitFor(outcome);
 }
