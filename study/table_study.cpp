@@ -128,9 +128,12 @@ struct VariedInput {
     std::vector<std::string> texts;
 };
 
+// A batch file held as its text and where each record lies in it, each record's fields read
+// again when its row is made: about the file's size once, however many rows.
 struct BatchTable {
     CalcRequest base;
-    std::vector<CsvRow> table;
+    std::string text;
+    std::vector<CsvRow> records;       // without their fields
     std::vector<std::size_t> columns;  // column i of the file fills input columns[i]
 };
 
@@ -138,22 +141,27 @@ struct BatchTable {
 constexpr std::size_t kCurrent = kInputBoxes.size();
 
 StudyRow BatchRow(const BatchTable& t, std::size_t r) {
-    const CsvRow& csv = t.table[r + 1];
+    const CsvRow& record = t.records[r];
     StudyRow row{t.base, ""};
-    const std::string where = "line " + std::to_string(csv.line) + ": ";
-    if (!csv.error.empty()) {
-        row.unreadable = where + csv.error;
-    } else if (csv.fields.size() != t.columns.size()) {
-        row.unreadable = where + std::to_string(csv.fields.size()) +
-                         " fields where the header has " + std::to_string(t.columns.size());
+    const std::string where = "line " + std::to_string(record.line) + ": ";
+    std::vector<std::string> fields;
+    if (record.error.empty()) {
+        ReadCsvRecords(std::string_view(t.text).substr(record.begin, record.end - record.begin),
+                       [&fields](CsvRow&& csv) { fields = std::move(csv.fields); });
+    }
+    if (!record.error.empty()) {
+        row.unreadable = where + record.error;
+    } else if (fields.size() != t.columns.size()) {
+        row.unreadable = where + std::to_string(fields.size()) + " fields where the header has " +
+                         std::to_string(t.columns.size());
     }
     for (std::size_t c = 0; row.unreadable.empty() && c < t.columns.size(); ++c) {
         if (t.columns[c] != kCurrent) {
-            row.request.texts[t.columns[c]] = csv.fields[c];
-        } else if (const auto current = ParseFlag(csv.fields[c])) {
+            row.request.texts[t.columns[c]] = fields[c];
+        } else if (const auto current = ParseFlag(fields[c])) {
             row.request.currentSource = *current;
         } else {
-            row.unreadable = where + "current is '" + csv.fields[c] + "', not 1 or 0";
+            row.unreadable = where + "current is '" + fields[c] + "', not 1 or 0";
         }
     }
     return row;
@@ -210,30 +218,38 @@ StudyRows SweepPlan(const CalcRequest& base, const std::vector<std::string>& var
 StudyRows BatchPlan(const CalcRequest& base, const std::string& csvText) {
     auto t = std::make_shared<BatchTable>();
     t->base = base;
-    t->table = ReadCsv(csvText);
-    if (t->table.empty())
+    t->text = csvText;
+    std::optional<CsvRow> header;
+    ReadCsvRecords(t->text, [&](CsvRow&& record) {
+        if (!header) {
+            header = std::move(record);
+        } else {
+            record.fields = {};
+            t->records.push_back(std::move(record));
+        }
+    });
+    if (!header)
         throw BadRequestError("batch file: it has no header");
-    const CsvRow& header = t->table.front();
-    if (!header.error.empty())
-        throw BadRequestError("batch file: the header cannot be read: " + header.error);
-    for (const std::string& name : header.fields) {
+    if (!header->error.empty())
+        throw BadRequestError("batch file: the header cannot be read: " + header->error);
+    for (const std::string& name : header->fields) {
         std::size_t column = kCurrent;
         if (name != kCurrentColumn) {
             const auto index = InputIndex(name);
             if (!index) {
                 throw BadRequestError("batch file: there is no input named '" + name + "' (line " +
-                                      std::to_string(header.line) + ")");
+                                      std::to_string(header->line) + ")");
             }
             column = *index;
         }
         if (std::find(t->columns.begin(), t->columns.end(), column) != t->columns.end()) {
             throw BadRequestError("batch file: the column " + name + " is given twice (line " +
-                                  std::to_string(header.line) + ")");
+                                  std::to_string(header->line) + ")");
         }
         t->columns.push_back(column);
     }
     StudyRows rows;
-    rows.count = t->table.size() - 1;
+    rows.count = t->records.size();
     rows.row = [t](std::size_t i) { return BatchRow(*t, i); };
     return rows;
 }

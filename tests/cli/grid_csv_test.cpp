@@ -104,6 +104,21 @@ TEST(Sweep, EveryCombinationFirstVaryingSlowest) {
     EXPECT_THROW(SweepRows(CalcRequest::Defaults(), {"R1=1:0:2"}), UsageError);
 }
 
+// Each record knows its bytes in the text, so that a batch can read its fields again later:
+// CR alone, CRLF and a quoted line end inside a field.
+TEST(Csv, RecordsKnowWhereTheyLie) {
+    const std::string text = "\xEF\xBB\xBFR1,z\r0.01,\"a\nb\"\r\n\"x\"y\n0.02,3";
+    const std::vector<CsvRow> rows = ReadCsv(text);
+    ASSERT_EQ(rows.size(), 4u);
+    const std::vector<std::string> spans = {"R1,z\r", "0.01,\"a\nb\"\r\n", "\"x\"y\n", "0.02,3"};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(text.substr(rows[i].begin, rows[i].end - rows[i].begin), spans[i]) << i;
+    EXPECT_EQ(rows[1].fields, (std::vector<std::string>{"0.01", "a\nb"}));
+    EXPECT_EQ(rows[1].line, 2u);
+    EXPECT_FALSE(rows[2].error.empty());
+    EXPECT_EQ(rows[3].line, 5u);
+}
+
 // The plan makes on demand the rows SweepRows lists, and refuses what could never run.
 TEST(Sweep, PlanMakesTheListedRowsAndRefusesImpossibleOnes) {
     const std::vector<std::string> vary = {"R1=0.005:0.01:3", "H=0.02:0.04:2", "f=0:100:5"};
