@@ -1,6 +1,8 @@
 #include "study/table_study.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -131,27 +133,34 @@ struct VariedInput {
 // A batch file held as its text and where each record lies in it, each record's fields read
 // again when its row is made: about the file's size once, however many rows.
 struct BatchTable {
+    struct Record {
+        std::size_t begin = 0;
+        std::uint32_t length = 0;
+        std::uint32_t line = 0;
+    };
     CalcRequest base;
     std::string text;
-    std::vector<CsvRow> records;       // without their fields
-    std::vector<std::size_t> columns;  // column i of the file fills input columns[i]
+    std::vector<Record> records;
+    std::map<std::size_t, std::string> errors;  // the malformed records, by their row
+    std::vector<std::size_t> columns;           // column i of the file fills input columns[i]
 };
 
 // The source mode's column in BatchTable::columns.
 constexpr std::size_t kCurrent = kInputBoxes.size();
 
 StudyRow BatchRow(const BatchTable& t, std::size_t r) {
-    const CsvRow& record = t.records[r];
+    const BatchTable::Record& record = t.records[r];
     StudyRow row{t.base, ""};
     const std::string where = "line " + std::to_string(record.line) + ": ";
     std::vector<std::string> fields;
-    if (record.error.empty()) {
-        ReadCsvRecords(std::string_view(t.text).substr(record.begin, record.end - record.begin),
+    const auto error = t.errors.find(r);
+    if (error != t.errors.end()) {
+        row.unreadable = where + error->second;
+    } else {
+        ReadCsvRecords(std::string_view(t.text).substr(record.begin, record.length),
                        [&fields](CsvRow&& csv) { fields = std::move(csv.fields); });
     }
-    if (!record.error.empty()) {
-        row.unreadable = where + record.error;
-    } else if (fields.size() != t.columns.size()) {
+    if (row.unreadable.empty() && fields.size() != t.columns.size()) {
         row.unreadable = where + std::to_string(fields.size()) + " fields where the header has " +
                          std::to_string(t.columns.size());
     }
@@ -215,17 +224,22 @@ StudyRows SweepPlan(const CalcRequest& base, const std::vector<std::string>& var
     return rows;
 }
 
-StudyRows BatchPlan(const CalcRequest& base, const std::string& csvText) {
+StudyRows BatchPlan(const CalcRequest& base, std::string csvText) {
     auto t = std::make_shared<BatchTable>();
     t->base = base;
-    t->text = csvText;
+    t->text = std::move(csvText);
     std::optional<CsvRow> header;
     ReadCsvRecords(t->text, [&](CsvRow&& record) {
         if (!header) {
             header = std::move(record);
         } else {
-            record.fields = {};
-            t->records.push_back(std::move(record));
+            if (record.end - record.begin > UINT32_MAX || record.line > UINT32_MAX)
+                throw BadRequestError("batch file: a record beyond 4 GiB or 4e9 lines");
+            if (!record.error.empty())
+                t->errors.emplace(t->records.size(), std::move(record.error));
+            t->records.push_back({record.begin,
+                                  static_cast<std::uint32_t>(record.end - record.begin),
+                                  static_cast<std::uint32_t>(record.line)});
         }
     });
     if (!header)

@@ -42,7 +42,7 @@ StudyRows SweepPlan(const CalcRequest& base, const std::vector<std::string>& var
 
 // The batch file's rows as BatchRows lists them, made on demand. Also throws BadRequestError
 // for a column given twice.
-StudyRows BatchPlan(const CalcRequest& base, const std::string& csvText);
+StudyRows BatchPlan(const CalcRequest& base, std::string csvText);
 
 // Calculates the rows as RunStudy below does and hands the output text to `write` piece by
 // piece in order, holding only the rows between calculated and written; a stopped study still
