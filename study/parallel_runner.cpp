@@ -70,7 +70,10 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
     std::mutex mutex;
     std::condition_variable changed;  // an item is done, or a worker has left
     std::condition_variable room;     // the writer has moved on, or the run ends
-    std::vector<char> done(count, 0);
+    // Whether item i is done, in slot i % window: an item starts only once the one a window
+    // before it has been written and its slot cleared, so a run of any length needs no more.
+    std::vector<char> done(std::max<std::size_t>(1, std::min(count, window)), 0);
+    auto slot = [&](std::size_t i) -> char& { return done[i % done.size()]; };
     std::size_t written = 0;  // under mutex for the workers; the writer alone changes it
 
     auto ending = [&] { return stop.stop_requested() || abandoned.load(); };
@@ -95,7 +98,7 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
             compute(i);
             {
                 std::lock_guard lock(mutex);
-                done[i] = 1;
+                slot(i) = 1;
             }
             changed.notify_one();
         }
@@ -109,11 +112,12 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
 
     auto isDone = [&](std::size_t i) {
         std::lock_guard lock(mutex);
-        return done[i] != 0;
+        return slot(i) != 0;
     };
     auto writeNext = [&] {
         write(written);
         std::lock_guard lock(mutex);
+        slot(written) = 0;
         ++written;
         room.notify_all();
     };
@@ -123,7 +127,7 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
             {
                 std::unique_lock lock(mutex);
                 changed.wait_for(lock, std::chrono::milliseconds(100),
-                                 [&] { return done[written] != 0 || stop.stop_requested(); });
+                                 [&] { return slot(written) != 0 || stop.stop_requested(); });
             }
             while (written < count && isDone(written))
                 writeNext();
@@ -133,7 +137,7 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
                 // order.
                 room.notify_all();
                 pool.clear();
-                while (written < count && done[written] != 0)
+                while (written < count && slot(written) != 0)
                     writeNext();
                 break;
             }
