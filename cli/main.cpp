@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -16,7 +17,6 @@
 #include "study/study_errors.h"
 
 namespace {
-
 using namespace varnel;
 
 int Run(const CliOptions& options) {
@@ -50,8 +50,7 @@ int Fail(const std::string& message, bool json, int status = kExitError) {
             out.Write(Dump(nlohmann::ordered_json{{"error", message}}) + "\n");
             out.Commit();
             return status;
-        } catch (const OutputError&) {
-            // Said on stderr below, then.
+        } catch (const OutputError&) {  // then said on stderr
         }
     }
     std::cerr << "varnel-calc: " << (IsTerminal(2) ? TerminalSafe(message) : message) << '\n';
@@ -59,17 +58,19 @@ int Fail(const std::string& message, bool json, int status = kExitError) {
 }
 
 bool JsonAsked(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--json") == 0)
-            return true;
-    }
-    return false;
+    return std::any_of(argv + 1, argv + argc,
+                       [](const char* a) { return !std::strcmp(a, "--json"); });
 }
 
-// Every usage error ends with 2; --help and --version are answers, with 0.
+// Every usage error ends with 2; --help and --version are answers, with 0 once written whole.
 int UsageFailure(CLI::App& app, const CLI::ParseError& e, int argc, char** argv) {
-    if (e.get_exit_code() == 0)
-        return app.exit(e);
+    if (e.get_exit_code() == 0) {
+        app.exit(e);
+        if (std::cout.flush())
+            return 0;
+        return Fail(std::string("cannot write standard output: ") + std::strerror(errno), false,
+                    kExitWriteFailed);
+    }
     if (JsonAsked(argc, argv))
         return Fail(e.what(), true);
     app.exit(e);
