@@ -1,10 +1,14 @@
 #include "cli/commands.h"
 
+#include <cmath>
 #include <fstream>
 #include <iostream>
-#include <memory>
+#include <iterator>
+#include <optional>
 #include <sstream>
 
+#include "cli/echoed_text.h"
+#include "cli/output_file.h"
 #include "cli/progress_bar.h"
 #include "command/errors.h"
 #include "command/number_text.h"
@@ -31,50 +35,64 @@ int ExitFor(const CalcOutcome& outcome) {
     return kExitError;
 }
 
-// Where a study writes: the file named, or standard output.
-class Output {
-  public:
-    explicit Output(const std::string& path) {
-        if (path.empty() || path == "-")
-            return;
-        file_.open(path, std::ios::binary);
-        if (!file_)
-            throw IoError("cannot write " + path);
+// A message that may echo an input text: on a terminal its control characters are shown.
+void SayOnStderr(const std::string& message) {
+    std::cerr << (IsTerminal(2) ? TerminalSafe(message) : message) << '\n';
+}
+
+// Standard output's text, written and flushed with every write checked.
+void PrintChecked(const std::string& text) {
+    OutputFile out("-");
+    out.Write(text);
+    out.Commit();
+}
+
+// A stopped study: what was written, and where; a file keeps its old contents, its whole new
+// rows staying beside it.
+int Stopped(OutputFile& out, std::size_t written, std::size_t total) {
+    std::string where;
+    if (!out.replacesFile()) {
+        out.Commit();
+    } else if (written > 0) {
+        where = "; the whole rows are in " + out.Keep() + ", and " + out.path() + " is as it was";
     }
-    std::ostream& stream() { return file_.is_open() ? file_ : std::cout; }
-
-  private:
-    std::ofstream file_;
-};
-
-int Finish(const std::stop_token& stop, std::size_t written, std::size_t total) {
-    if (!stop.stop_requested())
-        return kExitResults;
-    std::cerr << "Interrupted: " << written << " of " << total << " written.\n";
+    std::cerr << "Interrupted: " << written << " of " << total << " written" << where << ".\n";
     return kExitInterrupted;
 }
 
-// A study needs a calculation that passes; its message otherwise, with the exit status.
-bool BaseHolds(const CalcOutcome& base, int* exitCode) {
+// A study needs a calculation that passes; its message otherwise (as JSON with --json), with
+// the exit status.
+bool BaseHolds(const CalcOutcome& base, bool json, int* exitCode) {
     if (base.kind == CalcOutcome::Kind::Results)
         return true;
-    std::cerr << base.message << '\n';
+    if (json) {
+        PrintChecked(Dump(OutcomeJson(base, false)) + "\n");
+    } else {
+        SayOnStderr(base.message);
+    }
     *exitCode = ExitFor(base);
     return false;
 }
 
-void WritePointsCsv(std::ostream& out, const std::vector<FieldPoint>& points) {
-    WriteCsvLine(out, {"x", "z", "Bx", "Bz", "B", "angle", "deviation", "status"});
-    for (const FieldPoint& p : points) {
-        const bool ok = p.status.empty();
-        auto full = [ok](long double v) { return ok ? FullPrecisionText(v) : std::string(); };
-        WriteCsvLine(out,
-                     {p.xText, p.zText, full(p.field.radial), full(p.field.axial),
-                      full(p.field.modulus), full(p.field.angle), full(p.deviation), p.status});
-    }
+std::string PointCsv(const FieldPoint& p) {
+    const bool ok = p.status.empty();
+    auto full = [ok](long double v) { return ok ? FullPrecisionText(v) : std::string(); };
+    std::ostringstream line;
+    WriteCsvLine(line, {SpreadsheetSafe(p.xText), SpreadsheetSafe(p.zText), full(p.field.radial),
+                        full(p.field.axial), full(p.field.modulus), full(p.field.angle),
+                        full(p.deviation), p.status});
+    return line.str();
 }
 
-std::string ReadFile(const std::string& path) {
+// A batch file, or standard input for "-".
+std::string ReadInput(const std::string& path) {
+    if (path == "-") {
+        std::string text{std::istreambuf_iterator<char>(std::cin),
+                         std::istreambuf_iterator<char>()};
+        if (std::cin.bad())
+            throw IoError("cannot read standard input");
+        return text;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw IoError("cannot read " + path);
@@ -83,13 +101,22 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-// The line's other coordinate for a picture's title, read by the program's own number rules.
-long double LineCoordinate(const std::string& at) {
+// A number given to an option, read by the program's own number rules.
+long double OptionNumber(const std::string& text, const std::string& option) {
     try {
-        return ParseNumber(TrimText(at));
+        return ParseNumber(TrimText(text));
     } catch (const ConversionError&) {
-        throw BadRequestError("--at: '" + at + "' is not a number");
+        throw BadRequestError(option + ": '" + text + "' is not a number");
     }
+}
+
+long double Tolerance(const std::string& text) {
+    const long double tolerance = OptionNumber(text, "--tol");
+    if (!(tolerance > 0 && tolerance < 1)) {
+        throw BadRequestError("--tol: '" + text +
+                              "' is not a fraction above 0 and below 1 (0.001 means 0.1 %)");
+    }
+    return tolerance;
 }
 
 std::string Extent(bool found, long double metres, long double scanned) {
@@ -110,82 +137,134 @@ bool WantsPicture(const CliOptions& options) {
 }
 
 int RunSingle(const CliOptions& options) {
+    if (options.full && !options.json) {
+        throw BadRequestError(
+            "--full widens the JSON (--json --full) and the sweep and batch tables; the text of "
+            "one calculation has no place for it");
+    }
     const CalcOutcome outcome = RunCalculation(options.request);
     if (options.json) {
-        std::cout << Dump(OutcomeJson(outcome, options.full)) << '\n';
+        PrintChecked(Dump(OutcomeJson(outcome, options.full)) + "\n");
     } else if (outcome.kind == CalcOutcome::Kind::Results) {
-        PrintResultLines(std::cout, outcome, options.request.currentSource);
+        std::ostringstream text;
+        PrintResultLines(text, outcome, options.request.currentSource);
+        PrintChecked(text.str());
     } else {
-        std::cerr << outcome.message << '\n';
+        SayOnStderr(outcome.message);
     }
     return ExitFor(outcome);
 }
 
 int RunTable(const CliOptions& options, std::stop_token stop) {
-    const std::vector<StudyRow> rows =
-        options.subcommand == Subcommand::Sweep
-            ? SweepRows(options.request, options.vary)
-            : BatchRows(options.request, ReadFile(options.batchFile));
-    Output output(options.out);
-    ProgressBar bar;
-    const std::size_t written =
-        RunStudy(rows, options.json ? StudyFormat::Json : StudyFormat::Csv, options.full,
-                 options.threads, output.stream(), stop,
-                 [&bar](std::size_t done, std::size_t total) { bar.Update(done, total); });
-    return Finish(stop, written, rows.size());
+    const StudyRows rows = options.subcommand == Subcommand::Sweep
+                               ? SweepPlan(options.request, options.vary)
+                               : BatchPlan(options.request, ReadInput(options.batchFile));
+    // Made before the first row is calculated, so that an output that cannot be made costs
+    // nothing.
+    OutputFile out(options.out);
+    StudyStyle style;
+    style.format = options.json ? StudyFormat::Json : StudyFormat::Csv;
+    style.full = options.full;
+    style.threads = options.threads;
+    style.echoed = SpreadsheetSafe;
+    if (out.toStandardOutput() && IsTerminal(1))
+        style.shown = TerminalSafe;
+    const bool toPipe = out.toStandardOutput();
+    std::optional<ProgressBar> bar(std::in_place);
+    const std::size_t written = RunStudy(
+        rows, style,
+        [&](std::string_view text) {
+            out.Write(text);
+            // A reader on a pipe sees each row as it comes.
+            if (toPipe)
+                out.Flush();
+        },
+        stop, [&bar](std::size_t done, std::size_t all) { bar->Update(done, all); });
+    bar.reset();  // its line ends before anything else is said
+    if (stop.stop_requested())
+        return Stopped(out, written, rows.count);
+    out.Commit();
+    return kExitResults;
 }
 
 int RunField(const CliOptions& options, std::stop_token stop) {
     const bool isMap = options.subcommand == Subcommand::Map;
-    const CalcOutcome base = StudyBase(options.request);
-    int exitCode = kExitResults;
-    if (!BaseHolds(base, &exitCode))
-        return exitCode;
     const bool picture = IsPicturePath(options.out);
     if (!picture && !options.out.ends_with(".csv"))
         throw BadRequestError("--out: '" + options.out + "' does not end in .csv, .png or .svg");
-    std::vector<FieldPoint> points;
-    std::size_t total = 0;
     GridRange x, z, line;
-    auto bar = std::make_unique<ProgressBar>();
-    const Progress progress = [&bar](std::size_t done, std::size_t all) { bar->Update(done, all); };
+    std::size_t total = 0;
+    long double at = 0;
     if (isMap) {
         x = ParseGridRange(options.xRange, "--x");
         z = ParseGridRange(options.zRange, "--z");
         total = static_cast<std::size_t>(x.count) * static_cast<std::size_t>(z.count);
-        points = FieldGrid(base, x, z, options.threads, stop, progress);
     } else {
         line = ParseGridRange(options.range, "--range");
+        at = OptionNumber(options.at, "--at");
         total = static_cast<std::size_t>(line.count);
-        points = FieldProfile(base, options.axis == "z", line, options.at, options.threads, stop,
-                              progress);
     }
-    const std::size_t done = points.size();
-    bar.reset();  // its line ended before anything else is said
+    if (picture)
+        CheckPictureSize(total, isMap, options.out);
+    OutputFile out(options.out);
+    const CalcOutcome base = StudyBase(options.request);
+    int exitCode = kExitResults;
+    if (!BaseHolds(base, false, &exitCode))
+        return exitCode;
+
+    std::vector<FieldPoint> points;  // for a picture, which needs them all
+    std::size_t failed = 0;
+    std::string firstFailure;
+    if (!picture)
+        out.Write("x,z,Bx,Bz,B,angle,deviation,status\n");
+    auto take = [&](const FieldPoint& p) {
+        if (!p.status.empty() && failed++ == 0)
+            firstFailure = p.status;
+        if (picture) {
+            points.push_back(p);
+        } else {
+            out.Write(PointCsv(p));
+        }
+    };
+    std::optional<ProgressBar> bar(std::in_place);
+    const Progress progress = [&bar](std::size_t n, std::size_t all) { bar->Update(n, all); };
+    const std::size_t done =
+        isMap ? StreamFieldGrid(base, x, z, options.threads, take, stop, progress)
+              : StreamFieldProfile(base, options.axis == "z", line, options.at, options.threads,
+                                   take, stop, progress);
+    bar.reset();  // its line ends before anything else is said
     if (stop.stop_requested() && picture) {
         std::cerr << "Interrupted before the picture was complete; nothing written.\n";
         return kExitInterrupted;
     }
-    if (!picture) {
-        Output output(options.out);
-        WritePointsCsv(output.stream(), points);
-    } else if (isMap) {
-        WriteMap(MapPicture{std::move(points), x, z, base.rec, base.field.centre, {}}, options.out);
-    } else {
-        WriteProfile(
-            ProfilePicture{
-                std::move(points), options.axis == "z", LineCoordinate(options.at), base.rec, {}},
-            options.out);
+    if (stop.stop_requested())
+        return Stopped(out, done, total);
+    if (isMap && picture) {
+        out.Write(MapFileBytes(MapPicture{std::move(points), x, z, base.rec, base.field.centre, {}},
+                               options.out));
+    } else if (picture) {
+        out.Write(ProfileFileBytes(
+            ProfilePicture{std::move(points), options.axis == "z", at, base.rec, {}}, options.out));
     }
-    return Finish(stop, done, total);
+    out.Commit();
+    if (done > 0 && failed == done) {
+        std::cerr << "No point could be calculated; the first says: " << firstFailure << '\n';
+        return kExitCheckFailed;
+    }
+    return kExitResults;
 }
 
 int RunUniform(const CliOptions& options) {
+    const long double tolerance = Tolerance(options.tolerance);
     const CalcOutcome base = StudyBase(options.request);
     int exitCode = kExitResults;
-    if (!BaseHolds(base, &exitCode))
+    if (!BaseHolds(base, options.json, &exitCode))
         return exitCode;
-    const double tolerance = options.tolerance;
+    if (base.field.centre == 0) {
+        throw BadRequestError(
+            "uniform: the field is zero everywhere (the supply, --source, is 0), so there is no "
+            "B0d to measure a region against; give a source other than 0");
+    }
     const UniformRegion region = FindUniformRegion(base, tolerance);
     if (options.json) {
         auto extent = [](bool found, long double metres) {
@@ -193,34 +272,38 @@ int RunUniform(const CliOptions& options) {
                          : nlohmann::ordered_json(nullptr);
         };
         nlohmann::ordered_json j;
-        j["tolerance"] = tolerance;
+        j["tolerance"] = static_cast<double>(tolerance);
         j["B0d"] = FullPrecisionText(base.field.centre);
         j["axial"] = extent(region.axialFound, region.axial);
         j["radial"] = extent(region.radialFound, region.radial);
         j["scanned"] = {{"axial", FullPrecisionText(region.scanAxial)},
                         {"radial", FullPrecisionText(region.scanRadial)}};
-        std::cout << Dump(j) << '\n';
+        PrintChecked(Dump(j) + "\n");
         return kExitResults;
     }
-    std::cout << "Field within " << tolerance * 100
-              << " % of B0d = " << FormatNumber(base.field.centre) << " T:\n"
-              << "  along the axis: |z| < "
-              << Extent(region.axialFound, region.axial, region.scanAxial) << '\n'
-              << "  radially, in the mid-plane: x < "
-              << Extent(region.radialFound, region.radial, region.scanRadial) << '\n';
+    std::ostringstream text;
+    text << "Field within " << static_cast<double>(tolerance * 100)
+         << " % of B0d = " << FormatNumber(base.field.centre) << " T:\n"
+         << "  along the axis: |z| < " << Extent(region.axialFound, region.axial, region.scanAxial)
+         << '\n'
+         << "  radially, in the mid-plane: x < "
+         << Extent(region.radialFound, region.radial, region.scanRadial) << '\n';
+    PrintChecked(text.str());
     return kExitResults;
 }
 
 int RunCheck(const CliOptions& options) {
     const CalcOutcome outcome = RunCalculation(options.request);
     int exitCode = kExitResults;
-    if (!BaseHolds(outcome, &exitCode))
+    if (!BaseHolds(outcome, options.json, &exitCode))
         return exitCode;
     const auto quantities = CheckAccuracy(outcome);
     if (options.json) {
-        std::cout << CheckJson(quantities) << '\n';
+        PrintChecked(CheckJson(quantities) + "\n");
     } else {
-        PrintCheckTable(std::cout, quantities);
+        std::ostringstream text;
+        PrintCheckTable(text, quantities);
+        PrintChecked(text.str());
     }
     return kExitResults;
 }

@@ -14,10 +14,18 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/output_file.h"
 #include "design/search.h"
 
 namespace varnel {
 namespace {
+
+// Standard output's text, every write checked; a failure reaches main as an OutputError.
+void PrintChecked(const std::string& text) {
+    OutputFile out("-");
+    out.Write(text);
+    out.Commit();
+}
 
 using namespace design;
 
@@ -272,7 +280,7 @@ int RunDesign() {
         CheckGoals(goals);
     } catch (const std::exception& e) {
         if (o.json) {
-            std::cout << nlohmann::ordered_json{{"error", e.what()}}.dump(2) << "\n";
+            PrintChecked(nlohmann::ordered_json{{"error", e.what()}}.dump(2) + "\n");
         } else {
             std::cerr << "varnel-calc design: " << e.what() << "\n";
         }
@@ -337,7 +345,7 @@ int RunDesign() {
             nlohmann::ordered_json j;
             j["error"] = answer.error;
             j["best"] = answer.best ? DesignJson(*answer.best, goals) : nlohmann::ordered_json();
-            std::cout << j.dump(2) << "\n";
+            PrintChecked(j.dump(2) + "\n");
         } else {
             std::cerr << answer.error << "\n";
             if (answer.best)
@@ -350,11 +358,15 @@ int RunDesign() {
         j["designs"] = nlohmann::ordered_json::array();
         for (const Design& d : answer.designs)
             j["designs"].push_back(DesignJson(d, goals));
-        std::cout << j.dump(2) << "\n";
-    } else if (o.csv) {
-        PrintCsv(std::cout, answer, goals);
+        PrintChecked(j.dump(2) + "\n");
     } else {
-        PrintText(std::cout, answer, goals);
+        std::ostringstream text;
+        if (o.csv) {
+            PrintCsv(text, answer, goals);
+        } else {
+            PrintText(text, answer, goals);
+        }
+        PrintChecked(text.str());
     }
     return 0;
 }

@@ -1,75 +1,38 @@
-#include <chrono>
-#include <csignal>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
-#include <memory>
-#include <stop_token>
-#include <thread>
-
-#include <QGuiApplication>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/design_command.h"
+#include "cli/echoed_text.h"
+#include "cli/interrupt_watch.h"
 #include "cli/options.h"
+#include "cli/output_file.h"
+#include "cli/picture_app.h"
 #include "command/error_text.h"
 #include "command/errors.h"
+#include "study/calc_output.h"
 #include "study/study_errors.h"
 
 namespace {
-
 using namespace varnel;
-
-volatile std::sig_atomic_t g_interrupted = 0;
-
-extern "C" void OnInterrupt(int) {
-    g_interrupted = 1;
-}
-
-// Ctrl-C during a study: the handler only sets a flag (all a signal handler may safely do);
-// a watcher thread turns it into a stop request that the study's threads see.
-class InterruptWatch {
-  public:
-    InterruptWatch() : previous_(std::signal(SIGINT, OnInterrupt)) {
-        watcher_ = std::jthread([this](std::stop_token done) {
-            while (!done.stop_requested()) {
-                if (g_interrupted != 0) {
-                    source_.request_stop();
-                    return;
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-        });
-    }
-    ~InterruptWatch() {
-        watcher_ = {};
-        std::signal(SIGINT, previous_);
-    }
-    std::stop_token token() const { return source_.get_token(); }
-
-  private:
-    void (*previous_)(int);
-    std::stop_source source_;
-    std::jthread watcher_;
-};
-
-// Pictures need a GUI application for their fonts; an offscreen one opens no window.
-std::unique_ptr<QGuiApplication> GuiForPictures(int& argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 int Run(const CliOptions& options) {
     switch (options.subcommand) {
         case Subcommand::Single:
             return RunSingle(options);
         case Subcommand::Sweep:
-        case Subcommand::Batch: {
-            const InterruptWatch interrupts;
-            return RunTable(options, interrupts.token());
-        }
+        case Subcommand::Batch:
         case Subcommand::Map:
         case Subcommand::Profile: {
             const InterruptWatch interrupts;
-            return RunField(options, interrupts.token());
+            const bool table =
+                options.subcommand == Subcommand::Sweep || options.subcommand == Subcommand::Batch;
+            const int status = table ? RunTable(options, interrupts.token())
+                                     : RunField(options, interrupts.token());
+            return status == kExitInterrupted ? interrupts.ExitStatus() : status;
         }
         case Subcommand::Uniform:
             return RunUniform(options);
@@ -79,36 +42,77 @@ int Run(const CliOptions& options) {
     return kExitError;
 }
 
-int Fail(const std::string& message) {
-    std::cerr << "varnel-calc: " << message << '\n';
+// A failure said on stderr, or with --json as a JSON object on standard output.
+int Fail(const std::string& message, bool json, int status = kExitError) {
+    if (json) {
+        try {
+            OutputFile out("-");
+            out.Write(Dump(nlohmann::ordered_json{{"error", message}}) + "\n");
+            out.Commit();
+            return status;
+        } catch (const OutputError&) {  // then said on stderr
+        }
+    }
+    std::cerr << "varnel-calc: " << (IsTerminal(2) ? TerminalSafe(message) : message) << '\n';
+    return status;
+}
+
+bool JsonAsked(int argc, char** argv) {
+    return std::any_of(argv + 1, argv + argc,
+                       [](const char* a) { return !std::strcmp(a, "--json"); });
+}
+
+// Every usage error ends with 2; --help and --version are answers, with 0 once written whole.
+int UsageFailure(CLI::App& app, const CLI::ParseError& e, int argc, char** argv) {
+    if (e.get_exit_code() == 0) {
+        app.exit(e);
+        if (std::cout.flush())
+            return 0;
+        return Fail(std::string("cannot write standard output: ") + std::strerror(errno), false,
+                    kExitWriteFailed);
+    }
+    if (JsonAsked(argc, argv))
+        return Fail(e.what(), true);
+    app.exit(e);
     return kExitError;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    IgnoreFaultSignals();
     CliOptions options;
     CommandLine commandLine(options);
     CLI::App& app = commandLine.app();
     CLI::App* design = AddDesignCommand(app);
-    CLI11_PARSE(app, argc, argv);
-    if (design->parsed())
-        return RunDesign();
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return UsageFailure(app, e, argc, argv);
+    }
     commandLine.Resolve();
     try {
+        if (design->parsed())
+            return RunDesign();
         // Created once, and only for a picture; no number text depends on the C locale it sets.
-        const std::unique_ptr<QGuiApplication> gui =
-            WantsPicture(options) ? GuiForPictures(argc, argv) : nullptr;
+        std::optional<PictureApp> gui;
+        if (WantsPicture(options))
+            gui.emplace(argc, argv);
         return Run(options);
+    } catch (const OutputError& e) {
+        // A reader that has gone away wants no message, only the status a shell expects.
+        if (e.error() == EPIPE)
+            return kExitBrokenPipe;
+        return Fail(e.what(), false, kExitWriteFailed);
     } catch (const BadRequestError& e) {
-        return Fail(e.what());
+        return Fail(e.what(), options.json);
     } catch (const IoError& e) {
-        return Fail(e.what());
+        return Fail(e.what(), options.json);
     } catch (const CommandError& e) {
-        return Fail(ErrorDisplayText(e.message()));
+        return Fail(ErrorDisplayText(e.message()), options.json);
     } catch (const std::exception& e) {
-        return Fail(std::string("internal error: ") + e.what());
+        return Fail(std::string("internal error: ") + e.what(), options.json);
     } catch (...) {
-        return Fail("internal error of an unknown kind");
+        return Fail("internal error of an unknown kind", options.json);
     }
 }

@@ -28,13 +28,22 @@ CommandLine::CommandLine(CliOptions& o)
           "Each option sets the text of one input box of the window, exactly as typed there\n"
           "(use --NAME=TEXT for texts that start with '-' or are empty). The decimal separator\n"
           "is always '.', whatever the locale, so scripts give the same results everywhere.\n"
-          "Without a subcommand it makes one calculation. Exit status: 0 results, 1 an input\n"
-          "check failed, 2 a text is not a number, the arithmetic failed or a study was asked\n"
-          "for wrongly, 130 a study stopped by Ctrl-C (what was written is kept).",
+          "Without a subcommand it makes one calculation. An output file is replaced only\n"
+          "when it has been written whole.",
           "varnel-calc") {
     o.threads = DefaultThreads();
     app_.set_version_flag("--version", "varnel-calc " VARNEL_VERSION);
     app_.require_subcommand(0, 1);
+    app_.footer(
+        "Exit status:\n"
+        "  0    results written\n"
+        "  1    an input check failed, or no point of a study could be calculated\n"
+        "  2    a usage error, a text that is not a number, or failed arithmetic\n"
+        "  3    an output could not be written (disk full, file too large, no such\n"
+        "       directory); the old file, if any, is kept\n"
+        "  129  a study stopped by SIGHUP, 130 by SIGINT (Ctrl-C), 143 by SIGTERM: the whole\n"
+        "       rows written are kept\n"
+        "  141  standard output was a pipe that closed (quietly)");
     AddInputOptions(app_, o.request);
     app_.add_flag("--json", o.json, "write the status and results as JSON");
     app_.add_flag("--full", o.full, "also every value at full precision");
@@ -77,8 +86,9 @@ CommandLine::CommandLine(CliOptions& o)
     }
 
     auto* uniform = app_.add_subcommand("uniform", "the region where the field is uniform");
-    uniform->add_option("--tol", o.tolerance, "tolerance on |B|/B0d - 1 [0.001]")
-        ->check(CLI::PositiveNumber);
+    uniform
+        ->add_option("--tol", o.tolerance, "tolerance on |B|/B0d - 1, above 0 and below 1 [0.001]")
+        ->option_text("NUMBER");
     uniform->add_flag("--json", o.json, "write the extents as JSON");
     AddInputOptions(*uniform, o.request, false);
 

@@ -19,12 +19,12 @@ struct CliOptions {
     bool full = false;
     unsigned threads = 1;
     std::string out;
-    std::vector<std::string> vary;  // sweep
-    std::string batchFile;          // batch
-    std::string xRange, zRange;     // map
-    std::string axis, range;        // profile
-    std::string at = "0";           // profile
-    double tolerance = 0.001;       // uniform
+    std::vector<std::string> vary;    // sweep
+    std::string batchFile;            // batch
+    std::string xRange, zRange;       // map
+    std::string axis, range;          // profile
+    std::string at = "0";             // profile
+    std::string tolerance = "0.001";  // uniform, read by the program's number rules
 };
 
 // Adds --R1 ... --z (each a text taken exactly as given) and --current. Without the point,

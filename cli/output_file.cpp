@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -22,7 +23,26 @@ OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
         fd_ = 1;
         return;
     }
-    std::vector<char> name(path_.begin(), path_.end());
+    // A link is followed, so that the file it names is replaced and the link stays.
+    std::string target = path_;
+    struct stat existing {};
+    const bool exists = stat(path_.c_str(), &existing) == 0;
+    if (exists) {
+        if (char* real = realpath(path_.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    if (exists && !S_ISREG(existing.st_mode)) {
+        // A device, a pipe or a terminal cannot be replaced and has no contents to keep: it is
+        // written through, with the same checks.
+        fd_ = open(path_.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd_ < 0)
+            Fail("cannot open", errno);
+        return;
+    }
+    target_ = target;
+    std::vector<char> name(target.begin(), target.end());
     for (const char c : std::string_view(".partial-XXXXXX"))
         name.push_back(c);
     name.push_back('\0');
@@ -30,10 +50,17 @@ OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
     if (fd_ < 0)
         Fail("cannot create", errno);
     temporary_ = name.data();
-    // mkstemp makes the file 0600; a result file gets the usual permissions.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd_, 0666 & ~mask);
+    // mkstemp makes the file 0600; a result file gets the permissions of the one it replaces,
+    // or the usual ones.
+    mode_t mode = 0;
+    if (exists) {
+        mode = existing.st_mode & 07777;
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    fchmod(fd_, mode);
 }
 
 OutputFile::~OutputFile() {
@@ -41,7 +68,8 @@ OutputFile::~OutputFile() {
         return;
     if (fd_ != 1) {
         close(fd_);
-        unlink(temporary_.c_str());
+        if (!temporary_.empty())
+            unlink(temporary_.c_str());
     }
 }
 
@@ -73,10 +101,13 @@ void OutputFile::Commit() {
     fd_ = -1;
     if (close(fd) != 0) {
         const int error = errno;
-        unlink(temporary_.c_str());
+        if (!temporary_.empty())
+            unlink(temporary_.c_str());
         Fail("cannot write", error);
     }
-    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) {
+    if (temporary_.empty())
+        return;
+    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
         const int error = errno;
         unlink(temporary_.c_str());
         Fail("cannot replace", error);
@@ -97,7 +128,7 @@ std::string OutputFile::Keep() {
 
 void OutputFile::Fail(const std::string& what, int error) const {
     const std::string name = fd_ == 1 ? std::string("standard output") : path_;
-    throw OutputError(what + " " + name + ": " + std::strerror(error));
+    throw OutputError(what + " " + name + ": " + std::strerror(error), error);
 }
 
 }  // namespace varnel

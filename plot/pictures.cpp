@@ -1,5 +1,7 @@
 #include "plot/pictures.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -10,6 +12,7 @@
 #include <functional>
 
 #include "command/number_text.h"
+#include "study/calc_output.h"
 #include "study/grid.h"
 
 namespace varnel {
@@ -18,33 +21,52 @@ namespace {
 constexpr int kWidth = kPictureWidth;
 constexpr int kHeight = kPictureHeight;
 
+// What one point costs while a picture is drawn (its texts fit their strings), and what one
+// cell of an SVG map takes in the file (measured on maps of a few thousand cells).
+constexpr long double kBytesPerPicturePoint = sizeof(FieldPoint);
+constexpr long double kBytesPerSvgCell = 220;
+
 bool EndsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// Paints onto a PNG or an SVG file, whichever the path names.
-void Paint(const std::string& path, const std::function<void(QPainter&)>& draw) {
-    const QString file = QString::fromStdString(path);
+// Paints into the bytes of a PNG or an SVG file, whichever the path names.
+std::string PaintBytes(const std::string& path, const std::function<void(QPainter&)>& draw) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     if (EndsWith(path, ".svg")) {
         QSvgGenerator svg;
-        svg.setFileName(file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(QSize(kWidth, kHeight));
         svg.setViewBox(QRect(0, 0, kWidth, kHeight));
         svg.setTitle("Varnel Coils");
         QPainter p(&svg);
         draw(p);
-        if (!p.end())
-            throw IoError("cannot write " + path);
-        return;
+        p.end();
+    } else {
+        QImage image(kWidth, kHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        draw(p);
+        p.end();
+        image.save(&buffer, "PNG");
     }
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p);
-    p.end();
-    if (!image.save(file))
-        throw IoError("cannot write " + path);
+    const QByteArray& bytes = buffer.data();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// Paints onto a PNG or an SVG file, whichever the path names.
+void Paint(const std::string& path, const std::function<void(QPainter&)>& draw) {
+    const std::string bytes = PaintBytes(path, draw);
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !file.flush()) {
+        throw IoError("cannot write " + path + ": " + file.errorString().toStdString());
+    }
+    file.close();
 }
 
 QFont Font(int pixels, bool bold = false) {
@@ -590,6 +612,33 @@ void WriteMap(const MapPicture& picture, const std::string& path) {
 
 void WriteProfile(const ProfilePicture& picture, const std::string& path) {
     Paint(path, [&](QPainter& p) { PaintProfile(p, kCanvas, picture); });
+}
+
+std::string MapFileBytes(const MapPicture& picture, const std::string& path) {
+    return PaintBytes(path, [&](QPainter& p) { PaintMap(p, kCanvas, picture); });
+}
+
+std::string ProfileFileBytes(const ProfilePicture& picture, const std::string& path) {
+    return PaintBytes(path, [&](QPainter& p) { PaintProfile(p, kCanvas, picture); });
+}
+
+void CheckPictureSize(std::size_t points, bool map, const std::string& path) {
+    const std::string what = map ? "map" : "profile";
+    if (points > kMaxPicturePoints) {
+        const long double bytes = static_cast<long double>(points) * kBytesPerPicturePoint;
+        throw BadRequestError(
+            what + ": a picture of " + std::to_string(points) + " points would hold about " +
+            DigitsText(bytes / (1024.0L * 1024 * 1024), 3) + " GiB while it is drawn; a picture " +
+            "takes at most " + std::to_string(kMaxPicturePoints) +
+            " points (more than its pixels show); write a .csv for more");
+    }
+    if (map && EndsWith(path, ".svg") && points > kMaxSvgCells) {
+        const long double bytes = static_cast<long double>(points) * kBytesPerSvgCell;
+        throw BadRequestError("map: an SVG of " + std::to_string(points) +
+                              " cells would be about " + DigitsText(bytes / (1024.0L * 1024), 3) +
+                              " MiB; an SVG takes at " + "most " + std::to_string(kMaxSvgCells) +
+                              " cells; write a .png or a .csv for more");
+    }
 }
 
 }  // namespace varnel

@@ -2,6 +2,7 @@
 
 #include <csv.h>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -12,10 +13,18 @@ namespace {
 constexpr int kBetweenRows = 0;
 
 struct Reader {
-    std::vector<CsvRow> rows;
+    const std::function<void(CsvRow&&)>* take = nullptr;
     CsvRow current;
     std::size_t line = 1;      // the line being fed
     std::size_t rowStart = 1;  // the line the current record began on
+    std::size_t begin = 0;     // where the current record began in the text
+    std::size_t pieceEnd = 0;  // the end of the line being fed
+
+    void Take(CsvRow&& row) {
+        row.begin = begin;
+        row.end = pieceEnd;
+        (*take)(std::move(row));
+    }
 };
 
 extern "C" void OnField(void* data, std::size_t length, void* userData) {
@@ -28,7 +37,7 @@ extern "C" void OnField(void* data, std::size_t length, void* userData) {
 extern "C" void OnRecordEnd(int, void* userData) {
     auto* reader = static_cast<Reader*>(userData);
     if (!reader->current.fields.empty())
-        reader->rows.push_back(std::move(reader->current));
+        reader->Take(std::move(reader->current));
     reader->current = CsvRow{};
 }
 
@@ -53,24 +62,34 @@ class Parser {
 
 }  // namespace
 
-std::vector<CsvRow> ReadCsv(std::string_view text) {
+void ReadCsvRecords(std::string_view text, const std::function<void(CsvRow&&)>& take) {
+    std::size_t pos = 0;
     if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
+        pos = 3;
     Reader reader;
+    reader.take = &take;
     auto parser = std::make_unique<Parser>();
     // Fed line by line, so that each record knows where it began, and so that after a
     // malformed record the reading can start afresh on the next line.
-    std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        end = end == std::string_view::npos ? text.size() : end + 1;
-        if (parser->BetweenRows())
+        // A line ends at LF, CRLF or a CR alone, as some spreadsheets still write them.
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        } else {
+            const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+            end += crlf ? 2 : 1;
+        }
+        if (parser->BetweenRows()) {
             reader.rowStart = reader.line;
+            reader.begin = pos;
+        }
+        reader.pieceEnd = end;
         if (!parser->Feed(text.substr(pos, end - pos), reader)) {
             CsvRow bad;
             bad.line = reader.rowStart;
             bad.error = parser->Error();
-            reader.rows.push_back(std::move(bad));
+            reader.Take(std::move(bad));
             reader.current = CsvRow{};
             parser = std::make_unique<Parser>();
         }
@@ -81,9 +100,14 @@ std::vector<CsvRow> ReadCsv(std::string_view text) {
         CsvRow bad;
         bad.line = reader.rowStart;
         bad.error = "a quoted field is not closed";
-        reader.rows.push_back(std::move(bad));
+        reader.Take(std::move(bad));
     }
-    return reader.rows;
+}
+
+std::vector<CsvRow> ReadCsv(std::string_view text) {
+    std::vector<CsvRow> rows;
+    ReadCsvRecords(text, [&rows](CsvRow&& row) { rows.push_back(std::move(row)); });
+    return rows;
 }
 
 std::string CsvField(std::string_view text) {

@@ -1,5 +1,6 @@
 #include "study/field_study.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "command/calculate_command.h"
@@ -53,31 +54,65 @@ CalcOutcome StudyBase(const CalcRequest& base) {
     return RunCalculation(centre);
 }
 
+namespace {
+
+// Points 0 .. count-1 made by `at` on the threads and handed to `take` in order, holding only
+// those between computed and taken.
+std::size_t StreamPoints(std::size_t count, unsigned threads,
+                         const std::function<FieldPoint(std::size_t)>& at,
+                         const std::function<void(const FieldPoint&)>& take, std::stop_token stop,
+                         const Progress& progress) {
+    std::vector<FieldPoint> ring(std::min(count, InOrderWindow(threads)));
+    return RunInOrder(
+        count, threads, [&](std::size_t i) { ring[i % ring.size()] = at(i); },
+        [&](std::size_t i) {
+            take(ring[i % ring.size()]);
+            ring[i % ring.size()] = FieldPoint{};
+        },
+        stop, progress);
+}
+
+}  // namespace
+
+std::size_t StreamFieldGrid(const CalcOutcome& base, const GridRange& x, const GridRange& z,
+                            unsigned threads, const std::function<void(const FieldPoint&)>& take,
+                            std::stop_token stop, const Progress& progress) {
+    const std::vector<std::string> xs = GridTexts(x), zs = GridTexts(z);
+    return StreamPoints(
+        xs.size() * zs.size(), threads,
+        [&](std::size_t i) { return PointAt(base, xs[i / zs.size()], zs[i % zs.size()]); }, take,
+        stop, progress);
+}
+
+std::size_t StreamFieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
+                               const std::string& at, unsigned threads,
+                               const std::function<void(const FieldPoint&)>& take,
+                               std::stop_token stop, const Progress& progress) {
+    const std::vector<std::string> along = GridTexts(range);
+    return StreamPoints(
+        along.size(), threads,
+        [&](std::size_t i) {
+            return alongZ ? PointAt(base, at, along[i]) : PointAt(base, along[i], at);
+        },
+        take, stop, progress);
+}
+
 std::vector<FieldPoint> FieldGrid(const CalcOutcome& base, const GridRange& x, const GridRange& z,
                                   unsigned threads, std::stop_token stop,
                                   const Progress& progress) {
-    const std::vector<std::string> xs = GridTexts(x), zs = GridTexts(z);
-    std::vector<FieldPoint> points(xs.size() * zs.size());
-    const std::size_t written = RunInOrder(
-        points.size(), threads,
-        [&](std::size_t i) { points[i] = PointAt(base, xs[i / zs.size()], zs[i % zs.size()]); },
-        [](std::size_t) {}, stop, progress);
-    points.resize(written);
+    std::vector<FieldPoint> points;
+    StreamFieldGrid(
+        base, x, z, threads, [&](const FieldPoint& p) { points.push_back(p); }, stop, progress);
     return points;
 }
 
 std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
                                      const std::string& at, unsigned threads, std::stop_token stop,
                                      const Progress& progress) {
-    const std::vector<std::string> along = GridTexts(range);
-    std::vector<FieldPoint> points(along.size());
-    const std::size_t written = RunInOrder(
-        points.size(), threads,
-        [&](std::size_t i) {
-            points[i] = alongZ ? PointAt(base, at, along[i]) : PointAt(base, along[i], at);
-        },
-        [](std::size_t) {}, stop, progress);
-    points.resize(written);
+    std::vector<FieldPoint> points;
+    StreamFieldProfile(
+        base, alongZ, range, at, threads, [&](const FieldPoint& p) { points.push_back(p); }, stop,
+        progress);
     return points;
 }
 

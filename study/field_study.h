@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -34,6 +35,16 @@ std::vector<FieldPoint> FieldGrid(const CalcOutcome& base, const GridRange& x, c
 std::vector<FieldPoint> FieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
                                      const std::string& at, unsigned threads,
                                      std::stop_token stop = {}, const Progress& progress = {});
+
+// The same points handed to `take` one by one in order, on the calling thread, as they are
+// done, so that a study of any size holds only a few; they return how many were taken.
+std::size_t StreamFieldGrid(const CalcOutcome& base, const GridRange& x, const GridRange& z,
+                            unsigned threads, const std::function<void(const FieldPoint&)>& take,
+                            std::stop_token stop = {}, const Progress& progress = {});
+std::size_t StreamFieldProfile(const CalcOutcome& base, bool alongZ, const GridRange& range,
+                               const std::string& at, unsigned threads,
+                               const std::function<void(const FieldPoint&)>& take,
+                               std::stop_token stop = {}, const Progress& progress = {});
 
 // How far from the centre the field stays within `tolerance` of B0d (|B|/B0d - 1 in
 // magnitude): along the axis and radially in the mid-plane, by a scan and then bisection.

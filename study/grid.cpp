@@ -1,6 +1,7 @@
 #include "study/grid.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "command/errors.h"
 #include "command/number_text.h"
@@ -50,6 +51,16 @@ GridRange ParseGridRange(std::string_view text, std::string_view what) {
     if (range.stop < range.start) {
         throw BadRequestError(std::string(what) + ": STOP is below START in '" + std::string(text) +
                               "'");
+    }
+    if (range.count > 1 && range.stop == range.start) {
+        throw BadRequestError(std::string(what) + ": START and STOP are equal in '" +
+                              std::string(text) + "', so " + std::string(count) +
+                              " points would all be one; give COUNT 1 or a wider range");
+    }
+    // The steps are (STOP - START) / (COUNT - 1); a width past the largest number has none.
+    if (!std::isfinite(range.stop - range.start)) {
+        throw BadRequestError(std::string(what) + ": the range '" + std::string(text) +
+                              "' is wider than the largest number the program holds");
     }
     return range;
 }

@@ -17,7 +17,8 @@ struct GridRange {
     long double At(int i) const;
 };
 
-// Throws UsageError for a malformed range, a count below 1 or STOP below START. `what` names
+// Throws UsageError for a malformed range, a count below 1, STOP below START, START = STOP
+// with COUNT above 1, or a width beyond the largest number. `what` names
 // the option in the message.
 GridRange ParseGridRange(std::string_view text, std::string_view what);
 

@@ -1,7 +1,12 @@
 #include "study/table_study.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "command/control_names.h"
 #include "study/calc_output.h"
@@ -32,7 +37,9 @@ std::vector<std::string> Header(bool full) {
         header.emplace_back(in.option);
     header.emplace_back(kCurrentColumn);
     if (full) {
-        for (const char* name : {"N", "R", "L", "ZL", "ZRL", "source", "j", "jcond", "P", "B0d",
+        // The supply's other side is named apart from the "source" input column: the current
+        // of a voltage source, the voltage of a current source.
+        for (const char* name : {"N", "R", "L", "ZL", "ZRL", "Id_or_Ud", "j", "jcond", "P", "B0d",
                                  "K0", "Bxd", "Bzd", "Bd", "Fi0", "m"}) {
             header.emplace_back(name);
         }
@@ -86,121 +93,246 @@ std::vector<std::string> CsvRecord(const StudyRow& row, const CalcOutcome* outco
     return fields;
 }
 
+std::string RowJson(const StudyRow& row, const CalcOutcome* outcome, bool full) {
+    nlohmann::ordered_json json;
+    nlohmann::ordered_json inputs;
+    for (std::size_t k = 0; k < kInputBoxes.size(); ++k)
+        inputs[std::string(kInputBoxes[k].option)] = row.request.texts[k];
+    inputs["current"] = row.request.currentSource;
+    json["inputs"] = inputs;
+    if (outcome == nullptr) {
+        json["error"] = row.unreadable;
+    } else {
+        json.update(OutcomeJson(*outcome, full));
+    }
+    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+std::string CsvText(std::vector<std::string> fields, const StudyStyle& style) {
+    if (style.echoed) {
+        for (std::size_t k = 0; k < kInputBoxes.size(); ++k)
+            fields[k] = style.echoed(fields[k]);
+    }
+    if (style.shown) {
+        for (std::string& field : fields)
+            field = style.shown(field);
+    }
+    std::ostringstream line;
+    WriteCsvLine(line, fields);
+    return line.str();
+}
+
+// Combinations beyond this could never be calculated; their count would also overflow.
+constexpr long double kMaxCombinations = 1e12L;
+
+struct VariedInput {
+    std::size_t index;
+    std::vector<std::string> texts;
+};
+
+// A batch file held as its text and where each record lies in it, each record's fields read
+// again when its row is made: about the file's size once, however many rows.
+struct BatchTable {
+    struct Record {
+        std::size_t begin = 0;
+        std::uint32_t length = 0;
+        std::uint32_t line = 0;
+    };
+    CalcRequest base;
+    std::string text;
+    std::vector<Record> records;
+    std::map<std::size_t, std::string> errors;  // the malformed records, by their row
+    std::vector<std::size_t> columns;           // column i of the file fills input columns[i]
+};
+
+// The source mode's column in BatchTable::columns.
+constexpr std::size_t kCurrent = kInputBoxes.size();
+
+StudyRow BatchRow(const BatchTable& t, std::size_t r) {
+    const BatchTable::Record& record = t.records[r];
+    StudyRow row{t.base, ""};
+    const std::string where = "line " + std::to_string(record.line) + ": ";
+    std::vector<std::string> fields;
+    const auto error = t.errors.find(r);
+    if (error != t.errors.end()) {
+        row.unreadable = where + error->second;
+    } else {
+        ReadCsvRecords(std::string_view(t.text).substr(record.begin, record.length),
+                       [&fields](CsvRow&& csv) { fields = std::move(csv.fields); });
+    }
+    if (row.unreadable.empty() && fields.size() != t.columns.size()) {
+        row.unreadable = where + std::to_string(fields.size()) + " fields where the header has " +
+                         std::to_string(t.columns.size());
+    }
+    for (std::size_t c = 0; row.unreadable.empty() && c < t.columns.size(); ++c) {
+        if (t.columns[c] != kCurrent) {
+            row.request.texts[t.columns[c]] = fields[c];
+        } else if (const auto current = ParseFlag(fields[c])) {
+            row.request.currentSource = *current;
+        } else {
+            row.unreadable = where + "current is '" + fields[c] + "', not 1 or 0";
+        }
+    }
+    return row;
+}
+
+std::vector<StudyRow> AllRows(const StudyRows& rows) {
+    std::vector<StudyRow> all;
+    all.reserve(rows.count);
+    for (std::size_t i = 0; i < rows.count; ++i)
+        all.push_back(rows.row(i));
+    return all;
+}
+
 }  // namespace
 
-std::vector<StudyRow> SweepRows(const CalcRequest& base, const std::vector<std::string>& vary) {
-    std::vector<StudyRow> rows{StudyRow{base, ""}};
-    for (const std::string& varied : vary) {
-        const std::size_t equals = varied.find('=');
-        if (equals == std::string::npos) {
-            throw BadRequestError("--vary: '" + varied + "' is not NAME=START:STOP:COUNT");
-        }
-        const std::string name = varied.substr(0, equals);
+StudyRows SweepPlan(const CalcRequest& base, const std::vector<std::string>& vary) {
+    auto varied = std::make_shared<std::vector<VariedInput>>();
+    long double combinations = 1;
+    for (const std::string& item : vary) {
+        const std::size_t equals = item.find('=');
+        if (equals == std::string::npos)
+            throw BadRequestError("--vary: '" + item + "' is not NAME=START:STOP:COUNT");
+        const std::string name = item.substr(0, equals);
         const auto index = InputIndex(name);
         if (!index)
             throw BadRequestError("--vary: there is no input named '" + name + "'");
-        const std::vector<std::string> texts =
-            GridTexts(ParseGridRange(varied.substr(equals + 1), "--vary " + name));
-        std::vector<StudyRow> product;
-        product.reserve(rows.size() * texts.size());
-        for (const StudyRow& row : rows) {
-            for (const std::string& text : texts) {
-                product.push_back(row);
-                product.back().request.texts[*index] = text;
-            }
+        for (const VariedInput& v : *varied) {
+            if (v.index == *index)
+                throw BadRequestError("--vary: " + name + " is varied twice; give it once");
         }
-        rows = std::move(product);
+        varied->push_back(
+            {*index, GridTexts(ParseGridRange(item.substr(equals + 1), "--vary " + name))});
+        combinations *= static_cast<long double>(varied->back().texts.size());
+        if (combinations > kMaxCombinations) {
+            throw BadRequestError("--vary: " + DigitsText(combinations, 3) +
+                                  " combinations is more than any run could calculate (at most " +
+                                  "a million million)");
+        }
     }
+    StudyRows rows;
+    rows.count = static_cast<std::size_t>(combinations);
+    rows.row = [base, varied](std::size_t i) {
+        StudyRow row{base, ""};
+        // The first varied input changes slowest: the last is the lowest digit of i.
+        for (auto v = varied->rbegin(); v != varied->rend(); ++v) {
+            row.request.texts[v->index] = v->texts[i % v->texts.size()];
+            i /= v->texts.size();
+        }
+        return row;
+    };
     return rows;
 }
 
-std::vector<StudyRow> BatchRows(const CalcRequest& base, const std::string& csvText) {
-    const std::vector<CsvRow> table = ReadCsv(csvText);
-    if (table.empty())
-        throw BadRequestError("batch file: it has no header");
-    if (!table.front().error.empty()) {
-        throw BadRequestError("batch file: the header cannot be read: " + table.front().error);
-    }
-    // Column i of the file fills input columns[i], or the source mode (kCurrent).
-    constexpr std::size_t kCurrent = kInputBoxes.size();
-    std::vector<std::size_t> columns;
-    for (const std::string& name : table.front().fields) {
-        if (name == kCurrentColumn) {
-            columns.push_back(kCurrent);
-        } else if (const auto index = InputIndex(name)) {
-            columns.push_back(*index);
+StudyRows BatchPlan(const CalcRequest& base, std::string csvText) {
+    auto t = std::make_shared<BatchTable>();
+    t->base = base;
+    t->text = std::move(csvText);
+    std::optional<CsvRow> header;
+    ReadCsvRecords(t->text, [&](CsvRow&& record) {
+        if (!header) {
+            header = std::move(record);
         } else {
-            throw BadRequestError("batch file: there is no input named '" + name + "' (line " +
-                                  std::to_string(table.front().line) + ")");
+            if (record.end - record.begin > UINT32_MAX || record.line > UINT32_MAX)
+                throw BadRequestError("batch file: a record beyond 4 GiB or 4e9 lines");
+            if (!record.error.empty())
+                t->errors.emplace(t->records.size(), std::move(record.error));
+            t->records.push_back({record.begin,
+                                  static_cast<std::uint32_t>(record.end - record.begin),
+                                  static_cast<std::uint32_t>(record.line)});
         }
-    }
-    std::vector<StudyRow> rows;
-    for (std::size_t r = 1; r < table.size(); ++r) {
-        const CsvRow& csv = table[r];
-        StudyRow row{base, ""};
-        const std::string where = "line " + std::to_string(csv.line) + ": ";
-        if (!csv.error.empty()) {
-            row.unreadable = where + csv.error;
-        } else if (csv.fields.size() != columns.size()) {
-            row.unreadable = where + std::to_string(csv.fields.size()) +
-                             " fields where the header has " + std::to_string(columns.size());
-        }
-        for (std::size_t c = 0; row.unreadable.empty() && c < columns.size(); ++c) {
-            if (columns[c] != kCurrent) {
-                row.request.texts[columns[c]] = csv.fields[c];
-            } else if (const auto current = ParseFlag(csv.fields[c])) {
-                row.request.currentSource = *current;
-            } else {
-                row.unreadable = where + "current is '" + csv.fields[c] + "', not 1 or 0";
+    });
+    if (!header)
+        throw BadRequestError("batch file: it has no header");
+    if (!header->error.empty())
+        throw BadRequestError("batch file: the header cannot be read: " + header->error);
+    for (const std::string& name : header->fields) {
+        std::size_t column = kCurrent;
+        if (name != kCurrentColumn) {
+            const auto index = InputIndex(name);
+            if (!index) {
+                throw BadRequestError("batch file: there is no input named '" + name + "' (line " +
+                                      std::to_string(header->line) + ")");
             }
+            column = *index;
         }
-        rows.push_back(std::move(row));
+        if (std::find(t->columns.begin(), t->columns.end(), column) != t->columns.end()) {
+            throw BadRequestError("batch file: the column " + name + " is given twice (line " +
+                                  std::to_string(header->line) + ")");
+        }
+        t->columns.push_back(column);
     }
+    StudyRows rows;
+    rows.count = t->records.size();
+    rows.row = [t](std::size_t i) { return BatchRow(*t, i); };
     return rows;
+}
+
+std::vector<StudyRow> SweepRows(const CalcRequest& base, const std::vector<std::string>& vary) {
+    return AllRows(SweepPlan(base, vary));
+}
+
+std::vector<StudyRow> BatchRows(const CalcRequest& base, const std::string& csvText) {
+    return AllRows(BatchPlan(base, csvText));
+}
+
+std::size_t RunStudy(const StudyRows& rows, const StudyStyle& style,
+                     const std::function<void(std::string_view)>& write, std::stop_token stop,
+                     const Progress& progress) {
+    // A ring of the rows between calculated and written, as RunInOrder allows.
+    struct Slot {
+        std::optional<StudyRow> row;
+        std::optional<CalcOutcome> outcome;
+    };
+    std::vector<Slot> ring(std::min(rows.count, InOrderWindow(style.threads)));
+    const bool json = style.format == StudyFormat::Json;
+    if (json) {
+        write("[");
+    } else {
+        write(CsvText(Header(style.full), StudyStyle{}));
+    }
+    const std::size_t written = RunInOrder(
+        rows.count, style.threads,
+        [&](std::size_t i) {
+            Slot& slot = ring[i % ring.size()];
+            slot.row.emplace(rows.row(i));
+            if (slot.row->unreadable.empty())
+                slot.outcome.emplace(RunCalculation(slot.row->request));
+        },
+        [&](std::size_t i) {
+            Slot& slot = ring[i % ring.size()];
+            const CalcOutcome* outcome = slot.outcome ? &*slot.outcome : nullptr;
+            if (json) {
+                write(i == 0 ? "\n" : ",\n");
+                write(RowJson(*slot.row, outcome, style.full));
+            } else {
+                write(CsvText(CsvRecord(*slot.row, outcome, style.full), style));
+            }
+            slot = Slot{};
+        },
+        stop, progress);
+    if (json)
+        write("\n]\n");
+    return written;
 }
 
 std::size_t RunStudy(const std::vector<StudyRow>& rows, StudyFormat format, bool full,
                      unsigned threads, std::ostream& out, std::stop_token stop,
                      const Progress& progress) {
-    // Only the rows between computed and written hold an outcome.
-    std::vector<std::optional<CalcOutcome>> outcomes(rows.size());
-    if (format == StudyFormat::Json) {
-        out << "[";
-    } else {
-        WriteCsvLine(out, Header(full));
-    }
-    const std::size_t written = RunInOrder(
-        rows.size(), threads,
-        [&](std::size_t i) {
-            if (rows[i].unreadable.empty())
-                outcomes[i].emplace(RunCalculation(rows[i].request));
-        },
-        [&](std::size_t i) {
-            if (format == StudyFormat::Json) {
-                nlohmann::ordered_json json;
-                nlohmann::ordered_json inputs;
-                for (std::size_t k = 0; k < kInputBoxes.size(); ++k) {
-                    inputs[std::string(kInputBoxes[k].option)] = rows[i].request.texts[k];
-                }
-                inputs["current"] = rows[i].request.currentSource;
-                json["inputs"] = inputs;
-                if (!rows[i].unreadable.empty()) {
-                    json["error"] = rows[i].unreadable;
-                } else {
-                    json.update(OutcomeJson(*outcomes[i], full));
-                }
-                out << (i == 0 ? "\n" : ",\n")
-                    << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-            } else {
-                WriteCsvLine(out, CsvRecord(rows[i], outcomes[i] ? &*outcomes[i] : nullptr, full));
-            }
+    StudyRows source;
+    source.count = rows.size();
+    source.row = [&rows](std::size_t i) { return rows[i]; };
+    StudyStyle style;
+    style.format = format;
+    style.full = full;
+    style.threads = threads;
+    return RunStudy(
+        source, style,
+        [&out](std::string_view text) {
+            out << text;
             out.flush();
-            outcomes[i].reset();
         },
         stop, progress);
-    if (format == StudyFormat::Json)
-        out << "\n]\n";
-    return written;
 }
 
 }  // namespace varnel

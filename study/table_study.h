@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "study/calc_request.h"
@@ -17,6 +19,38 @@ struct StudyRow {
 };
 
 enum class StudyFormat { Csv, Json };
+
+// The rows of a study made one at a time, on the study's threads, so that a study of millions
+// of rows never holds them all.
+struct StudyRows {
+    std::size_t count = 0;
+    std::function<StudyRow(std::size_t)> row;  // row i; safe to call from several threads
+};
+
+// How a study is calculated and written.
+struct StudyStyle {
+    StudyFormat format = StudyFormat::Csv;
+    bool full = false;
+    unsigned threads = 1;
+    // Applied to each echoed input text of a CSV row (to neutralise what a spreadsheet would
+    // run), and then to every CSV field (to show control characters on a terminal); null: as is.
+    std::function<std::string(std::string_view)> echoed, shown;
+};
+
+// The sweep's rows as SweepRows lists them, made on demand. Also throws BadRequestError for an
+// input varied twice, or for more combinations than a run could ever finish.
+StudyRows SweepPlan(const CalcRequest& base, const std::vector<std::string>& vary);
+
+// The batch file's rows as BatchRows lists them, made on demand. Also throws BadRequestError
+// for a column given twice.
+StudyRows BatchPlan(const CalcRequest& base, std::string csvText);
+
+// Calculates the rows as RunStudy below does and hands the output text to `write` piece by
+// piece in order, holding only the rows between calculated and written; a stopped study still
+// ends its JSON array. An exception from `write` ends the study and passes on.
+std::size_t RunStudy(const StudyRows& rows, const StudyStyle& style,
+                     const std::function<void(std::string_view)>& write, std::stop_token stop = {},
+                     const Progress& progress = {});
 
 // Every combination of the varied inputs (NAME=START:STOP:COUNT each, the first varying
 // slowest) over `base`. Throws BadRequestError for an unknown name or a bad range.

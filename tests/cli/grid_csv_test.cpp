@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <sstream>
+#include <stdexcept>
 
 #include "study/csv_table.h"
 #include "study/grid.h"
+#include "study/parallel_runner.h"
 #include "study/table_study.h"
 
 namespace varnel {
@@ -34,6 +38,8 @@ TEST(GridRange, BadRangesAreUsageErrorsNamingTheOption) {
         {"a:1:2", "'a' is not a number"},
         {"0::2", "'' is not a number"},
         {"", "is not START:STOP:COUNT"},
+        {"0.01:0.01:3", "START and STOP are equal"},
+        {"-1e4932:1e4932:3", "wider than the largest number"},
     };
     for (const Case& c : cases) {
         try {
@@ -98,6 +104,71 @@ TEST(Sweep, EveryCombinationFirstVaryingSlowest) {
     EXPECT_THROW(SweepRows(CalcRequest::Defaults(), {"R1=1:0:2"}), UsageError);
 }
 
+// Each record knows its bytes in the text, so that a batch can read its fields again later:
+// CR alone, CRLF and a quoted line end inside a field.
+TEST(Csv, RecordsKnowWhereTheyLie) {
+    const std::string text = "\xEF\xBB\xBFR1,z\r0.01,\"a\nb\"\r\n\"x\"y\n0.02,3";
+    const std::vector<CsvRow> rows = ReadCsv(text);
+    ASSERT_EQ(rows.size(), 4u);
+    const std::vector<std::string> spans = {"R1,z\r", "0.01,\"a\nb\"\r\n", "\"x\"y\n", "0.02,3"};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(text.substr(rows[i].begin, rows[i].end - rows[i].begin), spans[i]) << i;
+    EXPECT_EQ(rows[1].fields, (std::vector<std::string>{"0.01", "a\nb"}));
+    EXPECT_EQ(rows[1].line, 2u);
+    EXPECT_FALSE(rows[2].error.empty());
+    EXPECT_EQ(rows[3].line, 5u);
+}
+
+// The plan makes on demand the rows SweepRows lists, and refuses what could never run.
+TEST(Sweep, PlanMakesTheListedRowsAndRefusesImpossibleOnes) {
+    const std::vector<std::string> vary = {"R1=0.005:0.01:3", "H=0.02:0.04:2", "f=0:100:5"};
+    const StudyRows plan = SweepPlan(CalcRequest::Defaults(), vary);
+    const auto rows = SweepRows(CalcRequest::Defaults(), vary);
+    ASSERT_EQ(plan.count, 30u);
+    ASSERT_EQ(rows.size(), 30u);
+    for (std::size_t i : {0u, 7u, 29u, 13u})
+        EXPECT_EQ(plan.row(i).request.texts, rows[i].request.texts) << i;
+    // Row 13 = 1 * 10 + 0 * 5 + 3: the second R1, the first H, the fourth f.
+    EXPECT_EQ(plan.row(13).request.texts[0], "0.0075");
+    EXPECT_EQ(plan.row(13).request.texts[2], "0.02");
+    EXPECT_EQ(plan.row(13).request.texts[8], "75");
+
+    EXPECT_THROW(SweepPlan(CalcRequest::Defaults(), {"R1=0:1:2", "R2=0:1:2", "R1=0:1:3"}),
+                 UsageError);
+    // 10^6 to the third power could never be calculated (nor counted in 64 bits at the fourth).
+    const std::string million = "=0:1:1000000";
+    EXPECT_THROW(
+        SweepPlan(CalcRequest::Defaults(), {"R1" + million, "R2" + million, "H" + million}),
+        UsageError);
+}
+
+// Items are computed at most a window ahead of the one written, and a write that fails ends
+// the run without computing the rest.
+TEST(RunInOrder, HoldsAWindowAndStopsWhenAWriteFails) {
+    constexpr std::size_t kCount = 20000;
+    const unsigned threads = 2;
+    std::atomic<std::size_t> written{0}, furthest{0}, computed{0};
+    RunInOrder(
+        kCount, threads,
+        [&](std::size_t i) {
+            std::size_t ahead = i - std::min(i, written.load());
+            std::size_t seen = furthest.load();
+            while (ahead > seen && !furthest.compare_exchange_weak(seen, ahead)) {
+            }
+        },
+        [&](std::size_t i) { written = i + 1; });
+    EXPECT_LT(furthest.load(), InOrderWindow(threads));
+
+    EXPECT_THROW(RunInOrder(
+                     kCount, threads, [&](std::size_t) { ++computed; },
+                     [&](std::size_t i) {
+                         if (i == 10)
+                             throw std::runtime_error("disk full");
+                     }),
+                 std::runtime_error);
+    EXPECT_LE(computed.load(), 11 + InOrderWindow(threads) + threads);
+}
+
 TEST(Batch, MissingColumnsTakeDefaultsAndBadRowsSaySo) {
     const auto rows =
         BatchRows(CalcRequest::Defaults(), "R1,current\n0.005,1\n0.01,maybe\n0.01,1,extra\n");
@@ -109,6 +180,7 @@ TEST(Batch, MissingColumnsTakeDefaultsAndBadRowsSaySo) {
     EXPECT_EQ(rows[2].unreadable, "line 4: 3 fields where the header has 2");
     EXPECT_THROW(BatchRows(CalcRequest::Defaults(), "R1,Q\n1,2\n"), UsageError);
     EXPECT_THROW(BatchRows(CalcRequest::Defaults(), ""), UsageError);
+    EXPECT_THROW(BatchRows(CalcRequest::Defaults(), "R1,current,current\n1,1,0\n"), UsageError);
 }
 
 }  // namespace

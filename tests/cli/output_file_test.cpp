@@ -126,6 +126,36 @@ TEST(OutputFile, FailuresNameThePathAndTheReason) {
     EXPECT_EQ(FilesIn(dir), 0u);
 }
 
+// What is not a regular file cannot be replaced: it is written through and stays what it was.
+// A link is followed, so the file it names gets the new text, keeping its permissions.
+TEST(OutputFile, DevicesAreWrittenThroughAndLinksFollowed) {
+    {
+        OutputFile null("/dev/null");
+        EXPECT_FALSE(null.replacesFile());
+        null.Write("nothing\n");
+        null.Commit();
+    }
+    struct stat device {};
+    ASSERT_EQ(stat("/dev/null", &device), 0);
+    EXPECT_TRUE(S_ISCHR(device.st_mode));
+
+    const std::string dir = TempDir("links");
+    const std::string target = dir + "/target.csv", link = dir + "/link.csv";
+    std::ofstream(target) << "old\n";
+    chmod(target.c_str(), 0640);
+    std::filesystem::create_symlink(target, link);
+    OutputFile out(link);
+    EXPECT_TRUE(out.replacesFile());
+    out.Write("new\n");
+    out.Commit();
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFile(target), "new\n");
+    struct stat replaced {};
+    ASSERT_EQ(stat(target.c_str(), &replaced), 0);
+    EXPECT_EQ(replaced.st_mode & 0777, 0640u);
+    EXPECT_EQ(FilesIn(dir), 2u);
+}
+
 TEST(SpreadsheetSafe, FormulasAreNeutralisedNumbersAreNot) {
     struct Case {
         const char* text;

@@ -8,7 +8,10 @@
 //   129, 130, 143  stopped by SIGHUP, SIGINT (Ctrl-C), SIGTERM: 128 + the signal, as a shell
 //       reports a program the signal ended, with the whole rows written kept
 //   141 a broken pipe (128 + SIGPIPE), without a message
-// Tests named DISABLED_ hold behaviour the program does not have yet.
+// GCC 12 with the sanitizers warns falsely about std::regex's internal std::function being used
+// uninitialised; the warning is of the library's code, not this file's.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -101,7 +104,7 @@ const std::vector<std::string> kLongSweep = {"sweep", "--vary", "R1=0.005:0.01:2
 // ---------------------------------------------------------------------------------------------
 // Writes are checked: a failure names the path and the system's reason and ends non-zero.
 
-TEST(Writes, DISABLED_FullDeviceIsAFailureNamingTheReason) {
+TEST(Writes, FullDeviceIsAFailureNamingTheReason) {
     // Through --out the path is named; on standard output the reason is enough.
     const ProgramRun out = Calc({"sweep", "--vary", "R1=0.005:0.015:3", "--out", "/dev/full"});
     EXPECT_EQ(out.exitCode, kExitWriteFailed);
@@ -121,7 +124,7 @@ TEST(Writes, DISABLED_FullDeviceIsAFailureNamingTheReason) {
     }
 }
 
-TEST(Writes, DISABLED_BrokenPipeWithSigpipeIgnoredEndsQuietlyAndNonZero) {
+TEST(Writes, BrokenPipeWithSigpipeIgnoredEndsQuietlyAndNonZero) {
     RunOptions options;
     options.closeStdout = true;
     options.ignoreSigpipe = true;
@@ -141,7 +144,7 @@ TEST(Writes, BrokenPipeEndsQuietly) {
 }
 
 // A file-size limit stops the file short (EFBIG once SIGXFSZ is ignored, as it must be).
-TEST(Writes, DISABLED_FileSizeLimitIsAFailureNamingThePath) {
+TEST(Writes, FileSizeLimitIsAFailureNamingThePath) {
     const std::string path = TempPath("size_limit.csv");
     std::remove(path.c_str());
     RunOptions options;
@@ -156,7 +159,7 @@ TEST(Writes, DISABLED_FileSizeLimitIsAFailureNamingThePath) {
 // ---------------------------------------------------------------------------------------------
 // An existing output file is never replaced by a partial one.
 
-TEST(ExistingFile, DISABLED_KeptWhenTheNewOneCannotBeWhole) {
+TEST(ExistingFile, KeptWhenTheNewOneCannotBeWhole) {
     const std::string path = TempPath("kept.csv");
     const std::string old = "the previous results\n";
     WriteFile(path, old);
@@ -185,7 +188,7 @@ TEST(ExistingFile, DISABLED_KeptWhenTheNewOneCannotBeWhole) {
 
 const std::regex kSizeMessage("[0-9][0-9.,]* ?(bytes|[KMGT]i?B|pixels|cells|points)");
 
-TEST(Memory, DISABLED_OversizedPicturesAreRefusedWithTheirSize) {
+TEST(Memory, OversizedPicturesAreRefusedWithTheirSize) {
     // Refused before any work: without the refusal the CPU limit ends the run.
     RunOptions options;
     options.limits = {{RLIMIT_CPU, 3}};
@@ -204,7 +207,11 @@ TEST(Memory, DISABLED_OversizedPicturesAreRefusedWithTheirSize) {
 
 // 4,000,000 rows held at once need gigabytes; streamed, the first rows appear at once under a
 // 256 MiB address-space limit, and Ctrl-C then ends the run as usual.
-TEST(Memory, DISABLED_LargeSweepStreamsUnderAnAddressSpaceLimit) {
+TEST(Memory, LargeSweepStreamsUnderAnAddressSpaceLimit) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space for its shadow: no "
+                    "program built with it starts under an address-space limit";
+#endif
     RunOptions options;
     options.limits = {{RLIMIT_AS, 256ull << 20}};
     options.signal = SIGINT;
@@ -222,7 +229,7 @@ TEST(Memory, DISABLED_LargeSweepStreamsUnderAnAddressSpaceLimit) {
 // ---------------------------------------------------------------------------------------------
 // Signals: SIGTERM and SIGHUP stop a study as Ctrl-C does.
 
-TEST(Signals, DISABLED_TerminateAndHangUpKeepWholeRowsAndSaySo) {
+TEST(Signals, TerminateAndHangUpKeepWholeRowsAndSaySo) {
     const std::regex said("[0-9]+ of 20000 written");
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         RunOptions options;
@@ -236,7 +243,7 @@ TEST(Signals, DISABLED_TerminateAndHangUpKeepWholeRowsAndSaySo) {
     }
 }
 
-TEST(Signals, DISABLED_JsonIsClosedWhenTerminated) {
+TEST(Signals, JsonIsClosedWhenTerminated) {
     std::vector<std::string> args = kLongSweep;
     args.push_back("--json");
     for (const int signal : {SIGTERM, SIGHUP}) {
@@ -255,7 +262,7 @@ TEST(Signals, DISABLED_JsonIsClosedWhenTerminated) {
 // ---------------------------------------------------------------------------------------------
 // Fail early: map and profile find out that their output cannot be made before computing.
 
-TEST(FailEarly, DISABLED_UnwritableOutputGivesOneMessage) {
+TEST(FailEarly, UnwritableOutputGivesOneMessage) {
     const std::string dir = "/nonexistent-varnel-dir/";
     const std::vector<std::vector<std::string>> requests = {
         {"map", "--x", "0:0.01:3", "--z", "0:0.01:3", "--out", dir + "m.svg"},
@@ -278,7 +285,7 @@ TEST(FailEarly, DISABLED_UnwritableOutputGivesOneMessage) {
 // Batch input.
 
 // A malformed row among rows ended by CR alone spoils that row only, as with LF.
-TEST(Batch, DISABLED_CarriageReturnEndsALine) {
+TEST(Batch, CarriageReturnEndsALine) {
     const std::vector<std::string> rows = {"R1,R2",      "0.01,0.02",  "0.011,\"x\"y",
                                            "0.011,0.02", "0.012,0.02", "0.013,0.02"};
     std::string cr, lf;
@@ -295,7 +302,7 @@ TEST(Batch, DISABLED_CarriageReturnEndsALine) {
     EXPECT_EQ(withCr.exitCode, withLf.exitCode);
 }
 
-TEST(Batch, DISABLED_DuplicatedColumnIsAnErrorNamingIt) {
+TEST(Batch, DuplicatedColumnIsAnErrorNamingIt) {
     WriteFile(TempPath("dup.csv"), "R2,H,R2\n0.02,0.03,0.025\n");
     const ProgramRun run = Calc({"batch", TempPath("dup.csv")});
     EXPECT_EQ(run.exitCode, kExitUsage);
@@ -303,7 +310,7 @@ TEST(Batch, DISABLED_DuplicatedColumnIsAnErrorNamingIt) {
     EXPECT_NE(run.err.find("R2"), std::string::npos) << run.err;
 }
 
-TEST(Batch, DISABLED_DashReadsStandardInput) {
+TEST(Batch, DashReadsStandardInput) {
     const std::string csv = "R1,H\n0.01,0.03\n0.012,0.025\n";
     WriteFile(TempPath("stdin.csv"), csv);
     RunOptions options;
@@ -319,7 +326,7 @@ TEST(Batch, DISABLED_DashReadsStandardInput) {
 // ---------------------------------------------------------------------------------------------
 // Ranges.
 
-TEST(Ranges, DISABLED_EqualStartAndStopWithSeveralPointsIsRefused) {
+TEST(Ranges, EqualStartAndStopWithSeveralPointsIsRefused) {
     const std::vector<std::vector<std::string>> requests = {
         {"sweep", "--vary", "R1=0.005:0.005:3"},
         {"map", "--x", "0:0:3", "--z", "0:0.01:2", "--out", TempPath("flat.csv")},
@@ -336,7 +343,7 @@ TEST(Ranges, DISABLED_EqualStartAndStopWithSeveralPointsIsRefused) {
     EXPECT_EQ(Calc({"sweep", "--vary", "R1=0.005:0.005:1"}).exitCode, 0);
 }
 
-TEST(Ranges, DISABLED_OverflowingWidthNeverGivesNan) {
+TEST(Ranges, OverflowingWidthNeverGivesNan) {
     const ProgramRun run = Calc({"sweep", "--vary", "R1=-1e4932:1e4932:3"});
     EXPECT_TRUE(run.exitCode == kExitUsage || run.exitCode == kExitCheckFailed) << run.exitCode;
     std::string lower = run.out + run.err;
@@ -345,7 +352,7 @@ TEST(Ranges, DISABLED_OverflowingWidthNeverGivesNan) {
     EXPECT_EQ(lower.find("inf"), std::string::npos) << run.out;
 }
 
-TEST(Ranges, DISABLED_SameInputTwiceInVaryIsRefused) {
+TEST(Ranges, SameInputTwiceInVaryIsRefused) {
     const ProgramRun run =
         Calc({"sweep", "--vary", "R1=0.01:0.02:2", "--vary", "R1=0.012:0.018:2"});
     EXPECT_EQ(run.exitCode, kExitUsage);
@@ -356,7 +363,7 @@ TEST(Ranges, DISABLED_SameInputTwiceInVaryIsRefused) {
 // ---------------------------------------------------------------------------------------------
 // Exit codes and messages.
 
-TEST(ExitCodes, DISABLED_EveryUsageErrorExitsTwo) {
+TEST(ExitCodes, EveryUsageErrorExitsTwo) {
     const std::vector<std::vector<std::string>> requests = {
         {"--bogus"},
         {"--R1"},
@@ -375,14 +382,14 @@ TEST(ExitCodes, DISABLED_EveryUsageErrorExitsTwo) {
     }
 }
 
-TEST(ExitCodes, DISABLED_HelpListsEveryStatus) {
+TEST(ExitCodes, HelpListsEveryStatus) {
     const ProgramRun run = Calc({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const std::string status : {"0 ", "1 ", "2 ", "3 ", "129", "130", "141", "143"})
         EXPECT_NE(run.out.find(status), std::string::npos) << status;
 }
 
-TEST(ExitCodes, DISABLED_JsonFailuresPrintAJsonError) {
+TEST(ExitCodes, JsonFailuresPrintAJsonError) {
     const std::vector<std::vector<std::string>> requests = {
         {"--json", "--bogus"},
         {"sweep", "--json", "--vary", "R1=0.01:0.02"},
@@ -401,7 +408,7 @@ TEST(ExitCodes, DISABLED_JsonFailuresPrintAJsonError) {
 }
 
 // x < 0 fails the input check at every point.
-TEST(ExitCodes, DISABLED_StudyWhereEveryPointFailsIsNotASuccess) {
+TEST(ExitCodes, StudyWhereEveryPointFailsIsNotASuccess) {
     const std::vector<std::vector<std::string>> requests = {
         {"profile", "--axis", "x", "--range=-0.02:-0.01:3", "--out", TempPath("fail.csv")},
         {"map", "--x=-0.02:-0.01:2", "--z", "0:0.01:2", "--out", TempPath("fail.csv")},
@@ -411,7 +418,7 @@ TEST(ExitCodes, DISABLED_StudyWhereEveryPointFailsIsNotASuccess) {
         EXPECT_EQ(Calc(args).exitCode, kExitCheckFailed) << args.back();
 }
 
-TEST(ExitCodes, DISABLED_ToleranceAndSupplyMessagesSayWhatIsWrong) {
+TEST(ExitCodes, ToleranceAndSupplyMessagesSayWhatIsWrong) {
     const ProgramRun notANumber = Calc({"uniform", "--tol", "nan"});
     EXPECT_EQ(notANumber.exitCode, kExitUsage);
     EXPECT_NE(notANumber.err.find("--tol"), std::string::npos) << notANumber.err;
@@ -430,7 +437,7 @@ TEST(ExitCodes, DISABLED_ToleranceAndSupplyMessagesSayWhatIsWrong) {
     EXPECT_EQ(noSupply.err.find("Invalid floating point operation"), std::string::npos);
 }
 
-TEST(ExitCodes, DISABLED_FullWritesEachColumnOnce) {
+TEST(ExitCodes, FullWritesEachColumnOnce) {
     WriteFile(TempPath("full.csv"), "R1\n0.01\n");
     for (const auto& args :
          std::vector<std::vector<std::string>>{{"sweep", "--full", "--vary", "R1=0.01:0.02:2"},
@@ -449,13 +456,13 @@ TEST(ExitCodes, DISABLED_FullWritesEachColumnOnce) {
 }
 
 // --full widens the JSON and the study tables; the text of one calculation has no place for it.
-TEST(ExitCodes, DISABLED_FullWhereItMeansNothingIsRefused) {
+TEST(ExitCodes, FullWhereItMeansNothingIsRefused) {
     const ProgramRun run = Calc({"--full"});
     EXPECT_EQ(run.exitCode, kExitUsage);
     EXPECT_NE(run.err.find("--full"), std::string::npos) << run.err;
 }
 
-TEST(ExitCodes, DISABLED_NoRuntimeDirectoryWarning) {
+TEST(ExitCodes, NoRuntimeDirectoryWarning) {
     RunOptions options;
     options.unsetEnv = {"XDG_RUNTIME_DIR"};
     const ProgramRun run =
@@ -467,7 +474,7 @@ TEST(ExitCodes, DISABLED_NoRuntimeDirectoryWarning) {
 // ---------------------------------------------------------------------------------------------
 // CSV for spreadsheets: echoed texts a spreadsheet would run are neutralised, numbers are not.
 
-TEST(Csv, DISABLED_FormulaTextsAreNeutralised) {
+TEST(Csv, FormulaTextsAreNeutralised) {
     const std::vector<std::string> texts = {"=1+1", "@SUM(A1)", "+cmd", "-cmd", "-1", "1E-3"};
     std::string csv = "R1\n";
     for (const std::string& t : texts)
@@ -489,7 +496,7 @@ TEST(Csv, DISABLED_FormulaTextsAreNeutralised) {
 }
 
 // On a terminal, an escape sequence in an echoed text is shown, not obeyed.
-TEST(Terminal, DISABLED_ControlCharactersAreEscaped) {
+TEST(Terminal, ControlCharactersAreEscaped) {
     WriteFile(TempPath("escape.csv"), "R1\n\x1b]0;owned\x07\x1b[31mred\n");
     RunOptions options;
     options.terminal = true;

@@ -295,7 +295,7 @@ long double Full(const std::string& text) {
 
 // Each full-precision column of a sweep is the value the single calculation reports for the
 // same inputs with --json --full: the current densities converted to A/mm^2 as shown, the
-// source column the current (voltage source) or the voltage (current source).
+// Id_or_Ud column the current (voltage source) or the voltage (current source).
 TEST(Studies, FullColumnsAreTheSingleCalculationsValues) {
     for (const bool current : {false, true}) {
         std::vector<std::string> sweep = {"sweep",     "--full",   "--vary",      "f=0:400:2",
@@ -321,7 +321,7 @@ TEST(Studies, FullColumnsAreTheSingleCalculationsValues) {
             const std::map<std::string, long double> expected = {
                 {"N", value("N")},           {"R", value("R")},
                 {"L", value("L")},           {"ZL", value("ZL")},
-                {"ZRL", value("ZRL")},       {"source", current ? value("Ud") : value("Id")},
+                {"ZRL", value("ZRL")},       {"Id_or_Ud", current ? value("Ud") : value("Id")},
                 {"j", value("j") / 1000000}, {"jcond", value("jcond") / 1000000},
                 {"P", value("P")},           {"B0d", field("B0d")},
                 {"K0", value("K0")},         {"Bxd", field("Bxd")},
