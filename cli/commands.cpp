@@ -102,6 +102,18 @@ std::string Extent(bool found, long double metres, long double scanned) {
     return s.str();
 }
 
+// The picture's colour, field lines and sphere as the map's options ask.
+MapStyle MapStyleOf(const CliOptions& options) {
+    MapStyle style;
+    if (options.colour == "modulus")
+        style.colour = MapColour::Modulus;
+    else if (options.colour != "deviation")
+        throw BadRequestError("--colour: '" + options.colour + "' is not deviation or modulus");
+    style.fieldLines = options.fieldLines;
+    style.sphere = static_cast<long double>(options.sphere);
+    return style;
+}
+
 }  // namespace
 
 bool WantsPicture(const CliOptions& options) {
@@ -137,6 +149,7 @@ int RunTable(const CliOptions& options, std::stop_token stop) {
 
 int RunField(const CliOptions& options, std::stop_token stop) {
     const bool isMap = options.subcommand == Subcommand::Map;
+    const MapStyle style = isMap ? MapStyleOf(options) : MapStyle{};
     const CalcOutcome base = StudyBase(options.request);
     int exitCode = kExitResults;
     if (!BaseHolds(base, &exitCode))
@@ -170,7 +183,8 @@ int RunField(const CliOptions& options, std::stop_token stop) {
         Output output(options.out);
         WritePointsCsv(output.stream(), points);
     } else if (isMap) {
-        WriteMap(MapPicture{std::move(points), x, z, base.rec, base.field.centre, {}}, options.out);
+        WriteMap(MapPicture{std::move(points), x, z, base.rec, base.field.centre, style},
+                 options.out);
     } else {
         WriteProfile(
             ProfilePicture{
