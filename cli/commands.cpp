@@ -129,6 +129,18 @@ std::string Extent(bool found, long double metres, long double scanned) {
     return s.str();
 }
 
+// The picture's colour, field lines and sphere as the map's options ask.
+MapStyle MapStyleOf(const CliOptions& options) {
+    MapStyle style;
+    if (options.colour == "modulus")
+        style.colour = MapColour::Modulus;
+    else if (options.colour != "deviation")
+        throw BadRequestError("--colour: '" + options.colour + "' is not deviation or modulus");
+    style.fieldLines = options.fieldLines;
+    style.sphere = static_cast<long double>(options.sphere);
+    return style;
+}
+
 }  // namespace
 
 bool WantsPicture(const CliOptions& options) {
@@ -189,6 +201,7 @@ int RunTable(const CliOptions& options, std::stop_token stop) {
 
 int RunField(const CliOptions& options, std::stop_token stop) {
     const bool isMap = options.subcommand == Subcommand::Map;
+    const MapStyle style = isMap ? MapStyleOf(options) : MapStyle{};
     const bool picture = IsPicturePath(options.out);
     if (!picture && !options.out.ends_with(".csv"))
         throw BadRequestError("--out: '" + options.out + "' does not end in .csv, .png or .svg");
@@ -240,8 +253,8 @@ int RunField(const CliOptions& options, std::stop_token stop) {
     if (stop.stop_requested())
         return Stopped(out, done, total);
     if (isMap && picture) {
-        out.Write(MapFileBytes(MapPicture{std::move(points), x, z, base.rec, base.field.centre, {}},
-                               options.out));
+        out.Write(MapFileBytes(
+            MapPicture{std::move(points), x, z, base.rec, base.field.centre, style}, options.out));
     } else if (picture) {
         out.Write(ProfileFileBytes(
             ProfilePicture{std::move(points), options.axis == "z", at, base.rec, {}}, options.out));

@@ -25,6 +25,10 @@ struct CliOptions {
     std::string axis, range;          // profile
     std::string at = "0";             // profile
     std::string tolerance = "0.001";  // uniform, read by the program's number rules
+    // The map's picture: deviation or modulus, field lines, the uniform sphere's radius (m).
+    std::string colour = "deviation";
+    bool fieldLines = false;
+    double sphere = 0;
 };
 
 // Adds --R1 ... --z (each a text taken exactly as given) and --current. Without the point,

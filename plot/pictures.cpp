@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -370,6 +371,30 @@ MapLayout LayoutOfMap(const QRectF& area, const MapPicture& picture) {
     return layout;
 }
 
+QRectF DrawnPartOfMap(const MapPicture& picture) {
+    const Frame f = MapFrame(picture);
+    const MapStyle& style = picture.style;
+    const MapTexts& t = style.texts;
+    // Tick labels stand 9 units above the cells and the axis name ends 46 below them.
+    const double top = style.title ? 0 : f.area.top() - 14;
+    double right = f.area.right() + 12, bottom = f.area.bottom() + 50;
+    if (style.key) {
+        double widest = QFontMetricsF(Font(14, true))
+                            .horizontalAdvance(style.colour == MapColour::Modulus ? t.modulusKey
+                                                                                  : t.deviationKey);
+        const QFontMetricsF metrics(Font(13));
+        QStringList entries = {t.noValue,    t.winding, t.contours,
+                               t.fieldLines, t.sphere,  QStringLiteral("> 0000.00")};
+        for (const QString& band : t.bands)
+            entries << band;
+        for (const QString& entry : entries)
+            widest = std::max(widest, 38 + metrics.horizontalAdvance(entry));
+        right = f.area.right() + 30 + widest + 12;
+        bottom = std::max(bottom, 80.0 + 430);  // the key's last entry with an |B| scale
+    }
+    return QRectF(0, top, std::min<double>(kWidth, right), std::min<double>(kHeight, bottom) - top);
+}
+
 void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) {
     const CalcRecord& r = picture.rec;
     const std::vector<FieldPoint>& points = picture.points;
@@ -538,14 +563,14 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
     const Frame f{QRectF(100, 80, kWidth - 100 - 200, kHeight - 80 - 80), s0, s1, b0 - pad,
                   b1 + pad};
     struct Curve {
-        const char* name;
+        QString name;
         long double FieldValues::*member;
         QColor colour;
     };
     // |B| last and dashed: along the axis it lies on Bz.
-    const Curve curves[] = {{"Bz", &FieldValues::axial, QColor(31, 119, 180)},
-                            {"Bx", &FieldValues::radial, QColor(214, 39, 40)},
-                            {"|B|", &FieldValues::modulus, QColor(20, 20, 20)}};
+    const Curve curves[] = {{style.curveNames[0], &FieldValues::axial, QColor(31, 119, 180)},
+                            {style.curveNames[1], &FieldValues::radial, QColor(214, 39, 40)},
+                            {style.curveNames[2], &FieldValues::modulus, QColor(20, 20, 20)}};
     p.save();
     p.setClipRect(f.area);
     p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
@@ -577,7 +602,7 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
                !style.axisLabel.isEmpty() ? style.axisLabel
                : alongZ                   ? QStringLiteral("z (axial), mm")
                                           : QStringLiteral("x (radial), mm"),
-               "B, mT", 1);
+               style.valueLabel, 1);
 
     if (style.title) {
         p.setFont(Font(18, true));

@@ -67,6 +67,9 @@ struct ProfileStyle {
     std::vector<long double> marks;
     QString marksLabel;
     QString axisLabel;  // empty: "z (axial), mm" or "x (radial), mm"
+    // The words the plot is labelled with; a window gives them in its user's language.
+    QString valueLabel = QStringLiteral("B, mT");
+    QString curveNames[3] = {QStringLiteral("Bz"), QStringLiteral("Bx"), QStringLiteral("|B|")};
 };
 
 // |B|, Bz and Bx along a line, in mT over mm.
@@ -87,6 +90,10 @@ struct MapLayout {
     double x0 = 0, x1 = 1, z0 = 0, z1 = 1;
 };
 MapLayout LayoutOfMap(const QRectF& area, const MapPicture& picture);
+// The part of the canvas a map's drawing covers (cells, axes, key), in canvas units. A window
+// fits this part to its area, letting the empty rest of the canvas fall outside. Measures the
+// key's words, so needs a QGuiApplication.
+QRectF DrawnPartOfMap(const MapPicture& picture);
 void PaintProfile(QPainter& painter, const QRectF& area, const ProfilePicture& picture);
 
 // Writes the picture as PNG or SVG, by the path's extension, at the canvas size. Needs a

@@ -77,6 +77,10 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
         addSpin(form, "sbGoalLength", tr("Largest length 2H + h"), tr(" mm"), none, 0, 10000, 1, 2);
     maxMass_ =
         addSpin(form, "sbGoalMass", tr("Largest mass of wire"), tr(" kg"), none, 0, 10000, 0.1, 3);
+    // At their least these boxes set no limit at all; they say so instead of showing 0.
+    for (QDoubleSpinBox* limit : {maxPower_, maxRise_, maxOuter_, maxLength_, maxMass_})
+        limit->setSpecialValueText(tr("no limit"));
+    uniformRadius_->setSpecialValueText(tr("no uniformity goal"));
     bore_ = addSpin(form, "sbGoalBore", tr("Least bore radius"), tr(" mm"),
                     tr("The least inner radius R1"), 0, 10000, 1, 2);
     ambient_ = addSpin(form, "sbGoalAmbient", tr("Ambient temperature"), tr(" °C"),
@@ -153,10 +157,12 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(run_);
     buttons->addWidget(cancel_);
     buttons->addWidget(progress_, 1);
-    buttons->addWidget(load_);
+    auto* chosen = new QHBoxLayout;
+    chosen->addWidget(state_, 1);
+    chosen->addWidget(load_);
     auto* right = new QVBoxLayout;
     right->addLayout(buttons);
-    right->addWidget(state_);
+    right->addLayout(chosen);
     right->addWidget(table_, 1);
     auto* row = new QHBoxLayout(this);
     row->addWidget(goalsBox);
@@ -211,6 +217,10 @@ QComboBox* DesignView::addCombo(QFormLayout* form, const char* name, const QStri
     auto* combo = new QComboBox;
     combo->setObjectName(QLatin1String(name));
     combo->setToolTip(tooltip);
+    // Long names (in Russian above all) are elided in the closed box rather than widening
+    // the whole tab past the screen; the open list shows them whole.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(14);
     for (const auto& [key, text] : items)
         combo->addItem(text, key);
     form->addRow(label, combo);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <cmath>
 
 #include "plot/pictures.h"
@@ -126,7 +127,12 @@ void MapView::recompute() {
 
 MapPicture MapView::styled() const {
     MapPicture picture = *map_.picture;
-    MapStyle& s = picture.style;
+    picture.style = style();
+    return picture;
+}
+
+MapStyle MapView::style() const {
+    MapStyle s;
     s.title = false;
     s.colour = colour_->currentIndex() == 1 ? MapColour::Modulus : MapColour::Deviation;
     s.contours = true;
@@ -147,7 +153,7 @@ MapPicture MapView::styled() const {
     t.contours = tr("0.01, 0.1, 1, 10 %");
     t.fieldLines = tr("field lines");
     t.sphere = tr("uniform sphere");
-    return picture;
+    return s;
 }
 
 void MapView::pointed(double x, double z) {
@@ -216,13 +222,20 @@ MapCanvas::MapCanvas(MapView* view) : view_(view) {
 }
 
 QRectF MapCanvas::pictureArea() const {
-    const double aspect = static_cast<double>(kPictureWidth) / kPictureHeight;
-    double w = width(), h = height();
-    if (w / h > aspect)
-        w = h * aspect;
-    else
-        h = w / aspect;
-    return QRectF((width() - w) / 2, (height() - h) / 2, w, h);
+    // The drawn part of the canvas, not the whole canvas, fills the widget at one scale on
+    // both axes; the canvas's empty rest lies outside the widget.
+    QRectF drawn(0, 0, kPictureWidth, kPictureHeight);
+    if (const auto& picture = view_->map_.picture) {
+        MapPicture frame;  // the ranges and the style without the cells
+        frame.x = picture->x;
+        frame.z = picture->z;
+        frame.style = view_->style();
+        drawn = DrawnPartOfMap(frame);
+    }
+    const double scale = std::min(width() / drawn.width(), height() / drawn.height());
+    const double left = (width() - drawn.width() * scale) / 2 - drawn.left() * scale;
+    const double top = (height() - drawn.height() * scale) / 2 - drawn.top() * scale;
+    return QRectF(left, top, kPictureWidth * scale, kPictureHeight * scale);
 }
 
 bool MapCanvas::pointAt(QPointF pixel, double* x, double* z) const {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <stop_token>
 
+#include "plot/pictures.h"
 #include "studio/design_inputs.h"
 #include "studio/study_bridge.h"
 
@@ -52,6 +53,7 @@ class MapView : public QWidget {
     void pointed(double x, double z);
     void showReadout();
     MapPicture styled() const;
+    MapStyle style() const;  // what the controls ask for, in the user's language
 
     DesignInputs inputs_;
     MapArea area_;

@@ -72,6 +72,10 @@ void ProfilesView::paintBoth(QPainter& p, const QRectF& area) const {
             continue;
         ProfilePicture picture = *source;
         picture.style.title = false;
+        picture.style.valueLabel = tr("B, mT");
+        picture.style.curveNames[0] = tr("Bz, axial");
+        picture.style.curveNames[1] = tr("Bx, radial");
+        picture.style.curveNames[2] = tr("|B|, modulus");
         picture.style.axisLabel =
             k == 0 ? tr("z along the axis, mm") : tr("x across the mid-plane, mm");
         const double extent = k == 0 ? axial_ : radial_;

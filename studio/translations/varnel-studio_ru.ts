@@ -421,6 +421,14 @@
             <numerusform>Найдено %n проектов, лучший первым. Сортируйте по столбцу; двойной щелчок по строке загружает проект.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>no limit</source>
+        <translation>без ограничения</translation>
+    </message>
+    <message>
+        <source>no uniformity goal</source>
+        <translation>без цели однородности</translation>
+    </message>
 </context>
 <context>
     <name>varnel::studio::InputsPanel</name>
@@ -947,6 +955,22 @@
     <message>
         <source>Cannot write %1.</source>
         <translation>Не удалось записать %1.</translation>
+    </message>
+    <message>
+        <source>B, mT</source>
+        <translation>B, мТл</translation>
+    </message>
+    <message>
+        <source>Bz, axial</source>
+        <translation>Bz, осевая</translation>
+    </message>
+    <message>
+        <source>Bx, radial</source>
+        <translation>Bx, радиальная</translation>
+    </message>
+    <message>
+        <source>|B|, modulus</source>
+        <translation>|B|, модуль</translation>
     </message>
 </context>
 <context>

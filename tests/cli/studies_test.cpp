@@ -197,6 +197,41 @@ TEST(Studies, PicturesAreWrittenAsPngAndSvg) {
     EXPECT_EQ(ReadFile(plot).substr(1, 3), "PNG");
 }
 
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+// Field lines and the uniform sphere are drawn as curves of their own, on top of the contours
+// the map always has; a colour the map does not know is refused before any work.
+TEST(Studies, MapPictureOptionsAddFieldLinesAndSphere) {
+    const std::vector<std::string> grid = {"map", "--x", "0:0.03:13", "--z", "-0.04:0.04:17"};
+    auto withOut = [&grid](const std::string& path, std::vector<std::string> extra) {
+        std::vector<std::string> args = grid;
+        args.insert(args.end(), {"--out", path});
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    };
+    const std::string plain = TempPath("plain.svg"), drawn = TempPath("drawn.svg");
+    ASSERT_EQ(Calc(withOut(plain, {})).exitCode, 0);
+    const ProgramRun run = Calc(withOut(drawn, {"--field-lines", "--sphere", "0.01"}));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    // The contours are polylines, the field lines paths, the sphere a circle.
+    const std::string plainSvg = ReadFile(plain), drawnSvg = ReadFile(drawn);
+    EXPECT_GT(Count(plainSvg, "<polyline"), 0u);
+    EXPECT_GT(Count(drawnSvg, "<path"), Count(plainSvg, "<path"));
+    EXPECT_EQ(Count(plainSvg, "<circle"), 0u);
+    EXPECT_EQ(Count(drawnSvg, "<circle"), 1u);
+
+    const std::string modulus = TempPath("modulus.svg");
+    EXPECT_EQ(Calc(withOut(modulus, {"--colour", "modulus"})).exitCode, 0);
+    const ProgramRun bad = Calc(withOut(TempPath("bad.svg"), {"--colour", "rainbow"}));
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.err.find("--colour"), std::string::npos) << bad.err;
+}
+
 // Russian regional settings make the C library read and write numbers with a decimal comma,
 // and the Qt application a picture needs switches the C library to them: "0.01" read by the C
 // library there is 0. The titles must read the coordinate as the program's own number rules do.

@@ -66,6 +66,28 @@ TEST(PaintMap, APointWithoutAValueIsGrey) {
     EXPECT_EQ(Painted(picture).pixelColor(197, 192), QColor(200, 200, 200));
 }
 
+// The single cell's square spans x 90..700 and y 80..690 of the canvas. Without a title the
+// drawn part starts 14 above the cells (the top tick's label), ends 50 below them (the axis's
+// name) and, with the key, reaches past the key's swatches (730 + 28) to its longest word.
+TEST(DrawnPartOfMap, HoldsTheCellsAxesAndKeyAndNoMore) {
+    MapPicture picture = OneCell(0);
+    picture.style.title = false;
+    const QRectF drawn = DrawnPartOfMap(picture);
+    EXPECT_NEAR(drawn.left(), 0, 1e-9);
+    EXPECT_NEAR(drawn.top(), 66, 1e-9);
+    EXPECT_NEAR(drawn.bottom(), 740, 1e-9);
+    EXPECT_GT(drawn.right(), 730 + 38);
+    EXPECT_LE(drawn.right(), kPictureWidth);
+
+    picture.style.texts.sphere = QString(16, QLatin1Char('W'));
+    picture.style.sphere = 0.01L;
+    EXPECT_GT(DrawnPartOfMap(picture).right(), drawn.right());
+    picture.style.key = false;
+    EXPECT_NEAR(DrawnPartOfMap(picture).right(), 712, 1e-9);
+    picture.style.title = true;
+    EXPECT_NEAR(DrawnPartOfMap(picture).top(), 0, 1e-9);
+}
+
 }  // namespace
 }  // namespace varnel
 

@@ -93,6 +93,26 @@ class StudioDesignTest : public QObject {
         QVERIFY2(qAbs(b0 / 0.010 - 1) < 0.011, qPrintable(QString::number(b0)));
     }
 
+    // A limit box at 0 sets no limit and says so in words; any other value shows the number.
+    void limitsAtZeroSayNoLimit() {
+        struct Box {
+            const char* name;
+            QString none;
+        };
+        const Box boxes[] = {{"sbGoalPower", "no limit"}, {"sbGoalRise", "no limit"},
+                             {"sbGoalOuter", "no limit"}, {"sbGoalLength", "no limit"},
+                             {"sbGoalMass", "no limit"},  {"sbGoalSphere", "no uniformity goal"}};
+        for (const Box& b : boxes) {
+            QDoubleSpinBox* box = Spin(window, b.name);
+            const double was = box->value();
+            box->setValue(0);
+            QCOMPARE(box->text(), b.none);
+            box->setValue(5);
+            QVERIFY2(box->text().startsWith("5"), qPrintable(box->text()));
+            box->setValue(was);
+        }
+    }
+
   private:
     DesignView* design() const { return window->designView(); }
     QTableView* table() const { return design()->table(); }

@@ -135,6 +135,21 @@ class StudioMapTest : public QObject {
                  qPrintable(QString("%1 against %2").arg(crossing).arg(n.uniformAxial.metres)));
     }
 
+    // At 1200 x 800 the map's cells, at one scale on both axes, take most of the canvas's
+    // height (the default pair's half-plane is taller than wide) and stay inside it.
+    void theMapFillsTheCanvasAtOneScale() {
+        window->resize(1200, 800);
+        QTRY_VERIFY_WITH_TIMEOUT(Settled(window) && !map()->busy(), 30000);
+        auto* canvas = map()->canvas();
+        const varnel::MapLayout l = varnel::LayoutOfMap(canvas->pictureArea(), *map()->picture());
+        const double perMetreAcross = l.cells.width() / (l.x1 - l.x0);
+        const double perMetreUp = l.cells.height() / (l.z1 - l.z0);
+        QVERIFY(std::fabs(perMetreAcross / perMetreUp - 1) < 1e-9);
+        QVERIFY(QRectF(canvas->rect()).contains(l.cells));
+        QVERIFY2(l.cells.height() > 0.85 * canvas->height(),
+                 qPrintable(QString("%1 of %2").arg(l.cells.height()).arg(canvas->height())));
+    }
+
     void wheelZoomsAndResetGoesBack() {
         const varnel::studio::MapArea before = map()->area();
         auto* canvas = map()->canvas();

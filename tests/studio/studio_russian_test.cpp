@@ -7,8 +7,11 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include "studio/map_view.h"
+#include "studio/profiles_view.h"
 #include "studio/studio_shell.h"
 #include "studio_fixture.h"
 
@@ -56,7 +59,7 @@ class StudioRussianTest : public QObject {
             if (auto* group = qobject_cast<QGroupBox*>(w))
                 texts << group->title();
             if (auto* spin = qobject_cast<QDoubleSpinBox*>(w))
-                texts << spin->suffix();
+                texts << spin->suffix() << spin->specialValueText();
             if (auto* combo = qobject_cast<QComboBox*>(w)) {
                 for (int i = 0; i < combo->count(); ++i)
                     texts << combo->itemText(i);
@@ -95,6 +98,38 @@ class StudioRussianTest : public QObject {
         auto* table = window->findChild<QTableWidget*>("twNumbers");
         QCOMPARE(table->item(0, 1)->text(), QString("229,2"));  // as the calculator shows it here
         QCOMPARE(window->numbersView()->numbers().texts[0], QString("229.2"));
+    }
+
+    // The words painted in the map and the profiles are Russian too, in the exported files
+    // as on the screen; a limit box at 0 says it sets none.
+    void paintedWordsAreRussian() {
+        QDoubleSpinBox* power = Spin(window, "sbGoalPower");
+        const double was = power->value();
+        power->setValue(0);
+        QCOMPARE(power->text(), QString("без ограничения"));
+        power->setValue(was);
+        QTemporaryDir dir;
+        QTRY_VERIFY_WITH_TIMEOUT(window->profilesView()->ready(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->mapView()->picture() != nullptr, 30000);
+        const QString map = dir.filePath("map.svg"), profiles = dir.filePath("profiles.svg");
+        QCOMPARE(window->mapView()->exportTo(map), QString());
+        QCOMPARE(window->profilesView()->exportTo(profiles), QString());
+        for (const QString& path : {map, profiles}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString svg = QString::fromUtf8(file.readAll());
+            QVERIFY2(svg.contains("мм"), qPrintable(path));
+            for (const char* english :
+                 {"mT", ", mm", "axial", "(radial)", "Bx, radial", "within", "winding"})
+                QVERIFY2(!svg.contains(english), qPrintable(path + ": " + english));
+        }
+        QFile file(profiles);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(file.readAll());
+        // Latin and Cyrillic runs of one label are written as separate texts.
+        QVERIFY(svg.contains("мТл"));
+        QVERIFY(svg.contains("осевая"));
+        QVERIFY(svg.contains("радиальная"));
     }
 
   private:
