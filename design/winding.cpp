@@ -1,5 +1,6 @@
 #include "design/winding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
@@ -48,6 +49,20 @@ std::string WindingName(const Winding& w) {
     return "";
 }
 
+namespace {
+
+// A whole count of turns or layers. The search may try sections millions of wires across; past
+// a billion the count is held there, so that converting it and multiplying two such counts stay
+// within a long long (a winding that size fails every other limit long before).
+long long WholeCount(long double v) {
+    constexpr long double kMostCounted = 1e9L;
+    if (!(v > 0))
+        return 0;
+    return static_cast<long long>(std::floor(std::min(v, kMostCounted)));
+}
+
+}  // namespace
+
 WindingFit FitWinding(const Winding& w, const Wire& wire, long double depth, long double H) {
     const long double d = wire.overall;
     WindingFit fit;
@@ -58,8 +73,8 @@ WindingFit FitWinding(const Winding& w, const Wire& wire, long double depth, lon
             const long double pitch = kSqrt3Half * d;
             const long double rows = depth < d ? 0 : 1 + (depth - d) / pitch;
             const long double perLayer = H / d;
-            fit.layers = static_cast<long long>(std::floor(rows));
-            fit.turnsPerLayer = static_cast<long long>(std::floor(perLayer));
+            fit.layers = WholeCount(rows);
+            fit.turnsPerLayer = WholeCount(perLayer);
             const bool shiftedFits = H - static_cast<long double>(fit.turnsPerLayer) * d >= d / 2;
             const long long shifted = shiftedFits ? fit.turnsPerLayer : fit.turnsPerLayer - 1;
             fit.turns = (fit.layers + 1) / 2 * fit.turnsPerLayer + fit.layers / 2 * shifted;
@@ -67,14 +82,14 @@ WindingFit FitWinding(const Winding& w, const Wire& wire, long double depth, lon
             break;
         }
         case WindingStyle::LayerOnLayer:
-            fit.layers = static_cast<long long>(std::floor(depth / d));
-            fit.turnsPerLayer = static_cast<long long>(std::floor(H / d));
+            fit.layers = WholeCount(depth / d);
+            fit.turnsPerLayer = WholeCount(H / d);
             fit.turns = fit.layers * fit.turnsPerLayer;
             fit.idealTurns = depth / d * H / d;
             break;
         case WindingStyle::Random:
             fit.idealTurns = w.fill * depth * H / (kPiTrue * d * d / 4);
-            fit.turns = static_cast<long long>(std::floor(fit.idealTurns));
+            fit.turns = WholeCount(fit.idealTurns);
             break;
     }
     if (fit.idealTurns < 0)

@@ -21,6 +21,18 @@ TEST(Winding, LayerOnLayerStacksSquare) {
     EXPECT_EQ(f.turns, 300);
 }
 
+// The search may try a section 1e15 wires across; its counts are held at a billion rather than
+// overflowing when converted or multiplied (the sanitizers stop on either).
+TEST(Winding, AVastSectionGivesBoundedCounts) {
+    for (WindingStyle style : {WindingStyle::LayerOnLayer, WindingStyle::Orthocyclic}) {
+        const WindingFit f = FitWinding({style, 0}, kWire, 1e12L, 1e12L);
+        EXPECT_EQ(f.layers, 1000000000);
+        EXPECT_EQ(f.turnsPerLayer, 1000000000);
+        EXPECT_GT(f.turns, 0);
+    }
+    EXPECT_EQ(FitWinding({WindingStyle::Random, 0.5L}, kWire, 1e12L, 1e12L).turns, 1000000000);
+}
+
 TEST(Winding, OrthocyclicNestsLayersAndShortensTheShiftedOnes) {
     // Layers: 1 + floor((10 - 1.06) / (0.866 * 1.06)) = 1 + 9 = 10. Turns per layer
     // floor(32 / 1.06) = 30, 0.2 mm to spare, less than half a wire: shifted layers hold 29.
