@@ -14,7 +14,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/interrupt_watch.h"
 #include "cli/output_file.h"
+#include "cli/progress_bar.h"
 #include "design/search.h"
 
 namespace varnel {
@@ -43,11 +45,6 @@ struct DesignOptions {
 DesignOptions& Options() {
     static DesignOptions options;
     return options;
-}
-
-volatile std::sig_atomic_t g_stop = 0;
-extern "C" void OnDesignInterrupt(int) {
-    g_stop = 1;
 }
 
 Goals ReadGoals(const DesignOptions& o) {
@@ -288,10 +285,8 @@ int RunDesign() {
     }
     const unsigned threads =
         o.threads > 0 ? o.threads : std::max(1u, std::thread::hardware_concurrency());
-    // Ctrl-C sets a flag; this thread turns it into a stop request and draws the progress.
-    g_stop = 0;
-    auto previous = std::signal(SIGINT, OnDesignInterrupt);
-    std::stop_source stop;
+    // Ctrl-C, SIGTERM and SIGHUP stop the search as they stop the other studies.
+    const InterruptWatch interrupts;
     std::atomic<std::size_t> done{0}, total{1};
     std::atomic<bool> finished{false};
     Answer answer;
@@ -300,7 +295,7 @@ int RunDesign() {
         std::jthread worker([&] {
             try {
                 answer = FindDesigns(
-                    goals, stop.get_token(),
+                    goals, interrupts.token(),
                     [&](std::size_t d, std::size_t t) {
                         done = d;
                         total = t;
@@ -311,23 +306,13 @@ int RunDesign() {
             }
             finished = true;
         });
-        const bool terminal = isatty(2) == 1;
-        const auto start = std::chrono::steady_clock::now();
-        bool shown = false;
+        ProgressBar bar;
         while (!finished) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            if (g_stop)
-                stop.request_stop();
-            if (terminal && std::chrono::steady_clock::now() - start > std::chrono::seconds(1)) {
-                std::fprintf(stderr, "\rsearching: %zu of %zu", done.load(), total.load());
-                shown = true;
-            }
+            bar.Update(done.load(), total.load());
         }
         worker.join();
-        if (shown)
-            std::fprintf(stderr, "\n");
     }
-    std::signal(SIGINT, previous);
     if (failure) {
         try {
             std::rethrow_exception(failure);
@@ -338,7 +323,7 @@ int RunDesign() {
     }
     if (answer.interrupted) {
         std::cerr << "Interrupted: no design written.\n";
-        return 130;
+        return interrupts.ExitStatus();
     }
     if (answer.designs.empty()) {
         if (o.json) {
