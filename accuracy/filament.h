@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Exact fields and mutual inductances of circular current filaments on one axis, SI units,

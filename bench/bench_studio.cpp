@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an input change in the studio costs before the window can show it: the quick step
 // (the calculator's results) and the slow one (exact values, force, uniform extents).
 #include <benchmark/benchmark.h>

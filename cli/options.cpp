@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/options.h"
 
 #include "cli/version.h"
@@ -32,7 +33,13 @@ CommandLine::CommandLine(CliOptions& o)
           "when it has been written whole.",
           "varnel-calc") {
     o.threads = DefaultThreads();
-    app_.set_version_flag("--version", "varnel-calc " VARNEL_VERSION);
+    app_.set_version_flag("--version",
+                          "varnel-calc " VARNEL_VERSION
+                          "\nCopyright (C) 2026 Varnel Coils developers.\n"
+                          "License GPL-3.0-or-later: GNU GPL version 3 or later "
+                          "<https://gnu.org/licenses/gpl.html>.\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.");
     app_.require_subcommand(0, 1);
     app_.footer(
         "Exit status:\n"

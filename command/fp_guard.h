@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one place that reads and clears the floating-point status flags. Arithmetic runs with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The steady temperature of the coil pair: the power it dissipates leaves through its exposed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculate command over twelve arbitrary texts and a source mode ends in exactly one of
 // four outcomes: results, a check message, a conversion error or an arithmetic error. On an
 // error the window keeps every text it had; no floating-point flag is left raised.

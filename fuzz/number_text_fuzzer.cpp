@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text on arbitrary bytes: ParseNumber either returns a value or raises the conversion
 // error naming the text, and every finite extended value formats to a well-formed text that
 // reads back within half a unit of its fourth significant digit (a denormal, one smallest step

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Varnel Coils in ./build (or $VARNEL_BUILD_DIR), passing any extra
 # arguments to CMake's configure step. The compiler's output goes to build.log in the build
 # folder and is shown only when the build fails.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured and built build folder and checks it: its
 # control data and contents, the desktop entry and AppStream metainfo, and the installed
 # programs run from a scratch root.   tools/check-package.sh BUILD_DIR

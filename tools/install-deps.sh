@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing Varnel Coils need, and only
 # those that are missing. Safe to run again; runs apt-get update only when it must install.
 set -euo pipefail

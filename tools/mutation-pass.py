@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plausible small mistakes, each built alone and tested: a mutant the tests pass is a hole.
 
 Run through tools/mutation-pass.sh, which works on a copy of the committed tree: this script

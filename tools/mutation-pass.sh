@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a copy of the committed tree (without the window), then builds each mutant listed in
 # tools/mutation-pass.py alone and runs the tests of the engine, command, studies, plots and
 # varnel-calc against it. Prints each verdict and the score. Optional arguments name mutants.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Varnel Coils Studio on a virtual display and writes a PNG of its window.
 #   tools/screenshot-studio.sh OUT.png [LOCALE [ARGUMENTS...]]
 # LOCALE (for example ru_RU.UTF-8) sets the language and regional settings; the arguments go

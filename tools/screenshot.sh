@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Varnel Coils on a virtual display and writes a PNG of its window.
 #   tools/screenshot.sh OUT.png [--calculate] [--click X,Y]...
 # --calculate presses Enter (focus starts on "Расчет"); --click clicks at a point of the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ file is formatted as .clang-format says, then builds Varnel Coils and
 # runs every test: the normal build (warnings as errors), the same
 # tests built with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers (clang)

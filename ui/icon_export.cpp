@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon for installation: an SVG and PNGs of the usual sizes, all from
 // the drawing the window uses.  icon_export OUTPUT_DIR
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-calc met with faults and hostile input, at the command line: what it writes, the
 // status it ends with and what it says. The statuses these tests hold it to:
 //   0   results written

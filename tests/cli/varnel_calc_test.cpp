@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -82,6 +83,13 @@ TEST(VarnelCalc, UnknownOptionIsAUsageError) {
     const ProgramRun run = Calc({"--R3", "1"});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.err, "");
+}
+
+TEST(VarnelCalc, VersionNamesTheLicence) {
+    const ProgramRun run = Calc({"--version"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.rfind("varnel-calc ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("GPL-3.0-or-later"), std::string::npos) << run.out;
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A golden table: the whole record and every result text of a few calculations, exactly as
 // this program computed them when the table was made (not worked by hand). It pins the
 // arithmetic bit for bit, so a change of order, a constant off in its last digits or a moved
