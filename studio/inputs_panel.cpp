@@ -53,19 +53,19 @@ QGroupBox* InputsPanel::addGroup(const char* name, const QString& title, QFormLa
     return group;
 }
 
-QDoubleSpinBox* InputsPanel::addSpin(QFormLayout* form, const SpinSpec& spec) {
+QDoubleSpinBox* InputsPanel::addSpin(QFormLayout* form, const SpinBoxRow& row) {
     auto* spin = new QDoubleSpinBox(this);
-    spin->setObjectName(QLatin1String(spec.name));
-    spin->setDecimals(spec.decimals);
-    spin->setRange(spec.minimum, spec.maximum);
-    spin->setSingleStep(spec.step);
-    spin->setSuffix(tr(spec.suffix));
-    spin->setToolTip(tr(spec.tooltip));
+    spin->setObjectName(QLatin1String(row.name));
+    spin->setDecimals(row.decimals);
+    spin->setRange(row.minimum, row.maximum);
+    spin->setSingleStep(row.step);
+    spin->setSuffix(tr(row.suffix));
+    spin->setToolTip(tr(row.tooltip));
     spin->setAccelerated(true);
     spin->setKeyboardTracking(false);
     spin->setAlignment(Qt::AlignRight);
-    form->addRow(tr(spec.label), spin);
-    spins_.append({spin, spec.member});
+    form->addRow(tr(row.label), spin);
+    spins_.append({spin, row.member});
     connect(spin, &QDoubleSpinBox::valueChanged, this, [this, spin] { valueEdited(spin); });
     return spin;
 }
@@ -85,7 +85,7 @@ QComboBox* InputsPanel::addCombo(QFormLayout* form, const char* name, const QStr
 void InputsPanel::createGeometryGroup() {
     QFormLayout* form = nullptr;
     addGroup("gbCoils", tr("Coils"), &form);
-    const SpinSpec specs[] = {
+    const SpinBoxRow rows[] = {
         {"sbR1", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Inner radius R1"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " mm"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
@@ -107,7 +107,7 @@ void InputsPanel::createGeometryGroup() {
                            "Axial gap between the facing ends of the two coils"),
          0.001, kMaxLengthMm, 0.5, 3, &I::gapMm},
     };
-    for (const SpinSpec& s : specs)
+    for (const SpinBoxRow& s : rows)
         addSpin(form, s);
 }
 
@@ -191,7 +191,7 @@ void InputsPanel::createSupplyGroup() {
 void InputsPanel::createPointGroup() {
     QFormLayout* form = nullptr;
     addGroup("gbPoint", tr("Field"), &form);
-    const SpinSpec specs[] = {
+    const SpinBoxRow rows[] = {
         {"sbX", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Point, radial x"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " mm"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
@@ -209,7 +209,7 @@ void InputsPanel::createPointGroup() {
                            "region"),
          0.0001, 50, 0.01, 4, &I::uniformityPercent},
     };
-    for (const SpinSpec& s : specs)
+    for (const SpinBoxRow& s : rows)
         addSpin(form, s);
 }
 

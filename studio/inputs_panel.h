@@ -33,7 +33,7 @@ class InputsPanel : public QWidget {
 
   private:
     // One spin box of the form: its name, label, unit, what the tooltip says and its range.
-    struct SpinSpec {
+    struct SpinBoxRow {
         const char* name;
         const char* label;
         const char* suffix;
@@ -52,7 +52,7 @@ class InputsPanel : public QWidget {
     void connectChoices();
 
     QGroupBox* addGroup(const char* name, const QString& title, QFormLayout** form);
-    QDoubleSpinBox* addSpin(QFormLayout* form, const SpinSpec& spec);
+    QDoubleSpinBox* addSpin(QFormLayout* form, const SpinBoxRow& row);
     QComboBox* addCombo(QFormLayout* form, const char* name, const QString& label,
                         const QString& tooltip);
 
