@@ -23,20 +23,8 @@
 #include <thread>
 
 namespace varnel::studio {
-namespace {
-
-QThreadPool& SearchPool() {
-    static QThreadPool* pool = [] {
-        auto* p = new QThreadPool;
-        p->setMaxThreadCount(1);
-        return p;
-    }();
-    return *pool;
-}
-
-}  // namespace
-
 DesignView::DesignView(QWidget* parent) : QWidget(parent) {
+    pool_.setMaxThreadCount(1);  // one search at a time; it uses its own threads
     setObjectName(QStringLiteral("designView"));
     auto* goals = new QWidget;
     auto* form = new QFormLayout(goals);
@@ -194,7 +182,7 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
 
 DesignView::~DesignView() {
     stop_.request_stop();
-    SearchPool().waitForDone();
+    pool_.waitForDone();
 }
 
 QDoubleSpinBox* DesignView::addSpin(QFormLayout* form, const char* name, const QString& label,
@@ -292,7 +280,7 @@ void DesignView::run() {
     stop_ = std::stop_source();
     const DesignGoals goals = this->goals();
     const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
-    QtConcurrent::run(&SearchPool(), [this, goals, threads, token = stop_.get_token()] {
+    QtConcurrent::run(&pool_, [this, goals, threads, token = stop_.get_token()] {
         return SearchDesigns(
             goals, token,
             [this](std::size_t done, std::size_t total) {

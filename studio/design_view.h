@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QThreadPool>
 #include <QWidget>
 #include <atomic>
 #include <stop_token>
@@ -68,6 +69,7 @@ class DesignView : public QWidget {
 
     QList<FoundDesign> designs_;
     bool running_ = false;
+    QThreadPool pool_;
     std::stop_source stop_;
     std::atomic<std::size_t> done_{0}, total_{0};
 };

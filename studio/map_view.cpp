@@ -23,20 +23,8 @@
 #include "plot/pictures.h"
 
 namespace varnel::studio {
-namespace {
-
-QThreadPool& MapPool() {
-    static QThreadPool* pool = [] {
-        auto* p = new QThreadPool;
-        p->setMaxThreadCount(2);  // the newest map while a stopped one winds down
-        return p;
-    }();
-    return *pool;
-}
-
-}  // namespace
-
 MapView::MapView(QWidget* parent) : QWidget(parent) {
+    pool_.setMaxThreadCount(2);  // the newest map while a stopped one winds down
     setObjectName(QStringLiteral("mapView"));
     canvas_ = new MapCanvas(this);
     colour_ = new QComboBox;
@@ -76,7 +64,7 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
 MapView::~MapView() {
     ++generation_;
     stop_.request_stop();
-    MapPool().waitForDone();
+    pool_.waitForDone();
 }
 
 void MapView::setInputs(const DesignInputs& inputs) {
@@ -110,7 +98,7 @@ void MapView::recompute() {
     ++running_;
     const DesignInputs inputs = inputs_;
     const MapArea area = area_;
-    QtConcurrent::run(&MapPool(), [inputs, area, token = stop_.get_token()] {
+    QtConcurrent::run(&pool_, [inputs, area, token = stop_.get_token()] {
         return ComputeMap(inputs, area, 2, token);
     }).then(this, [this, generation](StudyMap map) {
         --running_;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFutureWatcher>
+#include <QThreadPool>
 #include <QWidget>
 #include <memory>
 #include <stop_token>
@@ -65,6 +66,7 @@ class MapView : public QWidget {
     quint64 generation_ = 0;
     int running_ = 0;
     bool pending_ = false;
+    QThreadPool pool_;
     std::stop_source stop_;
 
     MapCanvas* canvas_ = nullptr;

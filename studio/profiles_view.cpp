@@ -12,20 +12,8 @@
 #include "plot/pictures.h"
 
 namespace varnel::studio {
-namespace {
-
-QThreadPool& ProfilePool() {
-    static QThreadPool* pool = [] {
-        auto* p = new QThreadPool;
-        p->setMaxThreadCount(2);
-        return p;
-    }();
-    return *pool;
-}
-
-}  // namespace
-
 ProfilesView::ProfilesView(QWidget* parent) : QWidget(parent) {
+    pool_.setMaxThreadCount(2);  // the newest profiles while stopped ones wind down
     setObjectName(QStringLiteral("profilesView"));
     setMinimumSize(400, 500);
 }
@@ -33,7 +21,7 @@ ProfilesView::ProfilesView(QWidget* parent) : QWidget(parent) {
 ProfilesView::~ProfilesView() {
     ++generation_;
     stop_.request_stop();
-    ProfilePool().waitForDone();
+    pool_.waitForDone();
 }
 
 void ProfilesView::setInputs(const DesignInputs& inputs) {
@@ -41,7 +29,7 @@ void ProfilesView::setInputs(const DesignInputs& inputs) {
     stop_.request_stop();
     stop_ = std::stop_source();
     const quint64 generation = ++generation_;
-    QtConcurrent::run(&ProfilePool(), [inputs, token = stop_.get_token()] {
+    QtConcurrent::run(&pool_, [inputs, token = stop_.get_token()] {
         return ComputeProfiles(inputs, 2, token);
     }).then(this, [this, generation](StudyProfiles profiles) {
         if (generation != generation_ || (!profiles.axis && profiles.message.isEmpty()))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QThreadPool>
 #include <QWidget>
 #include <memory>
 #include <stop_token>
@@ -37,6 +38,7 @@ class ProfilesView : public QWidget {
     StudyProfiles profiles_;
     double axial_ = 0, radial_ = 0, percent_ = 0;
     quint64 generation_ = 0;
+    QThreadPool pool_;
     std::stop_source stop_;
 };
 
