@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design/catalogue.h"
 
-#include <csv.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,71 +11,20 @@
 #include <map>
 #include <sstream>
 
+#include "study/csv_table.h"
+
 namespace varnel::design {
 namespace {
 
-struct Row {
-    std::size_t line = 0;
-    std::vector<std::string> fields;
-};
-
-struct Reader {
-    std::vector<Row> rows;
-    Row current;
-    std::size_t line = 1;
-    std::size_t rowStart = 1;
-};
-
-// C linkage for libcsv; the names are the program's own, apart from the other CSV readers'.
-extern "C" void OnCatalogueField(void* data, std::size_t length, void* user) {
-    auto* reader = static_cast<Reader*>(user);
-    if (reader->current.fields.empty())
-        reader->current.line = reader->rowStart;
-    reader->current.fields.emplace_back(static_cast<const char*>(data), length);
-}
-
-extern "C" void OnCatalogueRecordEnd(int, void* user) {
-    auto* reader = static_cast<Reader*>(user);
-    // A blank line gives one empty field: not a record.
-    const bool blank = reader->current.fields.size() == 1 && reader->current.fields.front().empty();
-    if (!reader->current.fields.empty() && !blank)
-        reader->rows.push_back(std::move(reader->current));
-    reader->current = Row{};
-}
-
-// libcsv's state between rows (ROW_NOT_BEGUN).
-constexpr int kBetweenRows = 0;
-
-// The records of a CSV text with the line each starts on; fed line by line so that a
-// malformed record can be named by its line.
-std::vector<Row> ReadRows(std::string_view text, const std::string& file) {
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-    csv_parser parser{};
-    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL);
-    Reader reader;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        end = end == std::string_view::npos ? text.size() : end + 1;
-        if (parser.pstate == kBetweenRows)
-            reader.rowStart = reader.line;
-        if (csv_parse(&parser, text.data() + pos, end - pos, OnCatalogueField, OnCatalogueRecordEnd,
-                      &reader) != end - pos) {
-            const std::string why = csv_strerror(csv_error(&parser));
-            csv_free(&parser);
-            throw CatalogueError(file + ":" + std::to_string(reader.rowStart) + ": " + why);
-        }
-        ++reader.line;
-        pos = end;
+// The records of a catalogue file with the line each starts on; a malformed one is named by
+// its file and line.
+std::vector<CsvRow> ReadRows(std::string_view text, const std::string& file) {
+    std::vector<CsvRow> rows = ReadCsv(text);
+    for (const CsvRow& row : rows) {
+        if (!row.error.empty())
+            throw CatalogueError(file + ":" + std::to_string(row.line) + ": " + row.error);
     }
-    const bool closed = csv_fini(&parser, OnCatalogueField, OnCatalogueRecordEnd, &reader) == 0;
-    csv_free(&parser);
-    if (!closed) {
-        throw CatalogueError(file + ":" + std::to_string(reader.rowStart) +
-                             ": a quoted field is not closed");
-    }
-    return reader.rows;
+    return rows;
 }
 
 std::string Trim(const std::string& s) {
@@ -106,7 +54,7 @@ long double PositiveCell(const std::string& cell, const std::string& column,
     return v;
 }
 
-std::map<std::string, std::size_t> Header(const Row& row) {
+std::map<std::string, std::size_t> Header(const CsvRow& row) {
     std::map<std::string, std::size_t> columns;
     for (std::size_t i = 0; i < row.fields.size(); ++i)
         columns[Trim(row.fields[i])] = i;
@@ -148,7 +96,7 @@ std::string DataDirectory() {
 
 std::vector<Wire> ParseWires(const std::string& text, const std::string& file,
                              const std::string& grade) {
-    const std::vector<Row> rows = ReadRows(text, file);
+    const std::vector<CsvRow> rows = ReadRows(text, file);
     if (rows.empty())
         throw CatalogueError(file + ": the table is empty");
     const auto header = Header(rows.front());
@@ -172,7 +120,7 @@ std::vector<Wire> ParseWires(const std::string& text, const std::string& file,
     const std::size_t overallColumn = header.at(overallName);
     std::vector<Wire> wires;
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        const Row& row = rows[i];
+        const CsvRow& row = rows[i];
         const std::string where = Where(file, row.line);
         if (row.fields.size() != rows.front().fields.size()) {
             throw CatalogueError(where + std::to_string(row.fields.size()) +
@@ -206,7 +154,7 @@ std::vector<Wire> LoadWires(const std::string& which, const std::string& grade) 
 }
 
 std::vector<Material> ParseMaterials(const std::string& text, const std::string& file) {
-    const std::vector<Row> rows = ReadRows(text, file);
+    const std::vector<CsvRow> rows = ReadRows(text, file);
     if (rows.empty())
         throw CatalogueError(file + ": the table is empty");
     const auto header = Header(rows.front());
@@ -217,7 +165,7 @@ std::vector<Material> ParseMaterials(const std::string& text, const std::string&
     const std::size_t heat = Column(header, "specific_heat_J_kgK", file);
     std::vector<Material> out;
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        const Row& row = rows[i];
+        const CsvRow& row = rows[i];
         const std::string where = Where(file, row.line);
         if (row.fields.size() != rows.front().fields.size())
             throw CatalogueError(where + "the row does not have the header's fields");
