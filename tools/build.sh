@@ -13,6 +13,8 @@ echo "Building Varnel Coils in $build ..."
 # A compiler cache, where the machine has one, makes rebuilds of unchanged files free.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths relative to the checkout, so that clones and work trees share one cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 if ! { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" &&
        cmake --build "$build" -j"$(nproc)"; } >"$log" 2>&1; then
     tail -n 60 "$log" >&2

@@ -15,6 +15,7 @@ packages=(
     libnlopt-cxx-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools linguist-qt6
     locales clang-format
     qt6-translations-l10n
+    ccache
 )
 
 missing=()
