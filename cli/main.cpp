@@ -69,7 +69,7 @@ int UsageFailure(CLI::App& app, const CLI::ParseError& e, int argc, char** argv)
         app.exit(e);
         if (std::cout.flush())
             return 0;
-        return Fail(std::string("cannot write standard output: ") + std::strerror(errno), false,
+        return Fail("cannot write standard output: " + varnel::SystemReason(errno), false,
                     kExitWriteFailed);
     }
     if (JsonAsked(argc, argv))

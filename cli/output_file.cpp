@@ -129,7 +129,12 @@ std::string OutputFile::Keep() {
 
 void OutputFile::Fail(const std::string& what, int error) const {
     const std::string name = fd_ == 1 ? std::string("standard output") : path_;
-    throw OutputError(what + " " + name + ": " + std::strerror(error), error);
+    throw OutputError(what + " " + name + ": " + SystemReason(error), error);
+}
+
+std::string SystemReason(int error) {
+    const char* reason = strerrordesc_np(error);
+    return reason ? std::string(reason) : "error " + std::to_string(error);
 }
 
 }  // namespace varnel

@@ -60,4 +60,8 @@ class OutputFile {
     bool done_ = false;
 };
 
+// The system's reason for an error number, in English like the messages it ends: the same text
+// whether or not the locale was set (Qt sets it for pictures).
+std::string SystemReason(int error);
+
 }  // namespace varnel

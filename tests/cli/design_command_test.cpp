@@ -29,7 +29,7 @@ std::vector<std::string> Words(const std::string& command) {
 double Exact(const nlohmann::json& check, const std::string& quantity) {
     for (const auto& q : check) {
         if (q["quantity"] == quantity)
-            return std::stod(q["exact"].get<std::string>());
+            return ReadNumber(q["exact"].get<std::string>());
     }
     return NAN;
 }
@@ -57,9 +57,9 @@ TEST(DesignCommand, ExampleDesignsReproduceInTheCalculator) {
         const ProgramRun calc = Calc(args);
         ASSERT_EQ(calc.exitCode, 0) << calc.err;
         const auto values = nlohmann::json::parse(calc.out)["values"];
-        EXPECT_LE(std::stod(values["P"].get<std::string>()), 20);
-        EXPECT_NEAR(std::stod(values["N"].get<std::string>()), d["turns"].get<double>(), 1e-6);
-        EXPECT_NEAR(std::stod(values["Id"].get<std::string>()), d["I"].get<double>(), 1e-9);
+        EXPECT_LE(ReadNumber(values["P"].get<std::string>()), 20);
+        EXPECT_NEAR(ReadNumber(values["N"].get<std::string>()), d["turns"].get<double>(), 1e-6);
+        EXPECT_NEAR(ReadNumber(values["Id"].get<std::string>()), d["I"].get<double>(), 1e-9);
         args.insert(args.begin(), "check");
         args.pop_back();  // check has no --full
         const ProgramRun check = Calc(args);

@@ -521,7 +521,7 @@ TEST(Check, FarApartCoilsGiveTheDipoleMutualInductance) {
     const ProgramRun values = Calc({"--json", "--full", "--h=1e6"});
     ASSERT_EQ(values.exitCode, 0) << values.err;
     const long double N =
-        std::stold(nlohmann::json::parse(values.out)["values"]["N"].get<std::string>());
+        ReadNumber(nlohmann::json::parse(values.out)["values"]["N"].get<std::string>());
     const long double pi = 3.141592653589793238462643383279502884L;
     const long double m = N * pi * (1e-4L + 2e-4L + 4e-4L) / 3;  // R1 = 0.01, R2 = 0.02
     const long double s = 0.03L + 1e6L;
@@ -533,7 +533,7 @@ TEST(Check, FarApartCoilsGiveTheDipoleMutualInductance) {
     for (const auto& item : nlohmann::json::parse(run.out))
         q[item["quantity"]] = item;
     auto number = [&](const std::string& quantity, const std::string& field) {
-        return std::stold(q.at(quantity).at(field).get<std::string>());
+        return ReadNumber(q.at(quantity).at(field).get<std::string>());
     };
     const long double mutual = number("mutual inductance", "exact");
     EXPECT_NEAR(static_cast<double>(mutual / dipole), 1, 1e-9);

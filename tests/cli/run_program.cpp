@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <stdexcept>
 
@@ -153,4 +154,12 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.termSignal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     return run;
+}
+
+long double ReadNumber(std::string_view text) {
+    long double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        throw std::invalid_argument("not a number: '" + std::string(text) + "'");
+    return value;
 }

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -37,3 +38,7 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
 
 ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& args,
                       const RunOptions& options);
+
+// A number that varnel-calc wrote, correctly rounded and whatever the C locale says (so that
+// the suites also hold under a decimal-comma locale). Throws for anything but a whole number.
+long double ReadNumber(std::string_view text);

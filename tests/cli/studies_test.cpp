@@ -158,8 +158,8 @@ TEST(Studies, MapIsSymmetricAboutTheMidPlane) {
         for (std::size_t iz = 0; iz < 7; ++iz) {
             const auto& up = table[ix * 7 + iz];
             const auto& down = table[ix * 7 + (6 - iz)];
-            const double bzUp = std::stod(up.at("Bz")), bzDown = std::stod(down.at("Bz"));
-            const double bxUp = std::stod(up.at("Bx")), bxDown = std::stod(down.at("Bx"));
+            const double bzUp = ReadNumber(up.at("Bz")), bzDown = ReadNumber(down.at("Bz"));
+            const double bxUp = ReadNumber(up.at("Bx")), bxDown = ReadNumber(down.at("Bx"));
             EXPECT_NEAR(bzUp, bzDown, 1e-15 * std::fabs(bzUp)) << "axial even";
             EXPECT_NEAR(bxUp, -bxDown, 1e-12 * std::fabs(bzUp)) << "radial odd";
         }
@@ -276,13 +276,13 @@ TEST(Studies, UniformRegionOfAThinHelmholtzPair) {
                                  "0.1001", "--H", "0.0001", "--h", "0.09995", "--D", "0.00001"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
-    const double axial = std::stod(json["axial"].get<std::string>());
+    const double axial = ReadNumber(json["axial"].get<std::string>());
     EXPECT_NEAR(axial / 0.10005, 0.1, 0.003);
     ASSERT_FALSE(json["radial"].is_null());
 
     // The extents agree with the engine's own field: just inside within, just outside not.
     for (const auto& [x, z] :
-         {std::pair{0.0, axial}, {std::stod(json["radial"].get<std::string>()), 0.0}}) {
+         {std::pair{0.0, axial}, {ReadNumber(json["radial"].get<std::string>()), 0.0}}) {
         for (double factor : {0.999, 1.001}) {
             const std::string path = TempPath("edge.csv");
             const std::string xs = std::to_string(x * factor), zs = std::to_string(z * factor);
@@ -291,7 +291,8 @@ TEST(Studies, UniformRegionOfAThinHelmholtzPair) {
                             "--D", "0.00001", "--out", path})
                           .exitCode,
                       0);
-            const double deviation = std::fabs(std::stod(Table(ReadFile(path))[0].at("deviation")));
+            const double deviation =
+                std::fabs(ReadNumber(Table(ReadFile(path))[0].at("deviation")));
             if (factor < 1) {
                 EXPECT_LE(deviation, 1.152e-4) << x << ", " << z;
             } else {
@@ -315,7 +316,7 @@ TEST(Check, ClassicValuesBesideExactOnesAtTheDefaults) {
     EXPECT_LT(std::fabs(q["B0d"]["relative_difference"].get<double>()), 5e-4);
     // Inside the winding the 25 x 25 x 30 midpoint sum is about 0.75 % low.
     EXPECT_NEAR(q["Bzd at the point"]["relative_difference"].get<double>(), -0.0075, 0.001);
-    EXPECT_LT(std::stod(q["force between the coils"]["exact"].get<std::string>()), 0);
+    EXPECT_LT(ReadNumber(q["force between the coils"]["exact"].get<std::string>()), 0);
     EXPECT_TRUE(q["force between the coils"]["classic"].is_null());
     const ProgramRun text = Calc({"check"});
     EXPECT_NE(text.out.find("pair inductance L"), std::string::npos);
@@ -326,7 +327,7 @@ TEST(Check, ClassicValuesBesideExactOnesAtTheDefaults) {
 namespace {
 
 long double Full(const std::string& text) {
-    return std::strtold(text.c_str(), nullptr);
+    return ReadNumber(text);
 }
 
 // Each full-precision column of a sweep is the value the single calculation reports for the
