@@ -59,6 +59,26 @@ nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full) {
     return json;
 }
 
+std::array<ResultValue, 16> ResultValues(const CalcOutcome& o, bool currentSource) {
+    const CalcRecord& r = o.rec;
+    return {{{"N", r.N},
+             {"R", r.R},
+             {"L", r.L},
+             {"ZL", r.ZL},
+             {"ZRL", r.ZRL},
+             {"Id_or_Ud", currentSource ? r.Ud : r.Id},
+             {"j", r.j / 1000000},
+             {"jcond", r.jcond / 1000000},
+             {"P", r.P},
+             {"B0d", o.field.centre},
+             {"K0", r.K0},
+             {"Bxd", o.field.radial},
+             {"Bzd", o.field.axial},
+             {"Bd", o.field.modulus},
+             {"Fi0", o.field.angle},
+             {"m", r.m}}};
+}
+
 std::string Dump(const nlohmann::ordered_json& json) {
     return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }

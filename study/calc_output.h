@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <iosfwd>
 #include <string>
 
@@ -19,6 +20,14 @@ void PrintResultLines(std::ostream& out, const CalcOutcome& outcome, bool curren
 nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full);
 
 std::string Dump(const nlohmann::ordered_json& json);
+
+// The sixteen results as numbers, in the order of the result boxes, named as the full tables
+// name them ("Id_or_Ud" for the supply's other side); the densities in A/mm^2 as shown.
+struct ResultValue {
+    const char* name;
+    long double value;
+};
+std::array<ResultValue, 16> ResultValues(const CalcOutcome& outcome, bool currentSource);
 
 // A value with `digits` significant digits as printf's %g writes it, always with "." as the
 // decimal separator.
