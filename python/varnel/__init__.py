@@ -17,6 +17,7 @@ from __future__ import annotations
 
 import dataclasses
 import decimal
+import functools
 import json
 import numbers
 import operator
@@ -60,6 +61,7 @@ Number = Union[float, int, str]
 
 # The calculator's inputs from its one table: name -> (default text, default value, unit, help).
 _INPUTS = {row[0]: row[1:] for row in _varnel.inputs()}
+_PAIR_INPUTS = [name for name in _INPUTS if name not in ("x", "z")]  # a Pair's, in order
 
 
 def _default(name: str) -> float:
@@ -68,6 +70,14 @@ def _default(name: str) -> float:
 
 def _text(name: str, value: object) -> str:
     """The text an input box would hold for `value`; the calculator reads it by its rules."""
+    kind = type(value)
+    if kind is float:
+        # The shortest text that reads back as this float: 0.01 is typed as "0.01".
+        return repr(value)
+    if kind is str:
+        return value
+    if kind is int:
+        return str(value)
     if isinstance(value, str):
         return value
     if isinstance(value, bool):
@@ -109,10 +119,10 @@ class Pair:
     current: bool = False
 
     def __post_init__(self) -> None:
-        for item in dataclasses.fields(self)[:-1]:
-            _text(item.name, getattr(self, item.name))
+        texts = [_text(name, getattr(self, name)) for name in _PAIR_INPUTS]
         if not isinstance(self.current, bool):
             raise TypeError(f"current: True or False, not {self.current!r}")
+        object.__setattr__(self, "_texts", texts)
 
     def replace(self, **changes: object) -> "Pair":
         """A copy with the inputs named changed: ``pair.replace(h=0.05, f=50)``."""
@@ -120,11 +130,9 @@ class Pair:
 
     def texts(self, x: Number = 0, z: Number = 0) -> List[str]:
         """The twelve input texts in the calculator's order, with the field point (x, z), m."""
-        texts = [_text(item.name, getattr(self, item.name)) for item in dataclasses.fields(self)[:-1]]
-        return texts + [_text("x", x), _text("z", z)]
+        return self._texts + [_text("x", x), _text("z", z)]  # type: ignore[attr-defined]
 
 
-@dataclasses.dataclass(frozen=True)
 class Result:
     """One calculation: the sixteen results as the calculator writes them and as numbers.
 
@@ -138,19 +146,40 @@ class Result:
     status: the status text ("Готов ...").
     """
 
-    status: str
-    texts: Dict[str, str]
-    values: Dict[str, float]
-    extended: Dict[str, str]
-    record: Dict[str, str]
+    def __init__(self, outcome: "_varnel.Outcome") -> None:
+        self._outcome = outcome
+
+    @property
+    def status(self) -> str:
+        return self._outcome.status
+
+    @functools.cached_property
+    def texts(self) -> Dict[str, str]:
+        return self._outcome.texts()
+
+    @functools.cached_property
+    def values(self) -> Dict[str, float]:
+        return self._outcome.values()
+
+    @functools.cached_property
+    def extended(self) -> Dict[str, str]:
+        return self._outcome.extended()
+
+    @functools.cached_property
+    def record(self) -> Dict[str, str]:
+        return self._outcome.record()
+
+    def __repr__(self) -> str:
+        return f"Result(status={self.status!r}, texts={self.texts!r})"
 
 
 _KEEP: object = object()  # an input not given: the pair's own
+_DEFAULT_PAIR = Pair()
 
 
 def _pair_of(pair: Optional[Pair], changes: Dict[str, object]) -> Pair:
     if pair is None:
-        pair = Pair()
+        pair = _DEFAULT_PAIR
     elif not isinstance(pair, Pair):
         raise TypeError(f"pair: a varnel.Pair, not {type(pair).__name__}")
     given = {name: value for name, value in changes.items() if value is not _KEEP}
@@ -187,8 +216,7 @@ def calculate(
     """
     p = _pair_of(pair, dict(R1=R1, R2=R2, H=H, h=h, D=D, Lambda=Lambda, Roe=Roe, Ro=Ro, f=f,
                             source=source, current=current))
-    out = _varnel.calculate(p.texts(x, z), p.current)
-    return Result(**out)
+    return Result(_varnel.calculate(p.texts(x, z), p.current))
 
 
 class Field(NamedTuple):
