@@ -24,7 +24,7 @@ LEVELS = [1e-5, 1e-4, 1e-3, 1e-2, 1e-1]  # |B|/B0 - 1
 def draw_map(axes, pair, title, sphere=None):
     """|B|/B0 - 1 over the r-z half-plane, with field lines and the windings to scale."""
     R1, R2, H, h = (float(v) for v in (pair.R1, pair.R2, pair.H, pair.h))
-    reach = 1.4 * R2
+    reach = 1.25 * R2
     x = np.linspace(0, reach, 281)
     z = np.linspace(-reach, reach, 561)
     X, Z = np.meshgrid(x, z)
@@ -40,9 +40,11 @@ def draw_map(axes, pair, title, sphere=None):
                     linewidth=0.6, arrowsize=0.6)
     for centre_z in (-(H + h) / 2, (H + h) / 2):
         axes.add_patch(Rectangle((R1 * 1e3, (centre_z - H / 2) * 1e3), (R2 - R1) * 1e3, H * 1e3,
-                                 facecolor="#c87533", edgecolor="black", linewidth=0.8))
+                                 facecolor="#c87533", edgecolor="black", linewidth=0.8,
+                                 zorder=4))
     if sphere:
-        axes.add_patch(Circle((0, 0), sphere * 1e3, fill=False, edgecolor="red", linewidth=1.2))
+        axes.add_patch(Circle((0, 0), sphere * 1e3, fill=False, edgecolor="red", linewidth=1.2,
+                              zorder=5))
     axes.set_aspect("equal")
     axes.set_xlabel("x, mm")
     axes.set_ylabel("z, mm")
