@@ -26,6 +26,16 @@ std::string DigitsText(long double value, int digits) {
     return std::string(buffer, end);
 }
 
+std::optional<long double> ReadDigitsText(std::string_view text) {
+    // from_chars, unlike strtold, never reads the locale's decimal separator.
+    long double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
 std::string FullPrecisionText(long double value) {
     return DigitsText(value, 21);
 }

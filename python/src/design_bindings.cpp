@@ -6,12 +6,11 @@
 #include <optional>
 #include <string>
 
-#include "command/errors.h"
-#include "command/number_text.h"
 #include "design/winding.h"
 #include "python/src/entry_points.h"
 #include "python/src/errors.h"
 #include "python/src/interrupts.h"
+#include "study/calc_output.h"
 
 namespace py = pybind11;
 
@@ -31,13 +30,12 @@ long double Number(const py::dict& goals, const char* name) {
     return static_cast<long double>(goals[name].cast<double>());
 }
 
-// A goal given as text, read by the program's number rules as varnel-calc reads it.
+// A goal given as text, read as varnel-calc design reads its --uniform: written with ".".
 long double TextNumber(const std::string& text, const char* what) {
-    try {
-        return ParseNumber(TrimText(text));
-    } catch (const ConversionError&) {
+    const std::optional<long double> value = ReadDigitsText(text);
+    if (!value)
         throw GoalFailure(std::string(what) + ": '" + text + "' is not a number");
-    }
+    return *value;
 }
 
 // The goals as varnel-calc design reads its options: numbers as doubles, the uniformity goal

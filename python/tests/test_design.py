@@ -2,7 +2,10 @@
 """design gives the designs varnel-calc design gives for the same goals; its errors; wires."""
 
 import csv
+import json
 import os
+import subprocess
+import sys
 
 import pytest
 
@@ -82,3 +85,26 @@ def test_wires_are_the_shipped_table(source_dir):
     assert all(w.overall > w.bare for w in awg)
     with pytest.raises(varnel.GoalError):
         varnel.wires("/nonexistent/wires.csv")
+
+
+def test_a_decimal_comma_locale_changes_nothing():
+    # A notebook may set the user's locale; the catalogues and the designs' printed inputs are
+    # written with "." whatever it says.
+    script = """
+import locale, json, varnel
+locale.setlocale(locale.LC_ALL, "ru_RU.UTF-8")
+assert locale.localeconv()["decimal_point"] == ","
+d = varnel.design(B0=0.01, uniform=(0.001, 0.005), voltage=12, max_power=20, bore=0.04,
+                  count=1, winding="random:0.65")[0]
+print(json.dumps([d.command, d.winding, len(varnel.wires("awg"))]))
+"""
+    done = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True,
+                          timeout=300)
+    assert done.returncode == 0, done.stderr
+    command, winding, awg = json.loads(done.stdout)
+    expected, _ = calc_json("design", "--B0", "0.01", "--uniform", "0.001:0.005", "--voltage",
+                            "12", "--max-power", "20", "--bore", "0.04", "--count", "1",
+                            "--winding", "random:0.65")
+    assert command == expected["designs"][0]["command"]
+    assert winding == expected["designs"][0]["winding"] == "random:0.65"
+    assert awg == len(varnel.wires("awg"))
