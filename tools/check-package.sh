@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured and built build folder and checks it: its
 # control data and contents, the desktop entry and AppStream metainfo, and the installed
-# programs run from a scratch root.   tools/check-package.sh BUILD_DIR
+# programs run from a scratch root. Where the Python module is built, also its package
+# python3-varnel, and the module as `cmake --install` puts it into a prefix, each imported.
+#   tools/check-package.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 scratch="$(mktemp -d)"
