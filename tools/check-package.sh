@@ -74,7 +74,8 @@ if [ "$(cached VARNEL_BUILD_PYTHON)" = ON ]; then
     done
     pycontents="$(dpkg-deb --contents "$pydeb" | awk '{print $6}')"
     site=usr/lib/python3/dist-packages/varnel
-    for path in "$site/__init__.py" "$site/_varnel.pyi" "$site/py.typed"; do
+    for path in "$site/__init__.py" "$site/_varnel.pyi" "$site/py.typed" \
+                usr/share/doc/python3-varnel/copyright; do
         grep -qx "./$path" <<<"$pycontents" || fail "python3-varnel lacks $path"
     done
     grep -q "^\./$site/_varnel\..*\.so$" <<<"$pycontents" || fail "python3-varnel lacks the module"

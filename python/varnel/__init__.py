@@ -253,7 +253,8 @@ def field(
     model: "exact", the windings of uniform current density in closed form (elliptic
     integrals, summed over the radius), or "classic", the calculator's own Biot-Savart sums
     (its Bxd and Bzd). Computed without the GIL on `threads` threads (every core unless
-    told); Ctrl-C stops it and raises KeyboardInterrupt.
+    told); Ctrl-C stops it and raises KeyboardInterrupt. A point where the arithmetic
+    overflows gives inf or nan there, as numpy's own arithmetic does.
     """
     import numpy
 
