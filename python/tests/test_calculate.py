@@ -114,3 +114,14 @@ def test_defaults_are_the_calculators():
         if name in ("x", "z"):
             continue
         assert varnel.calculate(**{name: text}).record == varnel.calculate().record, name
+
+
+def test_calculations_on_several_python_threads_agree_with_one_by_one():
+    # The calculation runs without the GIL: threads must not disturb each other's results.
+    from concurrent.futures import ThreadPoolExecutor
+
+    inputs = [dict(R1=0.01 + i * 0.0005, f=i * 10, x=0.001 * i, z=-0.002 * i) for i in range(12)]
+    alone = [varnel.calculate(**i).record for i in inputs]
+    with ThreadPoolExecutor(4) as pool:
+        together = list(pool.map(lambda i: varnel.calculate(**i).record, inputs))
+    assert together == alone
