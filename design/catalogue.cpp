@@ -9,8 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 
+#include "study/calc_output.h"
 #include "study/csv_table.h"
 
 namespace varnel::design {
@@ -43,12 +45,11 @@ std::string Where(const std::string& file, std::size_t line) {
 long double PositiveCell(const std::string& cell, const std::string& column,
                          const std::string& where) {
     const std::string t = Trim(cell);
-    char* end = nullptr;
-    errno = 0;
-    const long double v = t.empty() ? 0 : std::strtold(t.c_str(), &end);
-    if (t.empty() || end != t.c_str() + t.size() || errno != 0 || !std::isfinite(v)) {
+    // The tables write numbers with ".", whatever the locale of the program that reads them.
+    const std::optional<long double> read = ReadDigitsText(t);
+    if (!read || !std::isfinite(*read))
         throw CatalogueError(where + column + " '" + t + "' is not a number");
-    }
+    const long double v = *read;
     if (v <= 0)
         throw CatalogueError(where + column + " must be positive, not " + t);
     return v;

@@ -20,6 +20,7 @@
 #include "command/text_controls.h"
 #include "engine/constants.h"
 #include "engine/inductance.h"
+#include "study/calc_output.h"
 
 namespace varnel::design {
 namespace {
@@ -315,9 +316,7 @@ std::string Sentence(const std::vector<std::string>& parts) {
 
 std::string Quantity(long double v, const char* unit) {
     // Field in mT or uT as people say it; the others in their own unit.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3Lg %s", v, unit);
-    return buffer;
+    return DigitsText(v, 3) + " " + unit;
 }
 
 std::string FieldText(long double tesla) {
@@ -369,10 +368,12 @@ std::vector<std::string> CalculatorInputs(const Goals& g, const Wire& w, const E
     const std::string R2 = ShortNumber(e.geometry.R2 * up * up, 6);
     const std::string H = ShortNumber(e.geometry.H * up, 6);
     const std::string D = ShortNumber(w.bare, 6);
-    const long double depth = std::strtold(R2.c_str(), nullptr) - std::strtold(R1.c_str(), nullptr);
-    const long double bare = std::strtold(D.c_str(), nullptr);
-    const long double lambda = static_cast<long double>(e.fit.turns) * kPi * bare * bare /
-                               (4 * std::strtold(H.c_str(), nullptr) * depth);
+    // The printed texts read back, whatever the locale: ShortNumber writes them with ".".
+    auto printed = [](const std::string& text) { return ReadDigitsText(text).value_or(0); };
+    const long double depth = printed(R2) - printed(R1);
+    const long double bare = printed(D);
+    const long double lambda =
+        static_cast<long double>(e.fit.turns) * kPi * bare * bare / (4 * printed(H) * depth);
     std::vector<std::string> in = {"--R1",     R1,
                                    "--R2",     R2,
                                    "--H",      H,
@@ -547,9 +548,7 @@ std::vector<Found> RunOverWires(const Goals& g, const Box& box, Aim aim, std::st
 }  // namespace
 
 std::string ShortNumber(long double value, int digits) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Lg", digits, value);
-    return buffer;
+    return DigitsText(value, digits);
 }
 
 void CheckGoals(const Goals& g) {

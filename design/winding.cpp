@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "engine/constants.h"
+#include "study/calc_output.h"
 
 namespace varnel::design {
 namespace {
@@ -25,9 +26,8 @@ Winding ParseWinding(const std::string& text) {
         return {WindingStyle::Random, 0.7L};
     if (text.starts_with("random:")) {
         const std::string f = text.substr(7);
-        char* end = nullptr;
-        const long double fill = std::strtold(f.c_str(), &end);
-        if (f.empty() || end != f.c_str() + f.size() || !(fill > 0) || !(fill < 1))
+        const long double fill = ReadDigitsText(f).value_or(0);
+        if (!(fill > 0) || !(fill < 1))
             throw std::invalid_argument("--winding: the fill of a random winding lies in (0, 1)");
         return {WindingStyle::Random, fill};
     }
@@ -42,9 +42,7 @@ std::string WindingName(const Winding& w) {
         case WindingStyle::LayerOnLayer:
             return "layer";
         case WindingStyle::Random: {
-            char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "random:%.3Lg", w.fill);
-            return buffer;
+            return "random:" + DigitsText(w.fill, 3);
         }
     }
     return "";

@@ -26,6 +26,16 @@ std::string DigitsText(long double value, int digits) {
     return std::string(buffer, end);
 }
 
+std::optional<long double> ReadDigitsText(std::string_view text) {
+    // from_chars, unlike strtold, never reads the locale's decimal separator.
+    long double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
 std::string FullPrecisionText(long double value) {
     return DigitsText(value, 21);
 }
@@ -57,6 +67,26 @@ nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full) {
         };
     }
     return json;
+}
+
+std::array<ResultValue, 16> ResultValues(const CalcOutcome& o, bool currentSource) {
+    const CalcRecord& r = o.rec;
+    return {{{"N", r.N},
+             {"R", r.R},
+             {"L", r.L},
+             {"ZL", r.ZL},
+             {"ZRL", r.ZRL},
+             {"Id_or_Ud", currentSource ? r.Ud : r.Id},
+             {"j", r.j / 1000000},
+             {"jcond", r.jcond / 1000000},
+             {"P", r.P},
+             {"B0d", o.field.centre},
+             {"K0", r.K0},
+             {"Bxd", o.field.radial},
+             {"Bzd", o.field.axial},
+             {"Bd", o.field.modulus},
+             {"Fi0", o.field.angle},
+             {"m", r.m}}};
 }
 
 std::string Dump(const nlohmann::ordered_json& json) {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -20,9 +23,22 @@ nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full);
 
 std::string Dump(const nlohmann::ordered_json& json);
 
+// The sixteen results as numbers, in the order of the result boxes, named as the full tables
+// name them ("Id_or_Ud" for the supply's other side); the densities in A/mm^2 as shown.
+struct ResultValue {
+    const char* name;
+    long double value;
+};
+std::array<ResultValue, 16> ResultValues(const CalcOutcome& outcome, bool currentSource);
+
 // A value with `digits` significant digits as printf's %g writes it, always with "." as the
 // decimal separator.
 std::string DigitsText(long double value, int digits);
+
+// The number a text written with "." stands for (as DigitsText writes them, and as data files
+// and command lines give them): the whole text, correctly rounded, whatever the locale; nothing
+// for anything else or a value beyond the range.
+std::optional<long double> ReadDigitsText(std::string_view text);
 
 // A value with every digit its extended value has (21 significant digits).
 std::string FullPrecisionText(long double value);

@@ -23,6 +23,7 @@ CalcOutcome RunCalculation(const CalcRequest& request) {
     outcome.kind = command.kind;
     if (command.kind == CalcOutcome::Kind::Error) {
         outcome.message = ErrorDisplayText(command.message);
+        outcome.error = command.error;
         return outcome;
     }
     outcome.message = command.message;

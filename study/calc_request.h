@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <exception>
 #include <string>
 
 #include "command/calculate_command.h"
@@ -34,7 +35,8 @@ struct FieldValues {
 struct CalcOutcome {
     using Kind = CommandOutcome::Kind;
     Kind kind = Kind::Results;
-    std::string message;  // the status text, or the error as the error box words it
+    std::string message;       // the status text, or the error as the error box words it
+    std::exception_ptr error;  // the error itself (a ConversionError or ArithmeticError)
     TextControls controls;
     CalcRecord rec;
     FieldValues field;

@@ -40,10 +40,8 @@ std::vector<std::string> Header(bool full) {
     if (full) {
         // The supply's other side is named apart from the "source" input column: the current
         // of a voltage source, the voltage of a current source.
-        for (const char* name : {"N", "R", "L", "ZL", "ZRL", "Id_or_Ud", "j", "jcond", "P", "B0d",
-                                 "K0", "Bxd", "Bzd", "Bd", "Fi0", "m"}) {
-            header.emplace_back(name);
-        }
+        for (const ResultValue& v : ResultValues(CalcOutcome{}, false))
+            header.emplace_back(v.name);
     } else {
         for (const ResultBox& box : kResultBoxes)
             header.emplace_back(box.name);
@@ -52,21 +50,11 @@ std::vector<std::string> Header(bool full) {
     return header;
 }
 
-// The sixteen results as full-precision numbers, in the order of the result boxes; the
-// densities in A/mm^2 as shown.
+// The sixteen results as full-precision numbers, in the order of the result boxes.
 std::vector<std::string> FullNumbers(const CalcOutcome& o, bool currentSource) {
-    const CalcRecord& r = o.rec;
-    const long double values[] = {r.N,           r.R,
-                                  r.L,           r.ZL,
-                                  r.ZRL,         currentSource ? r.Ud : r.Id,
-                                  r.j / 1000000, r.jcond / 1000000,
-                                  r.P,           o.field.centre,
-                                  r.K0,          o.field.radial,
-                                  o.field.axial, o.field.modulus,
-                                  o.field.angle, r.m};
     std::vector<std::string> texts;
-    for (long double v : values)
-        texts.push_back(FullPrecisionText(v));
+    for (const ResultValue& v : ResultValues(o, currentSource))
+        texts.push_back(FullPrecisionText(v.value));
     return texts;
 }
 

@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured and built build folder and checks it: its
 # control data and contents, the desktop entry and AppStream metainfo, and the installed
-# programs run from a scratch root.   tools/check-package.sh BUILD_DIR
+# programs run from a scratch root. Where the Python module is built, also its package
+# python3-varnel, and the module as `cmake --install` puts it into a prefix, each imported.
+#   tools/check-package.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
 cd "$build"
-rm -f varnel-coils_*.deb
+rm -f varnel-coils_*.deb python3-varnel_*.deb
 cpack -G DEB >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; exit 1; }
 deb="$(ls varnel-coils_*.deb)"
 
@@ -59,4 +61,37 @@ exec_line="$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.varnelcoils.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/$exec_line" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the studio ended at once with status $status"
+
+# The Python module, where it is built: its package, and `cmake --install` into a prefix.
+cached() { sed -n "s/^$1:[A-Z]*=//p" CMakeCache.txt; }
+if [ "$(cached VARNEL_BUILD_PYTHON)" = ON ]; then
+    python="$(cached Python3_EXECUTABLE)"
+    pydeb="$(ls python3-varnel_*.deb)"
+    pyinfo="$(dpkg-deb --info "$pydeb")"
+    grep -q "^ Package: python3-varnel$" <<<"$pyinfo" || fail "python package name"
+    for dep in python3-numpy "varnel-coils (= "; do
+        grep -q "^ Depends:.*$dep" <<<"$pyinfo" || fail "python3-varnel does not depend on $dep"
+    done
+    pycontents="$(dpkg-deb --contents "$pydeb" | awk '{print $6}')"
+    site=usr/lib/python3/dist-packages/varnel
+    for path in "$site/__init__.py" "$site/_varnel.pyi" "$site/py.typed" \
+                usr/share/doc/python3-varnel/copyright; do
+        grep -qx "./$path" <<<"$pycontents" || fail "python3-varnel lacks $path"
+    done
+    grep -q "^\./$site/_varnel\..*\.so$" <<<"$pycontents" || fail "python3-varnel lacks the module"
+    grep -q "dist-packages" <<<"$contents" && fail "varnel-coils holds Python files"
+    dpkg -x "$pydeb" "$root"
+    expected="$(sed -n 's/^ *"eB0d": "\(.*\)",\?$/\1/p' <<<"$json")"
+    got="$(PYTHONPATH="$root/usr/lib/python3/dist-packages" "$python" -c \
+        "import varnel; assert varnel.__file__.startswith('$root'); print(varnel.calculate().texts['B0d'])")"
+    [ "$got" = "$expected" ] || fail "the packaged module gave B0d '$got', varnel-calc '$expected'"
+
+    prefix="$scratch/prefix"
+    cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
+        { cat "$scratch/install.log"; fail "cmake --install failed"; }
+    PYTHONPATH="$prefix/lib/python3/dist-packages" "$python" -c \
+        "import varnel; assert varnel.__file__.startswith('$prefix'); varnel.calculate()" ||
+        fail "the module installed into $prefix does not import"
+    echo "package check: $pydeb is sound"
+fi
 echo "package check: $deb is sound"

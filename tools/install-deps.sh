@@ -16,6 +16,7 @@ packages=(
     locales clang-format
     qt6-translations-l10n
     ccache
+    pybind11-dev python3-dev python3-numpy python3-pytest python3-matplotlib python3-scipy
 )
 
 missing=()

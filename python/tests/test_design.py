@@ -1,0 +1,110 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""design gives the designs varnel-calc design gives for the same goals; its errors; wires."""
+
+import csv
+import json
+import os
+import subprocess
+import sys
+
+import pytest
+
+import varnel
+from conftest import calc_json
+
+CASES = [
+    ("field, uniformity, voltage, power, bore and rise",
+     dict(B0=0.01, uniform=(0.001, 0.005), voltage=12, max_power=20, bore=0.04,
+          max_temp_rise=60, count=2),
+     ["--B0", "0.01", "--uniform", "0.001:0.005", "--voltage", "12", "--max-power", "20",
+      "--bore", "0.04", "--max-temp-rise", "60", "--count", "2"]),
+    ("aluminium AWG on a current source, least power, layer winding",
+     dict(B0=0.004, current=3, material="aluminium", wires="awg", minimise="power",
+          winding="layer", max_outer=0.07, max_power=30, ambient=35, count=1),
+     ["--B0", "0.004", "--current", "3", "--material", "aluminium", "--wires", "awg",
+      "--minimise", "power", "--winding", "layer", "--max-outer", "0.07", "--max-power", "30",
+      "--ambient", "35", "--count", "1"]),
+]
+
+
+@pytest.mark.parametrize("name,goals,args", CASES, ids=[c[0] for c in CASES])
+def test_designs_equal_varnel_calc(name, goals, args):
+    expected, status = calc_json("design", *args)
+    assert status == 0
+    designs = varnel.design(**goals)
+    assert len(designs) == len(expected["designs"])
+    for design, row in zip(designs, expected["designs"]):
+        for key, value in row.items():
+            got = getattr(design, key)
+            assert (list(got) if isinstance(got, tuple) else got) == value, key
+
+
+def test_a_design_calculates_as_its_command_says():
+    design = varnel.design(B0=0.01, uniform=(0.001, 0.005), voltage=12, max_power=20,
+                           bore=0.04, count=1)[0]
+    result = varnel.calculate(design.pair())
+    expected, _ = calc_json(*design.command.split()[1:])
+    assert result.texts["B0d"] == expected["results"]["eB0d"]
+    assert result.values["B0d"] == pytest.approx(design.B0, rel=1e-15)
+    assert design.pair().current is False
+
+
+def test_goals_that_make_no_sense_raise_the_search_message():
+    expected, status = calc_json("design", "--B0", "-0.01", "--voltage", "12")
+    assert status == 2
+    with pytest.raises(varnel.GoalError) as caught:
+        varnel.design(B0=-0.01, voltage=12)
+    assert str(caught.value) == expected["error"]
+    with pytest.raises(varnel.GoalError, match="supply"):
+        varnel.design(B0=0.01)
+    with pytest.raises(varnel.GoalError, match="minimise"):
+        varnel.design(B0=0.01, voltage=12, minimise="cost")
+
+
+def test_unreachable_goals_raise_with_the_closest_design():
+    args = ["--B0", "0.05", "--voltage", "12", "--max-power", "10", "--bore", "0.02",
+            "--count", "1"]
+    expected, status = calc_json("design", *args)
+    assert status == 1
+    with pytest.raises(varnel.NoDesignError) as caught:
+        varnel.design(B0=0.05, voltage=12, max_power=10, bore=0.02, count=1)
+    assert str(caught.value) == expected["error"]
+    assert caught.value.best.command == expected["best"]["command"]
+
+
+def test_wires_are_the_shipped_table(source_dir):
+    with open(os.path.join(source_dir, "data", "wires-metric.csv"), newline="") as table:
+        rows = [row for row in csv.DictReader(line for line in table
+                                              if not line.startswith("#"))]
+    wires = varnel.wires("metric")
+    assert len(wires) == len(rows)
+    for wire, row in zip(wires, rows):
+        assert wire.name == row["name"]
+        assert wire.bare == pytest.approx(float(row["bare_mm"]) / 1000, rel=1e-15)
+    awg = varnel.wires("awg", grade="heavy")
+    assert all(w.overall > w.bare for w in awg)
+    with pytest.raises(varnel.GoalError):
+        varnel.wires("/nonexistent/wires.csv")
+
+
+def test_a_decimal_comma_locale_changes_nothing():
+    # A notebook may set the user's locale; the catalogues and the designs' printed inputs are
+    # written with "." whatever it says.
+    script = """
+import locale, json, varnel
+locale.setlocale(locale.LC_ALL, "ru_RU.UTF-8")
+assert locale.localeconv()["decimal_point"] == ","
+d = varnel.design(B0=0.01, uniform=(0.001, 0.005), voltage=12, max_power=20, bore=0.04,
+                  count=1, winding="random:0.65")[0]
+print(json.dumps([d.command, d.winding, len(varnel.wires("awg"))]))
+"""
+    done = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True,
+                          timeout=300)
+    assert done.returncode == 0, done.stderr
+    command, winding, awg = json.loads(done.stdout)
+    expected, _ = calc_json("design", "--B0", "0.01", "--uniform", "0.001:0.005", "--voltage",
+                            "12", "--max-power", "20", "--bore", "0.04", "--count", "1",
+                            "--winding", "random:0.65")
+    assert command == expected["designs"][0]["command"]
+    assert winding == expected["designs"][0]["winding"] == "random:0.65"
+    assert awg == len(varnel.wires("awg"))
