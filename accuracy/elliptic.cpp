@@ -14,12 +14,17 @@ CompleteElliptic EllipticKE(long double kSquared, long double kComplement) {
     long double weight = 1;
     for (int n = 0; n < 40; ++n) {
         const long double c = (a - b) / 2;
-        if (std::fabs(c) <= a * 1e-19L)
+        sum += weight * c * c;
+        // Once c is below 1e-10 a, the next mean (a + b) / 2 is within c^2 / (8 a) < 2e-21 a
+        // of the limit and the terms still to come are below 1e-40: the last square root is
+        // not needed.
+        if (std::fabs(c) <= a * 1e-10L) {
+            a = (a + b) / 2;
             break;
+        }
         const long double next = (a + b) / 2;
         b = std::sqrt(a * b);
         a = next;
-        sum += weight * c * c;
         weight *= 2;
     }
     const long double K = std::numbers::pi_v<long double> / (2 * a);
