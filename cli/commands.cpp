@@ -10,10 +10,11 @@
 
 #include "cli/echoed_text.h"
 #include "cli/output_file.h"
+#include "cli/picture_process.h"
 #include "cli/progress_bar.h"
 #include "command/errors.h"
 #include "command/number_text.h"
-#include "plot/pictures.h"
+#include "plot/picture_size.h"
 #include "study/accuracy_check.h"
 #include "study/calc_output.h"
 #include "study/csv_table.h"
@@ -131,10 +132,10 @@ std::string Extent(bool found, long double metres, long double scanned) {
 }
 
 // The picture's colour, field lines and sphere as the map's options ask.
-MapStyle MapStyleOf(const CliOptions& options) {
-    MapStyle style;
+PictureRequest MapStyleOf(const CliOptions& options) {
+    PictureRequest style;
     if (options.colour == "modulus")
-        style.colour = MapColour::Modulus;
+        style.modulusColour = true;
     else if (options.colour != "deviation")
         throw BadRequestError("--colour: '" + options.colour + "' is not deviation or modulus");
     style.fieldLines = options.fieldLines;
@@ -143,11 +144,6 @@ MapStyle MapStyleOf(const CliOptions& options) {
 }
 
 }  // namespace
-
-bool WantsPicture(const CliOptions& options) {
-    return (options.subcommand == Subcommand::Map || options.subcommand == Subcommand::Profile) &&
-           IsPicturePath(options.out);
-}
 
 int RunSingle(const CliOptions& options) {
     if (options.full && !options.json) {
@@ -202,7 +198,7 @@ int RunTable(const CliOptions& options, std::stop_token stop) {
 
 int RunField(const CliOptions& options, std::stop_token stop) {
     const bool isMap = options.subcommand == Subcommand::Map;
-    const MapStyle style = isMap ? MapStyleOf(options) : MapStyle{};
+    PictureRequest request = isMap ? MapStyleOf(options) : PictureRequest{};
     const bool picture = IsPicturePath(options.out);
     if (!picture && !options.out.ends_with(".csv"))
         throw BadRequestError("--out: '" + options.out + "' does not end in .csv, .png or .svg");
@@ -253,12 +249,17 @@ int RunField(const CliOptions& options, std::stop_token stop) {
     }
     if (stop.stop_requested())
         return Stopped(out, done, total);
-    if (isMap && picture) {
-        out.Write(MapFileBytes(
-            MapPicture{std::move(points), x, z, base.rec, base.field.centre, style}, options.out));
-    } else if (picture) {
-        out.Write(ProfileFileBytes(
-            ProfilePicture{std::move(points), options.axis == "z", at, base.rec, {}}, options.out));
+    if (picture) {
+        request.map = isMap;
+        request.path = options.out;
+        request.points = std::move(points);
+        request.rec = base.rec;
+        request.x = x;
+        request.z = z;
+        request.centre = base.field.centre;
+        request.alongZ = options.axis == "z";
+        request.at = at;
+        out.Write(PictureFileBytes(request));
     }
     out.Commit();
     if (done > 0 && failed == done) {

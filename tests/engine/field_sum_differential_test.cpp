@@ -15,7 +15,7 @@ namespace varnel {
 namespace {
 
 constexpr int kShapesPerBlock = 5;
-constexpr int kBlocks = 12;            // 60 shapes in all
+constexpr int kBlocks = 12;           // 60 shapes in all
 constexpr int kPointsPerShape = 170;  // 10,200 points in all
 
 // Equal bits, not merely equal values: -0 against +0 or two NaNs would show here.
@@ -48,14 +48,21 @@ void RandomPoint(std::mt19937_64& random, const CalcRecord& rec, long double& x,
     x = 2 * rec.R2 * static_cast<long double>(u(random));
     z = 1.5L * reach * static_cast<long double>(u(random));
     switch (std::uniform_int_distribution<int>(0, 9)(random)) {
-        case 0: x = 0; break;
-        case 1: z = 0; break;
+        case 0:
+            x = 0;
+            break;
+        case 1:
+            z = 0;
+            break;
         case 2:
             x *= 1e3L;
             z *= 1e3L;
             break;
-        case 3: x = (7 + 0.5L) * (rec.R2 - rec.R1) / 25 + rec.R1; break;  // on ring 7
-        default: break;
+        case 3:
+            x = (7 + 0.5L) * (rec.R2 - rec.R1) / 25 + rec.R1;
+            break;  // on ring 7
+        default:
+            break;
     }
 }
 
@@ -105,10 +112,10 @@ TEST(TabulatedFieldSum, OneComponentRoutinesEqualTheReference) {
         EXPECT_TRUE(SameBits(FieldAxialOne(rec, p[0], p[1], -2.5L),
                              CoilFieldFromSum(rec, one.axial, -2.5L)));
         const PairSums pair = reference::PairFieldSums(rec, p[0], p[1]);
-        EXPECT_TRUE(SameBits(FieldRadial(rec, p[0], p[1], 0.75L),
-                             PairRadialFromSums(rec, pair, 0.75L)));
-        EXPECT_TRUE(SameBits(FieldAxial(rec, p[0], p[1], 0.75L),
-                             PairAxialFromSums(rec, pair, 0.75L)));
+        EXPECT_TRUE(
+            SameBits(FieldRadial(rec, p[0], p[1], 0.75L), PairRadialFromSums(rec, pair, 0.75L)));
+        EXPECT_TRUE(
+            SameBits(FieldAxial(rec, p[0], p[1], 0.75L), PairAxialFromSums(rec, pair, 0.75L)));
     }
 }
 
