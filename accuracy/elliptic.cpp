@@ -31,4 +31,46 @@ CompleteElliptic EllipticKE(long double kSquared, long double kComplement) {
     return {K, K * (1 - sum)};
 }
 
+double Cel(double kc, double p, double c, double s) {
+    constexpr double kPi = std::numbers::pi;
+    double k = std::fabs(kc);
+    if (k < 1e-300)
+        k = 1e-300;  // the integral's limit as kc -> 0 is held by the smallest modulus
+    double pp = p, cc = c, ss = s, em = 1;
+    if (p > 0) {
+        pp = std::sqrt(p);
+        ss = s / pp;
+    } else {
+        double f = kc * kc;
+        double q = 1 - f;
+        const double g = 1 - pp;
+        f -= pp;
+        q *= ss - c * pp;
+        pp = std::sqrt(f / g);
+        cc = (c - ss) / g;
+        ss = -q / (g * g * pp) + cc * pp;
+    }
+    double f = cc;
+    cc += ss / pp;
+    double g = k / pp;
+    ss = 2 * (ss + f * g);
+    pp += g;
+    g = em;
+    em += k;
+    double kk = k;
+    // Quadratic convergence: once the means agree to 1e-9 the result has double precision.
+    for (int it = 0; it < 40 && std::fabs(g - k) > g * 1e-9; ++it) {
+        k = 2 * std::sqrt(kk);
+        kk = k * em;
+        f = cc;
+        cc += ss / pp;
+        g = kk / pp;
+        ss = 2 * (ss + f * g);
+        pp += g;
+        g = em;
+        em += k;
+    }
+    return kPi / 2 * (ss + cc * em) / (em * (em + pp));
+}
+
 }  // namespace varnel::exact

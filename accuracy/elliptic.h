@@ -14,4 +14,10 @@ struct CompleteElliptic {
 // arithmetic-geometric mean.
 CompleteElliptic EllipticKE(long double kSquared, long double kComplement);
 
+// Bulirsch's generalised complete elliptic integral, in double precision for the fast field:
+// cel(kc, p, c, s) = int_0^pi/2 (c cos^2 t + s sin^2 t) / ((cos^2 t + p sin^2 t)
+//                    sqrt(cos^2 t + kc^2 sin^2 t)) dt,
+// by Bulirsch's descending transformation (Numer. Math. 13, 1969), to full double precision.
+double Cel(double kc, double p, double c, double s);
+
 }  // namespace varnel::exact
