@@ -25,8 +25,9 @@ FastField Sheet(double a, double b, double rho, double z) {
         const double sign = end == 0 ? 1 : -1;
         const double root = std::sqrt(zz * zz + sum * sum);
         const double kc = std::sqrt(zz * zz + (a - rho) * (a - rho)) / root;
-        out.radial += sign * (a / root) * Cel(kc, 1, 1, -1);
-        out.axial += sign * (zz / root) * Cel(kc, gamma * gamma, 1, gamma);
+        const std::array<double, 2> cel = CelPair(kc, 1, 1, -1, gamma * gamma, 1, gamma);
+        out.radial += sign * (a / root) * cel[0];
+        out.axial += sign * (zz / root) * cel[1];
     }
     out.axial *= a / sum;
     return out;
@@ -95,12 +96,13 @@ struct RadialIntegral {
         return {sum.radial * length, sum.axial * length};
     }
 
-    // True when the point lies closer to an end face's part over [from, to] than that part is
-    // long: there the double-exponential rule is the one to use.
+    // True when the point lies closer to an end face's part over [from, to] than a quarter of
+    // that part's length: there the double-exponential rule is the one to use. Further off,
+    // the peak is broad enough for a few bisections.
     bool NearAnEdge(double from, double to) const {
         const double across = rho < from ? from - rho : (rho > to ? rho - to : 0);
         const double along = std::min(std::fabs(z - b), std::fabs(z + b));
-        return std::hypot(across, along) < to - from;
+        return std::hypot(across, along) < 0.25 * (to - from);
     }
 
     // Bisects until each panel's estimate is within its share of the tolerance.

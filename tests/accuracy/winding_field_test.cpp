@@ -58,6 +58,8 @@ TEST(WindingField, AgreesWithTheIntegralsWithinOnePartInABillion) {
             {"just outside the upper winding's outer corner", s.R2 * 1.001L,
              offset + s.H / 2 + 0.001L * s.H},
             {"in the gap's mid-plane under the winding", middle, 0},
+            {"inside, 0.15 of the winding's depth below its end face", middle,
+             offset + s.H / 2 - 0.15L * (s.R2 - s.R1)},
             {"in the bore", 0.5L * s.R1, 0.25L * offset},
             {"far off", 7 * s.R2, -3 * (offset + s.H)},
         };
