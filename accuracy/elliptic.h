@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 namespace varnel::exact {
 
 // Complete elliptic integrals of the first and second kind.
@@ -13,5 +15,16 @@ struct CompleteElliptic {
 // both given so that k' stays accurate near k = 1, where a filament meets the point. By the
 // arithmetic-geometric mean.
 CompleteElliptic EllipticKE(long double kSquared, long double kComplement);
+
+// Bulirsch's generalised complete elliptic integral, in double precision for the fast field:
+// cel(kc, p, c, s) = int_0^pi/2 (c cos^2 t + s sin^2 t) / ((cos^2 t + p sin^2 t)
+//                    sqrt(cos^2 t + kc^2 sin^2 t)) dt,
+// by Bulirsch's descending transformation (Numer. Math. 13, 1969), to full double precision.
+double Cel(double kc, double p, double c, double s);
+
+// cel(kc, p1, c1, s1) and cel(kc, p2, c2, s2) from one iteration of the modulus: each the
+// same value as Cel gives, at about half the square roots of two calls.
+std::array<double, 2> CelPair(double kc, double p1, double c1, double s1, double p2, double c2,
+                              double s2);
 
 }  // namespace varnel::exact

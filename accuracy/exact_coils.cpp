@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 #include <vector>
 
 #include "accuracy/tanh_sinh.h"
@@ -46,34 +47,109 @@ struct DistanceRange {
     Weight weight;
 };
 
-using LoopKernel = long double (*)(long double a, long double b, long double db, long double d);
+// What one pass over the filament pairs sums besides M weighted: nothing, M unweighted, or
+// dM/du weighted. One evaluation of the loops' elliptic integrals serves both sums.
+enum class Second { None, Unweighted, WeightedDerivative };
 
-long double SumOverFilamentPairs(long double R1, long double R2, const DistanceRange& range,
-                                 const TanhSinh& rule, LoopKernel kernel = LoopMutualInductance) {
-    long double total = 0;
-    for (const auto& na : rule.nodes()) {
+struct PairTotals {
+    long double weighted = 0, second = 0;
+
+    void Add(long double scale, const PairTotals& inner) {
+        weighted += scale * inner.weighted;
+        second += scale * inner.second;
+    }
+};
+
+// The totals of the coarser rule and of the finer one (a step half as long) from one pass over
+// the finer rule's nodes. The coarser rule's nodes are the finer rule's at even steps, the
+// same numbers bit for bit, so a kernel value where all three coordinates are shared serves
+// both sums; each sum is added in its own rule's order with its own weights, exactly as a pass
+// of its own would add it.
+struct TwoRules {
+    PairTotals coarse, fine;
+};
+
+// For each node of the finer rule, the index of the same node in the coarser, or -1.
+std::vector<int> SharedNodes(const TanhSinh& coarse, const TanhSinh& fine) {
+    const auto& c = coarse.nodes();
+    const auto& f = fine.nodes();
+    const int cLast = static_cast<int>(c.size() / 2), fLast = static_cast<int>(f.size() / 2);
+    std::vector<int> index(f.size(), -1);
+    for (int i = 0; i < static_cast<int>(c.size()); ++i) {
+        const int j = 2 * (i - cLast) + fLast;  // the step j h of the coarse is 2j h/2 of the fine
+        if (f[static_cast<std::size_t>(j)].s != c[static_cast<std::size_t>(i)].s)
+            throw std::logic_error("tanh-sinh rules whose nodes are not nested");
+        index[static_cast<std::size_t>(j)] = i;
+    }
+    return index;
+}
+
+TwoRules SumOverFilamentPairs(long double R1, long double R2, const DistanceRange& range,
+                              const TanhSinh& coarseRule, const TanhSinh& fineRule,
+                              Second second = Second::None) {
+    const auto& coarse = coarseRule.nodes();
+    const auto& fine = fineRule.nodes();
+    const std::vector<int> shared = SharedNodes(coarseRule, fineRule);
+    auto coarseNode = [&](std::size_t i) -> const TanhSinh::Node* {
+        return shared[i] < 0 ? nullptr : &coarse[static_cast<std::size_t>(shared[i])];
+    };
+    TwoRules total;
+    for (std::size_t ia = 0; ia < fine.size(); ++ia) {
+        const auto& na = fine[ia];
+        const TanhSinh::Node* ca = coarseNode(ia);
         const long double spanA = R2 - R1;
         const long double a = R1 + spanA * na.s;
         const long double spanDelta = spanA * na.s;  // b runs from a down to R1
-        long double overB = 0;
-        for (const auto& nd : rule.nodes()) {
+        TwoRules overB;
+        for (std::size_t ib = 0; ib < fine.size(); ++ib) {
+            const auto& nd = fine[ib];
+            const TanhSinh::Node* cd = ca != nullptr ? coarseNode(ib) : nullptr;
             const long double delta = spanDelta * nd.s;  // a - b
             const long double b = a - delta;
-            long double overU = 0;
-            for (const auto& nu : rule.nodes()) {
+            TwoRules overU;
+            for (std::size_t iu = 0; iu < fine.size(); ++iu) {
+                const auto& nu = fine[iu];
                 const long double u = range.start + range.length * nu.s;
                 long double w = 1;
                 if (range.weight == Weight::Rising)
                     w = range.length * nu.s;
                 if (range.weight == Weight::Falling)
                     w = range.length * nu.complement;
-                overU += nu.weight * w * kernel(a, b, delta, u);
+                LoopMutualValues m;
+                if (second == Second::WeightedDerivative)
+                    m = LoopMutualAndDerivative(a, b, delta, u);
+                else
+                    m.mutual = LoopMutualInductance(a, b, delta, u);
+                auto add = [&](PairTotals& t, long double weight) {
+                    t.weighted += weight * w * m.mutual;
+                    if (second == Second::Unweighted)
+                        t.second += weight * m.mutual;
+                    if (second == Second::WeightedDerivative)
+                        t.second += weight * w * m.derivative;
+                };
+                add(overU.fine, nu.weight);
+                if (cd != nullptr && shared[iu] >= 0)
+                    add(overU.coarse, coarse[static_cast<std::size_t>(shared[iu])].weight);
             }
-            overB += nd.weight * overU * range.length;
+            overB.fine.Add(1, {nd.weight * overU.fine.weighted * range.length,
+                               nd.weight * overU.fine.second * range.length});
+            if (cd != nullptr) {
+                overB.coarse.Add(1, {cd->weight * overU.coarse.weighted * range.length,
+                                     cd->weight * overU.coarse.second * range.length});
+            }
         }
-        total += na.weight * overB * spanDelta;
+        total.fine.Add(1, {na.weight * overB.fine.weighted * spanDelta,
+                           na.weight * overB.fine.second * spanDelta});
+        if (ca != nullptr) {
+            total.coarse.Add(1, {ca->weight * overB.coarse.weighted * spanDelta,
+                                 ca->weight * overB.coarse.second * spanDelta});
+        }
     }
-    return 2 * total * (R2 - R1);
+    const long double span = R2 - R1;
+    auto whole = [span](const PairTotals& t) {
+        return PairTotals{2 * t.weighted * span, 2 * t.second * span};
+    };
+    return {whole(total.coarse), whole(total.fine)};
 }
 
 }  // namespace
@@ -121,11 +197,10 @@ Refined SelfInductance(long double R1, long double R2, long double H, long doubl
                        int coarseLevel) {
     // Over the height the pairs depend only on the distance u: weight H - u, twice for +/-u.
     const long double scale = N / ((R2 - R1) * H);
-    auto at = [&](int level) {
-        const TanhSinh rule(level);
-        return 2 * scale * scale * SumOverFilamentPairs(R1, R2, {0, H, Weight::Falling}, rule);
-    };
-    return Refine(at(coarseLevel), at(coarseLevel + 1));
+    const TwoRules sums = SumOverFilamentPairs(R1, R2, {0, H, Weight::Falling},
+                                               TanhSinh(coarseLevel), TanhSinh(coarseLevel + 1));
+    auto inductance = [&](const PairTotals& t) { return 2 * scale * scale * t.weighted; };
+    return Refine(inductance(sums.coarse), inductance(sums.fine));
 }
 
 MutualResult MutualInductance(long double R1, long double R2, long double H, long double h,
@@ -134,31 +209,30 @@ MutualResult MutualInductance(long double R1, long double R2, long double H, lon
     // and falling again.
     const long double s = H + h;
     const long double scale = N / ((R2 - R1) * H);
-    auto at = [&](int level) {
-        const TanhSinh rule(level);
-        const long double c = scale * scale;
-        const long double mutual =
-            c * (SumOverFilamentPairs(R1, R2, {s - H, H, Weight::Rising}, rule) +
-                 SumOverFilamentPairs(R1, R2, {s, H, Weight::Falling}, rule));
-        long double derivative = 0;
-        if (h < H) {
-            // d/dh moves the whole range: the weight H - |u - s| falls by 1 per metre of s
-            // below s and rises above it. Near coils, where dM/du is steep, the two sums differ
-            // by a good part of themselves.
-            derivative = c * (SumOverFilamentPairs(R1, R2, {s, H, Weight::One}, rule) -
-                              SumOverFilamentPairs(R1, R2, {s - H, H, Weight::One}, rule));
-        } else {
-            // Far apart those two sums differ by about 3H/s of themselves; the same weight
-            // on the filaments' own dM/du keeps every digit instead.
-            derivative = c * (SumOverFilamentPairs(R1, R2, {s - H, H, Weight::Rising}, rule,
-                                                   LoopMutualDerivative) +
-                              SumOverFilamentPairs(R1, R2, {s, H, Weight::Falling}, rule,
-                                                   LoopMutualDerivative));
-        }
-        return std::pair{mutual, derivative};
+    const long double c = scale * scale;
+    // Both halves of the distance range once each: M's weighted sums and, from the same
+    // filament pairs, the derivative's.
+    const bool far = h >= H;
+    const Second second = far ? Second::WeightedDerivative : Second::Unweighted;
+    const TanhSinh coarseRule(kCoarse), fineRule(kFine);
+    const TwoRules nearHalf =
+        SumOverFilamentPairs(R1, R2, {s - H, H, Weight::Rising}, coarseRule, fineRule, second);
+    const TwoRules farHalf =
+        SumOverFilamentPairs(R1, R2, {s, H, Weight::Falling}, coarseRule, fineRule, second);
+    auto mutual = [&](const PairTotals& nearSums, const PairTotals& farSums) {
+        return c * (nearSums.weighted + farSums.weighted);
     };
-    const auto coarse = at(kCoarse), fine = at(kFine);
-    return {Refine(coarse.first, fine.first), Refine(coarse.second, fine.second)};
+    // d/dh moves the whole range: the weight H - |u - s| falls by 1 per metre of s below s and
+    // rises above it. Near coils, where dM/du is steep, the two unweighted sums differ by a
+    // good part of themselves. Far apart they differ by about 3H/s of themselves; the same
+    // weight on the filaments' own dM/du keeps every digit instead.
+    auto derivative = [&](const PairTotals& nearSums, const PairTotals& farSums) {
+        return far ? c * (nearSums.second + farSums.second)
+                   : c * (farSums.second - nearSums.second);
+    };
+    return {Refine(mutual(nearHalf.coarse, farHalf.coarse), mutual(nearHalf.fine, farHalf.fine)),
+            Refine(derivative(nearHalf.coarse, farHalf.coarse),
+                   derivative(nearHalf.fine, farHalf.fine))};
 }
 
 long double AngleDegrees(long double radial, long double axial) {

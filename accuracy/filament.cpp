@@ -62,32 +62,69 @@ SeriesSums Hypergeometric(long double x) {
 
 }  // namespace
 
+namespace {
+
+// sqrt(ab) k^3 = 8 (ab)^2 / far2^(3/2): the series' factor, without cancellation.
+long double SeriesFactor(long double a, long double b, const LoopPair& p) {
+    const long double ab = a * b;
+    return kMu0 * std::numbers::pi_v<long double> * ab * ab / (2 * p.far2 * std::sqrt(p.far2));
+}
+
+long double MaxwellMutual(long double a, long double b, long double k, const CompleteElliptic& ke) {
+    return kMu0 * std::sqrt(a * b) * ((2 / k - k) * ke.K - 2 / k * ke.E);
+}
+
+// dk/dd = -k d / far2.
+long double SeriesDerivative(long double a, long double b, long double d, const LoopPair& p,
+                             const SeriesSums& sums) {
+    const long double ab = a * b;
+    return -kMu0 * std::numbers::pi_v<long double> * ab * ab * d /
+           (2 * p.far2 * p.far2 * std::sqrt(p.far2)) * sums.derivative;
+}
+
+// d/dk [(2/k - k) K - 2 E / k] = ((2 - k^2) E / k'^2 - 2 K) / k^2.
+long double MaxwellDerivative(long double a, long double b, long double d, const LoopPair& p,
+                              long double k, const CompleteElliptic& ke) {
+    const long double dfdk = ((2 - p.k2) * ke.E / (p.kc * p.kc) - 2 * ke.K) / p.k2;
+    return -kMu0 * std::sqrt(a * b) * k * d / p.far2 * dfdk;
+}
+
+}  // namespace
+
+long double LoopMutualByMaxwell(long double a, long double b, long double db, long double d) {
+    const LoopPair p = PairOf(a, b, db, d);
+    return MaxwellMutual(a, b, std::sqrt(p.k2), EllipticKE(p.k2, p.kc));
+}
+
+long double LoopMutualBySeries(long double a, long double b, long double db, long double d) {
+    const LoopPair p = PairOf(a, b, db, d);
+    return SeriesFactor(a, b, p) * Hypergeometric(p.k2).mutual;
+}
+
 long double LoopMutualInductance(long double a, long double b, long double db, long double d) {
     const LoopPair p = PairOf(a, b, db, d);
-    if (p.k2 < kSeriesBelow) {
-        // sqrt(ab) k^3 = 8 (ab)^2 / far2^(3/2).
-        const long double ab = a * b;
-        return kMu0 * std::numbers::pi_v<long double> * ab * ab / (2 * p.far2 * std::sqrt(p.far2)) *
-               Hypergeometric(p.k2).mutual;
-    }
-    const long double k = std::sqrt(p.k2);
-    const CompleteElliptic ke = EllipticKE(p.k2, p.kc);
-    return kMu0 * std::sqrt(a * b) * ((2 / k - k) * ke.K - 2 / k * ke.E);
+    if (p.k2 < kSeriesBelow)
+        return SeriesFactor(a, b, p) * Hypergeometric(p.k2).mutual;
+    return MaxwellMutual(a, b, std::sqrt(p.k2), EllipticKE(p.k2, p.kc));
 }
 
 long double LoopMutualDerivative(long double a, long double b, long double db, long double d) {
     const LoopPair p = PairOf(a, b, db, d);
-    // dk/dd = -k d / far2.
+    if (p.k2 < kSeriesBelow)
+        return SeriesDerivative(a, b, d, p, Hypergeometric(p.k2));
+    return MaxwellDerivative(a, b, d, p, std::sqrt(p.k2), EllipticKE(p.k2, p.kc));
+}
+
+LoopMutualValues LoopMutualAndDerivative(long double a, long double b, long double db,
+                                         long double d) {
+    const LoopPair p = PairOf(a, b, db, d);
     if (p.k2 < kSeriesBelow) {
-        const long double ab = a * b;
-        return -kMu0 * std::numbers::pi_v<long double> * ab * ab * d /
-               (2 * p.far2 * p.far2 * std::sqrt(p.far2)) * Hypergeometric(p.k2).derivative;
+        const SeriesSums sums = Hypergeometric(p.k2);
+        return {SeriesFactor(a, b, p) * sums.mutual, SeriesDerivative(a, b, d, p, sums)};
     }
-    // d/dk [(2/k - k) K - 2 E / k] = ((2 - k^2) E / k'^2 - 2 K) / k^2.
     const long double k = std::sqrt(p.k2);
     const CompleteElliptic ke = EllipticKE(p.k2, p.kc);
-    const long double dfdk = ((2 - p.k2) * ke.E / (p.kc * p.kc) - 2 * ke.K) / p.k2;
-    return -kMu0 * std::sqrt(a * b) * k * d / p.far2 * dfdk;
+    return {MaxwellMutual(a, b, k, ke), MaxwellDerivative(a, b, d, p, k, ke)};
 }
 
 }  // namespace varnel::exact

@@ -26,8 +26,22 @@ long double LoopMutualInductance(long double a, long double b, long double db, l
 // dM/dd of the same loops (negative: M falls as they part), by the same two forms.
 long double LoopMutualDerivative(long double a, long double b, long double db, long double d);
 
-// Where both forms lose at most 16 / k^4 = 64 times the rounding of one term, and the series
-// still gains a factor of two per term.
-inline constexpr long double kSeriesBelow = 0.5L;
+// Both at once from one evaluation of the elliptic integrals (or of the series), each bit for
+// bit what its own routine gives.
+struct LoopMutualValues {
+    long double mutual = 0;
+    long double derivative = 0;
+};
+LoopMutualValues LoopMutualAndDerivative(long double a, long double b, long double db,
+                                         long double d);
+
+// The two forms on their own, for tests of the switch between them.
+long double LoopMutualByMaxwell(long double a, long double b, long double db, long double d);
+long double LoopMutualBySeries(long double a, long double b, long double db, long double d);
+
+// Maxwell's form loses about 16 / k^4 roundings: at most 1024 (about 6e-17 of the result) above
+// k^2 = 1/8. Below it the series, whose terms shrink by k^2 each, needs at most some twenty terms
+// where it is used; with the switch at 1/2 it took seventy and most pairs of a coil's turns.
+inline constexpr long double kSeriesBelow = 0.125L;
 
 }  // namespace varnel::exact

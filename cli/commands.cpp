@@ -10,10 +10,11 @@
 
 #include "cli/echoed_text.h"
 #include "cli/output_file.h"
+#include "cli/picture_process.h"
 #include "cli/progress_bar.h"
 #include "command/errors.h"
 #include "command/number_text.h"
-#include "plot/pictures.h"
+#include "plot/picture_size.h"
 #include "study/accuracy_check.h"
 #include "study/calc_output.h"
 #include "study/csv_table.h"
@@ -75,13 +76,13 @@ bool BaseHolds(const CalcOutcome& base, bool json, int* exitCode) {
     return false;
 }
 
-std::string PointCsv(const FieldPoint& p) {
+std::string PointCsv(const FieldPoint& p, FieldModel model) {
     const bool ok = p.status.empty();
     auto full = [ok](long double v) { return ok ? FullPrecisionText(v) : std::string(); };
     std::ostringstream line;
     WriteCsvLine(line, {SpreadsheetSafe(p.xText), SpreadsheetSafe(p.zText), full(p.field.radial),
                         full(p.field.axial), full(p.field.modulus), full(p.field.angle),
-                        full(p.deviation), p.status});
+                        full(p.deviation), p.status, FieldModelName(model)});
     return line.str();
 }
 
@@ -130,11 +131,15 @@ std::string Extent(bool found, long double metres, long double scanned) {
     return s.str();
 }
 
+FieldModel ModelOf(const CliOptions& options) {
+    return options.model == "classic" ? FieldModel::Classic : FieldModel::Exact;
+}
+
 // The picture's colour, field lines and sphere as the map's options ask.
-MapStyle MapStyleOf(const CliOptions& options) {
-    MapStyle style;
+PictureRequest MapStyleOf(const CliOptions& options) {
+    PictureRequest style;
     if (options.colour == "modulus")
-        style.colour = MapColour::Modulus;
+        style.modulusColour = true;
     else if (options.colour != "deviation")
         throw BadRequestError("--colour: '" + options.colour + "' is not deviation or modulus");
     style.fieldLines = options.fieldLines;
@@ -143,11 +148,6 @@ MapStyle MapStyleOf(const CliOptions& options) {
 }
 
 }  // namespace
-
-bool WantsPicture(const CliOptions& options) {
-    return (options.subcommand == Subcommand::Map || options.subcommand == Subcommand::Profile) &&
-           IsPicturePath(options.out);
-}
 
 int RunSingle(const CliOptions& options) {
     if (options.full && !options.json) {
@@ -202,7 +202,8 @@ int RunTable(const CliOptions& options, std::stop_token stop) {
 
 int RunField(const CliOptions& options, std::stop_token stop) {
     const bool isMap = options.subcommand == Subcommand::Map;
-    const MapStyle style = isMap ? MapStyleOf(options) : MapStyle{};
+    const FieldModel model = ModelOf(options);
+    PictureRequest request = isMap ? MapStyleOf(options) : PictureRequest{};
     const bool picture = IsPicturePath(options.out);
     if (!picture && !options.out.ends_with(".csv"))
         throw BadRequestError("--out: '" + options.out + "' does not end in .csv, .png or .svg");
@@ -230,22 +231,22 @@ int RunField(const CliOptions& options, std::stop_token stop) {
     std::size_t failed = 0;
     std::string firstFailure;
     if (!picture)
-        out.Write("x,z,Bx,Bz,B,angle,deviation,status\n");
+        out.Write("x,z,Bx,Bz,B,angle,deviation,status,model\n");
     auto take = [&](const FieldPoint& p) {
         if (!p.status.empty() && failed++ == 0)
             firstFailure = p.status;
         if (picture) {
             points.push_back(p);
         } else {
-            out.Write(PointCsv(p));
+            out.Write(PointCsv(p, model));
         }
     };
     std::optional<ProgressBar> bar(std::in_place);
     const Progress progress = [&bar](std::size_t n, std::size_t all) { bar->Update(n, all); };
     const std::size_t done =
-        isMap ? StreamFieldGrid(base, x, z, options.threads, take, stop, progress)
+        isMap ? StreamFieldGrid(base, x, z, options.threads, take, stop, progress, model)
               : StreamFieldProfile(base, options.axis == "z", line, options.at, options.threads,
-                                   take, stop, progress);
+                                   take, stop, progress, model);
     bar.reset();  // its line ends before anything else is said
     if (stop.stop_requested() && picture) {
         std::cerr << "Interrupted before the picture was complete; nothing written.\n";
@@ -253,12 +254,17 @@ int RunField(const CliOptions& options, std::stop_token stop) {
     }
     if (stop.stop_requested())
         return Stopped(out, done, total);
-    if (isMap && picture) {
-        out.Write(MapFileBytes(
-            MapPicture{std::move(points), x, z, base.rec, base.field.centre, style}, options.out));
-    } else if (picture) {
-        out.Write(ProfileFileBytes(
-            ProfilePicture{std::move(points), options.axis == "z", at, base.rec, {}}, options.out));
+    if (picture) {
+        request.map = isMap;
+        request.path = options.out;
+        request.points = std::move(points);
+        request.rec = base.rec;
+        request.x = x;
+        request.z = z;
+        request.centre = CentreField(base, model);
+        request.alongZ = options.axis == "z";
+        request.at = at;
+        out.Write(PictureFileBytes(request));
     }
     out.Commit();
     if (done > 0 && failed == done) {
@@ -279,7 +285,8 @@ int RunUniform(const CliOptions& options) {
             "uniform: the field is zero everywhere (the supply, --source, is 0), so there is no "
             "B0d to measure a region against; give a source other than 0");
     }
-    const UniformRegion region = FindUniformRegion(base, tolerance);
+    const FieldModel model = ModelOf(options);
+    const UniformRegion region = FindUniformRegion(base, tolerance, model);
     if (options.json) {
         auto extent = [](bool found, long double metres) {
             return found ? nlohmann::ordered_json(FullPrecisionText(metres))
@@ -287,7 +294,8 @@ int RunUniform(const CliOptions& options) {
         };
         nlohmann::ordered_json j;
         j["tolerance"] = static_cast<double>(tolerance);
-        j["B0d"] = FullPrecisionText(base.field.centre);
+        j["model"] = FieldModelName(model);
+        j["B0d"] = FullPrecisionText(region.centre);
         j["axial"] = extent(region.axialFound, region.axial);
         j["radial"] = extent(region.radialFound, region.radial);
         j["scanned"] = {{"axial", FullPrecisionText(region.scanAxial)},
@@ -297,7 +305,8 @@ int RunUniform(const CliOptions& options) {
     }
     std::ostringstream text;
     text << "Field within " << static_cast<double>(tolerance * 100)
-         << " % of B0d = " << FormatNumber(base.field.centre) << " T:\n"
+         << " % of B0d = " << FormatNumber(region.centre) << " T (" << FieldModelName(model)
+         << " field):\n"
          << "  along the axis: |z| < " << Extent(region.axialFound, region.axial, region.scanAxial)
          << '\n'
          << "  radially, in the mid-plane: x < "

@@ -26,7 +26,4 @@ int RunField(const CliOptions& options, std::stop_token stop);
 int RunUniform(const CliOptions& options);
 int RunCheck(const CliOptions& options);
 
-// True when the options ask for a picture, which needs a Qt application.
-bool WantsPicture(const CliOptions& options);
-
 }  // namespace varnel

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <optional>
 
 #include "cli/commands.h"
 #include "cli/design_command.h"
@@ -11,7 +10,6 @@
 #include "cli/interrupt_watch.h"
 #include "cli/options.h"
 #include "cli/output_file.h"
-#include "cli/picture_app.h"
 #include "command/error_text.h"
 #include "command/errors.h"
 #include "study/calc_output.h"
@@ -95,10 +93,6 @@ int main(int argc, char** argv) {
     try {
         if (design->parsed())
             return RunDesign();
-        // Created once, and only for a picture; no number text depends on the C locale it sets.
-        std::optional<PictureApp> gui;
-        if (WantsPicture(options))
-            gui.emplace(argc, argv);
         return Run(options);
     } catch (const OutputError& e) {
         // A reader that has gone away wants no message, only the status a shell expects.

@@ -102,6 +102,13 @@ CommandLine::CommandLine(CliOptions& o)
         ->option_text("NUMBER");
     uniform->add_flag("--json", o.json, "write the extents as JSON");
     AddInputOptions(*uniform, o.request, false);
+    for (CLI::App* field : {map, profile, uniform}) {
+        field
+            ->add_option("--model", o.model,
+                         "exact (the windings' field, closed form across the height) or classic "
+                         "(the calculator's sums) [exact]")
+            ->check(CLI::IsMember({"exact", "classic"}));
+    }
 
     auto* check = app_.add_subcommand(
         "check", "the classic values beside high-accuracy ones, and the force between the coils");

@@ -28,6 +28,7 @@ struct CliOptions {
     std::string tolerance = "0.001";  // uniform, read by the program's number rules
     // The map's picture: deviation or modulus, field lines, the uniform sphere's radius (m).
     std::string colour = "deviation";
+    std::string model = "exact";  // map, profile, uniform: exact or classic
     bool fieldLines = false;
     double sphere = 0;
 };

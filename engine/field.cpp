@@ -54,16 +54,8 @@ struct Winding {
     long double Ring(int j) const { return (j + 0.5L) * thickness / kRings + R1; }
 };
 
-// Distance from the element at radius r and azimuth cosine c to the point at radius x,
-// axial offset dzp; the terms added left to right.
-inline long double ElementDistance(long double x, long double c, long double r, long double dzp) {
-    return std::sqrt(x * x - c * (2 * x * r) + r * r + dzp * dzp);
-}
-
-inline long double RadialElement(const Winding& w, long double c, long double dzp, long double r) {
-    return c * dzp * r * kAzimuthStep * w.dr * w.dz;
-}
-
+// The axial element's numerator, products left to right; the radial one is
+// c * dzp * r * dphi * dr * dz, formed in the sum itself.
 inline long double AxialElement(const Winding& w, long double x, long double c, long double r) {
     return (r - x * c) * r * kAzimuthStep * w.dr * w.dz;
 }
@@ -76,64 +68,81 @@ long double CoilFieldFromSum(const CalcRecord& rec, long double sum, long double
 
 namespace {
 
-// One component's sum over the winding. The cosine is computed anew for every element rather
-// than tabulated per azimuth: a table would round differently in the last digits.
-template <typename Element>
-long double SumOverWinding(const CalcRecord& rec, long double x, long double z, Element element) {
-    const Winding w(rec);
-    long double sum = 0;
-    for (int i = 0; i < kLayers; ++i) {
-        const long double dzp = z - w.Layer(i);
-        for (int j = 0; j < kRings; ++j) {
-            const long double r = w.Ring(j);
-            for (int k = 0; k < kAzimuths; ++k) {
-                const long double c = AzimuthCosine(k);
-                const long double d = ElementDistance(x, c, r, dzp);
-                sum += element(w, c, dzp, r) / (d * d * d);
-            }
+// What the element sums need that does not depend on the layer, tabulated once per point:
+// for every ring j and azimuth k, the distance's first three terms x*x - c*(2*x*r) + r*r
+// (the layer adds only dzp*dzp, last) and the whole axial numerator (r - x*c)*r*dphi*dr*dz.
+// Each entry is the very expression the element would form, on the same values in the same
+// order; 80-bit values stored and loaded again are unchanged, so every sum keeps its bits.
+// The inner loop is then one load, one add, a square root, a cube and two divisions an
+// element, instead of recomputing a dozen extended products held in memory.
+struct RingTables {
+    std::array<long double, kRings> radius;
+    std::array<long double, kRings * kAzimuths> distanceBase;
+    std::array<long double, kRings * kAzimuths> axialNumerator;
+};
+
+void FillRingTables(const Winding& w, long double x, RingTables& t) {
+    const auto& cosines = AzimuthCosines();
+    const long double xx = x * x;
+    const long double twoX = 2 * x;
+    for (int j = 0; j < kRings; ++j) {
+        const long double r = w.Ring(j);
+        const long double twoXR = twoX * r;
+        const long double rr = r * r;
+        t.radius[static_cast<std::size_t>(j)] = r;
+        for (int k = 0; k < kAzimuths; ++k) {
+            const long double c = cosines[static_cast<std::size_t>(k)];
+            const auto e = static_cast<std::size_t>(j * kAzimuths + k);
+            t.distanceBase[e] = xx - c * twoXR + rr;
+            t.axialNumerator[e] = AxialElement(w, x, c, r);
         }
     }
-    return sum;
 }
 
 }  // namespace
 
+CoilSums CoilFieldSums(const CalcRecord& rec, long double x, long double z) {
+    // The elements of the one-coil formulas, added in their order (layer, ring, azimuth
+    // fastest), each product formed left to right as they write it.
+    const auto& cosines = AzimuthCosines();
+    const Winding w(rec);
+    RingTables t;
+    FillRingTables(w, x, t);
+    // The radial numerator c*dzp*r*dphi*dr*dz starts with c*dzp: one per layer and azimuth,
+    // the same for every ring.
+    std::array<long double, kAzimuths> cosineOffset;
+    const long double step = kAzimuthStep, dr = w.dr, dz = w.dz;
+    long double radial = 0, axial = 0;
+    for (int i = 0; i < kLayers; ++i) {
+        const long double dzp = z - w.Layer(i);
+        const long double dzp2 = dzp * dzp;
+        for (int k = 0; k < kAzimuths; ++k)
+            cosineOffset[static_cast<std::size_t>(k)] = cosines[static_cast<std::size_t>(k)] * dzp;
+        const long double* base = t.distanceBase.data();
+        const long double* axialNumerator = t.axialNumerator.data();
+        for (int j = 0; j < kRings; ++j) {
+            const long double r = t.radius[static_cast<std::size_t>(j)];
+            for (int k = 0; k < kAzimuths; ++k) {
+                const long double d = std::sqrt(base[k] + dzp2);
+                const long double cube = d * d * d;
+                radial += cosineOffset[static_cast<std::size_t>(k)] * r * step * dr * dz / cube;
+                axial += axialNumerator[k] / cube;
+            }
+            base += kAzimuths;
+            axialNumerator += kAzimuths;
+        }
+    }
+    return {radial, axial};
+}
+
 long double FieldRadialOne(const CalcRecord& rec, long double x, long double z, long double I) {
-    const long double sum = SumOverWinding(
-        rec, x, z, [](const Winding& w, long double c, long double dzp, long double r) {
-            return RadialElement(w, c, dzp, r);
-        });
-    return CoilFieldFromSum(rec, sum, I);
+    // Each component's sum is the shared pass's, bit for bit: both are accumulated in the
+    // same order from the same elements.
+    return CoilFieldFromSum(rec, CoilFieldSums(rec, x, z).radial, I);
 }
 
 long double FieldAxialOne(const CalcRecord& rec, long double x, long double z, long double I) {
-    const long double sum =
-        SumOverWinding(rec, x, z, [x](const Winding& w, long double c, long double, long double r) {
-            return AxialElement(w, x, c, r);
-        });
-    return CoilFieldFromSum(rec, sum, I);
-}
-
-CoilSums CoilFieldSums(const CalcRecord& rec, long double x, long double z) {
-    // The same elements as the one-coil routines, added in the same order, so each sum is
-    // bit for bit theirs; the cosines and distances are shared by the two components.
-    const auto& cosines = AzimuthCosines();
-    const Winding w(rec);
-    CoilSums sums;
-    for (int i = 0; i < kLayers; ++i) {
-        const long double dzp = z - w.Layer(i);
-        for (int j = 0; j < kRings; ++j) {
-            const long double r = w.Ring(j);
-            for (int k = 0; k < kAzimuths; ++k) {
-                const long double c = cosines[static_cast<std::size_t>(k)];
-                const long double d = ElementDistance(x, c, r, dzp);
-                const long double cube = d * d * d;
-                sums.radial += RadialElement(w, c, dzp, r) / cube;
-                sums.axial += AxialElement(w, x, c, r) / cube;
-            }
-        }
-    }
-    return sums;
+    return CoilFieldFromSum(rec, CoilFieldSums(rec, x, z).axial, I);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QString>
 
+#include "plot/picture_size.h"
 #include "study/field_study.h"
 
 class QPainter;
@@ -106,15 +107,5 @@ void WriteProfile(const ProfilePicture& picture, const std::string& path);
 // writes the file itself.
 std::string MapFileBytes(const MapPicture& picture, const std::string& path);
 std::string ProfileFileBytes(const ProfilePicture& picture, const std::string& path);
-
-// A picture holds its points while it is drawn, and an SVG map keeps one element per cell:
-// throws BadRequestError, saying how large it would be, for one too large to make. Called
-// before any point is computed.
-inline constexpr std::size_t kMaxPicturePoints = 1000000;
-inline constexpr std::size_t kMaxSvgCells = 250000;
-void CheckPictureSize(std::size_t points, bool map, const std::string& path);
-
-// True for a path ending in .png or .svg.
-bool IsPicturePath(const std::string& path);
 
 }  // namespace varnel

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/calc_request.h"
 
+#include <optional>
+
 #include "command/error_text.h"
 #include "command/field_source.h"
+#include "study/shared_sums.h"
 
 namespace varnel {
 
@@ -13,12 +16,16 @@ CalcRequest CalcRequest::Defaults() {
     return request;
 }
 
-CalcOutcome RunCalculation(const CalcRequest& request) {
+CalcOutcome RunCalculation(const CalcRequest& request, SharedFieldSums* shared) {
     CalcOutcome outcome;
     for (std::size_t i = 0; i < kInputBoxes.size(); ++i)
         outcome.controls.SetText(kInputBoxes[i].name, request.texts[i]);
     outcome.controls.SetCurrentSource(request.currentSource);
-    ReusingFieldSource field(outcome.rec);
+    ReusingFieldSource own(outcome.rec);
+    std::optional<SharedSumsFieldSource> sharedSource;
+    if (shared != nullptr)
+        sharedSource.emplace(outcome.rec, *shared);
+    FieldSource& field = shared != nullptr ? static_cast<FieldSource&>(*sharedSource) : own;
     const CommandOutcome command = Calculate(outcome.controls, outcome.rec, field);
     outcome.kind = command.kind;
     if (command.kind == CalcOutcome::Kind::Error) {

@@ -42,6 +42,10 @@ struct CalcOutcome {
     FieldValues field;
 };
 
-CalcOutcome RunCalculation(const CalcRequest& request);
+class SharedFieldSums;
+
+// One calculation. With `shared`, the windings' sums come from (and go to) the store the rows
+// of a study share; the numbers are the same either way.
+CalcOutcome RunCalculation(const CalcRequest& request, SharedFieldSums* shared = nullptr);
 
 }  // namespace varnel

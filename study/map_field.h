@@ -8,10 +8,10 @@
 #include "study/grid.h"
 
 // The field of the pair for pictures: the windings with the current spread evenly over their
-// sections, each winding a stack of thin solenoids in closed form (complete elliptic integrals)
-// added over the radius by Gauss-Legendre quadrature. It differs from the calculator's sampled
-// sums by their sampling error only, about 1e-4 of the field and far less of its shape, and it
-// is a hundred times faster: fast enough to redraw a whole map as the inputs change.
+// sections, by the accuracy library's fast exact field (accuracy/winding_field.h: thin
+// solenoids in closed form added over the radius, within 1e-9 of the exact integrals). It
+// differs from the calculator's sampled sums by their sampling error only, and it is a hundred
+// times faster: fast enough to redraw a whole map as the inputs change.
 namespace varnel {
 
 struct MapVector {

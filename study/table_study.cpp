@@ -14,6 +14,7 @@
 #include "study/csv_table.h"
 #include "study/grid.h"
 #include "study/parallel_runner.h"
+#include "study/shared_sums.h"
 
 namespace varnel {
 namespace {
@@ -274,6 +275,8 @@ std::size_t RunStudy(const StudyRows& rows, const StudyStyle& style,
         std::optional<CalcOutcome> outcome;
     };
     std::vector<Slot> ring(std::min(rows.count, InOrderWindow(style.threads)));
+    // Rows of one geometry (a sweep over the supply or the frequency) sum the windings once.
+    SharedFieldSums shared;
     const bool json = style.format == StudyFormat::Json;
     if (json) {
         write("[");
@@ -286,7 +289,7 @@ std::size_t RunStudy(const StudyRows& rows, const StudyStyle& style,
             Slot& slot = ring[i % ring.size()];
             slot.row.emplace(rows.row(i));
             if (slot.row->unreadable.empty())
-                slot.outcome.emplace(RunCalculation(slot.row->request));
+                slot.outcome.emplace(RunCalculation(slot.row->request, &shared));
         },
         [&](std::size_t i) {
             Slot& slot = ring[i % ring.size()];

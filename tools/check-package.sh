@@ -23,7 +23,7 @@ for dep in fonts-wine fonts-liberation libqt6widgets6 libc6; do
     grep -q "^ Depends:.*$dep" <<<"$info" || fail "no dependency on $dep"
 done
 contents="$(dpkg-deb --contents "$deb" | awk '{print $6}')"
-for path in usr/bin/varnel-coils usr/bin/varnel-calc \
+for path in usr/bin/varnel-coils usr/bin/varnel-calc usr/libexec/varnel-coils/varnel-picture \
             usr/share/applications/org.varnelcoils.VarnelCoils.desktop \
             usr/share/metainfo/org.varnelcoils.VarnelCoils.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/varnel-coils.svg \
@@ -49,6 +49,10 @@ done
 
 json="$("$root/usr/bin/varnel-calc" --json)"
 grep -q '"eN": "229.2"' <<<"$json" || fail "installed varnel-calc gave: $json"
+# A picture is drawn by the installed picture writer, found from the installed varnel-calc.
+"$root/usr/bin/varnel-calc" map --x 0:0.01:3 --z 0:0.01:3 --out "$scratch/map.png" ||
+    fail "installed varnel-calc drew no map"
+[ "$(head -c 4 "$scratch/map.png" | tail -c 3)" = "PNG" ] || fail "installed varnel-calc map is no PNG"
 # The design command finds the wire tables installed beside it.
 design="$("$root/usr/bin/varnel-calc" design --B0 0.01 --voltage 12 --max-power 20 --bore 0.04 --count 1 --json)"
 grep -q '"designs"' <<<"$design" || fail "installed varnel-calc design gave: $design"

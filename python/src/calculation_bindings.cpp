@@ -80,7 +80,11 @@ std::string CheckTexts(const std::vector<std::string>& texts, bool current) {
 }
 
 py::dict UniformOf(const std::vector<std::string>& texts, bool current,
-                   const std::string& tolerance) {
+                   const std::string& tolerance, const std::string& model) {
+    const bool exact = model == "exact";
+    if (!exact && model != "classic")
+        throw std::invalid_argument("model: '" + model + "' is not \"exact\" or \"classic\"");
+    const FieldModel fieldModel = exact ? FieldModel::Exact : FieldModel::Classic;
     const CalcRequest request = RequestOf(texts, current);
     long double tol = 0;
     try {
@@ -102,14 +106,14 @@ py::dict UniformOf(const std::vector<std::string>& texts, bool current,
                 "the field is zero everywhere (the supply, source, is 0), so there is no B0d to "
                 "measure a region against");
         }
-        region = Uniform(base, tol);
+        region = Uniform(base, tol, fieldModel);
     });
     auto extent = [](bool found, long double metres) -> py::object {
         return found ? py::object(py::float_(static_cast<double>(metres))) : py::object(py::none());
     };
     py::dict out;
     out["tolerance"] = static_cast<double>(tol);
-    out["B0d"] = static_cast<double>(base.field.centre);
+    out["B0d"] = static_cast<double>(region.centre);
     out["axial"] = extent(region.axialFound, region.axial);
     out["radial"] = extent(region.radialFound, region.radial);
     out["scanned_axial"] = static_cast<double>(region.scanAxial);
@@ -162,7 +166,8 @@ void AddCalculationBindings(py::module_& module) {
     module.def("check", &CheckTexts, py::arg("texts"), py::arg("current"),
                "The accuracy check as varnel-calc check --json writes it.");
     module.def("uniform", &UniformOf, py::arg("texts"), py::arg("current"), py::arg("tol"),
-               "The uniform region for the tolerance tol (a text).");
+               py::arg("model"),
+               "The uniform region for the tolerance tol (a text) by the field model named.");
     module.def("time_calculation", &TimeCalculation, py::arg("texts"), py::arg("current"),
                py::arg("repeat"), "CPU seconds one calculation takes in C++, for the benchmark.");
 }

@@ -39,8 +39,8 @@ std::string AccuracyCheckJson(const CalcOutcome& outcome) {
     return CheckJson(CheckAccuracy(outcome));
 }
 
-UniformRegion Uniform(const CalcOutcome& base, long double tolerance) {
-    return FindUniformRegion(base, tolerance);
+UniformRegion Uniform(const CalcOutcome& base, long double tolerance, FieldModel model) {
+    return FindUniformRegion(base, tolerance, model);
 }
 
 design::Answer Designs(const design::Goals& goals, std::stop_token stop, unsigned threads) {

@@ -31,7 +31,7 @@ FieldVector ExactField(const CalcRecord& rec, double x, double z);
 // The classic values beside the high-accuracy ones, as varnel-calc check --json writes them.
 std::string AccuracyCheckJson(const CalcOutcome& outcome);
 
-UniformRegion Uniform(const CalcOutcome& base, long double tolerance);
+UniformRegion Uniform(const CalcOutcome& base, long double tolerance, FieldModel model);
 
 design::Answer Designs(const design::Goals& goals, std::stop_token stop, unsigned threads);
 design::Material Material(const std::string& name);

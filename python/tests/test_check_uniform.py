@@ -30,11 +30,12 @@ def test_check_of_a_pair_that_fails_raises():
         varnel.check(PAIR, x=-1)
 
 
+@pytest.mark.parametrize("model", ["exact", "classic"])
 @pytest.mark.parametrize("tol", ["0.01", "0.0002"])
-def test_uniform_equals_varnel_calc(tol):
-    expected, status = calc_json("uniform", *ARGS, "--tol", tol)
+def test_uniform_equals_varnel_calc(tol, model):
+    expected, status = calc_json("uniform", *ARGS, "--tol", tol, "--model", model)
     assert status == 0
-    region = varnel.uniform(PAIR, tol=float(tol))
+    region = varnel.uniform(PAIR, tol=float(tol), model=model)
     assert region.tolerance == expected["tolerance"]
     assert region.B0d == float(expected["B0d"])
     for got, text in [(region.axial, expected["axial"]), (region.radial, expected["radial"])]:
@@ -43,7 +44,7 @@ def test_uniform_equals_varnel_calc(tol):
     assert region.scanned.radial == float(expected["scanned"]["radial"])
     # The field at the region's ends is off B0d by the tolerance.
     if region.axial is not None:
-        end = varnel.field(0, region.axial, PAIR, model="classic")
+        end = varnel.field(0, region.axial, PAIR, model=model)
         assert abs(end.B / region.B0d - 1) == pytest.approx(float(tol), rel=1e-3)
 
 

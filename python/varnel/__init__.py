@@ -318,11 +318,15 @@ class Uniform:
     scanned: Scanned
 
 
-def uniform(pair: Optional[Pair] = None, tol: Number = 0.001) -> Uniform:
+def uniform(pair: Optional[Pair] = None, tol: Number = 0.001, model: str = "exact") -> Uniform:
     """The uniform region of varnel-calc uniform: how far from the centre the field stays
-    within the fraction `tol` of B0d (0.001 is 0.1 %), along the axis and radially, m."""
+    within the fraction `tol` of B0d (0.001 is 0.1 %), along the axis and radially, m.
+
+    model: "exact" (the default, as varnel-calc uniform), the windings of uniform current
+    density in closed form; "classic", the calculator's sums. B0d is the centre's field by the
+    same model, T."""
     p = _pair_of(pair, {})
-    out = _varnel.uniform(p.texts(), p.current, _text("tol", tol))
+    out = _varnel.uniform(p.texts(), p.current, _text("tol", tol), model)
     return Uniform(out["tolerance"], out["B0d"], out["axial"], out["radial"],
                    Scanned(out["scanned_axial"], out["scanned_radial"]))
 

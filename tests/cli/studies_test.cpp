@@ -123,17 +123,18 @@ TEST(Studies, BatchRowsWithChecksConversionErrorsAndMalformedLines) {
     EXPECT_EQ(array[3]["status"], "Введите R1 > 0");
 }
 
-// A map point, computed on two threads, has the very numbers of a single calculation there.
+// A map point of the classic model, computed on two threads, has the very numbers of a single
+// calculation there.
 TEST(Studies, MapPointsAreBitIdenticalToSingleCalculationsOnAnyThreads) {
     const std::string one = TempPath("map1.csv"), two = TempPath("map2.csv");
-    ASSERT_EQ(
-        Calc({"map", "--x", "0:0.03:4", "--z", "-0.02:0.02:5", "--out", one, "--threads", "1"})
-            .exitCode,
-        0);
-    ASSERT_EQ(
-        Calc({"map", "--x", "0:0.03:4", "--z", "-0.02:0.02:5", "--out", two, "--threads", "2"})
-            .exitCode,
-        0);
+    ASSERT_EQ(Calc({"map", "--x", "0:0.03:4", "--z", "-0.02:0.02:5", "--out", one, "--threads", "1",
+                    "--model", "classic"})
+                  .exitCode,
+              0);
+    ASSERT_EQ(Calc({"map", "--x", "0:0.03:4", "--z", "-0.02:0.02:5", "--out", two, "--threads", "2",
+                    "--model", "classic"})
+                  .exitCode,
+              0);
     EXPECT_EQ(ReadFile(one), ReadFile(two));
     const auto table = Table(ReadFile(two));
     ASSERT_EQ(table.size(), 20u);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/picture_app.h"
+#include "plot/picture_app.h"
 
 #include <unistd.h>
 
