@@ -30,4 +30,9 @@ long double LoopMutualDerivative(long double a, long double b, long double db, l
 // still gains a factor of two per term.
 inline constexpr long double kSeriesBelow = 0.5L;
 
+// A point nearer the axis than this share of its distance to the filament takes the radial
+// field from its expansion about the axis: the closed form's cancellation there would cost more
+// (about 1e-19 / 1.6e-4) than the expansion's first omitted term (1.6e-4^4).
+inline constexpr long double kNearAxis = 1.6e-4L;
+
 }  // namespace varnel::exact

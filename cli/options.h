@@ -29,7 +29,7 @@ struct CliOptions {
     // The map's picture: deviation or modulus, field lines, the uniform sphere's radius (m).
     std::string colour = "deviation";
     bool fieldLines = false;
-    double sphere = 0;
+    std::string sphere = "0";
 };
 
 // Adds --R1 ... --z (each a text taken exactly as given) and --current. Without the point,

@@ -59,8 +59,8 @@ nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full) {
     return json;
 }
 
-std::string Dump(const nlohmann::ordered_json& json) {
-    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+std::string Dump(const nlohmann::ordered_json& json, int indent) {
+    return json.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 }  // namespace varnel
