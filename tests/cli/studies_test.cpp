@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "run_program.h"
+#include "scratch_dir.h"
 #include "study/csv_table.h"
 
 namespace {
@@ -24,9 +25,9 @@ ProgramRun Calc(const std::vector<std::string>& args) {
     return RunProgram(VARNEL_CALC_PATH, args);
 }
 
-// Named by the process too: several test runs on one machine share the temporary folder.
+// In the test program's own folder, removed with its files when the program ends.
 std::string TempPath(const std::string& name) {
-    return ::testing::TempDir() + "varnel_" + std::to_string(getpid()) + "_" + name;
+    return ScratchPath(name);
 }
 
 std::string ReadFile(const std::string& path) {
