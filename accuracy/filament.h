@@ -31,8 +31,9 @@ long double LoopMutualDerivative(long double a, long double b, long double db, l
 inline constexpr long double kSeriesBelow = 0.5L;
 
 // A point nearer the axis than this share of its distance to the filament takes the radial
-// field from its expansion about the axis: the closed form's cancellation there would cost more
-// (about 1e-19 / 1.6e-4) than the expansion's first omitted term (1.6e-4^4).
-inline constexpr long double kNearAxis = 1.6e-4L;
+// field from its expansion about the axis: there the closed form's cancellation costs about
+// 2e-20 / share^2 of the value, the expansion's first omitted term about share^4; both are
+// about 1e-13 where they meet.
+inline constexpr long double kNearAxis = 4e-4L;
 
 }  // namespace varnel::exact
