@@ -71,14 +71,16 @@ Goals ReadGoals(const DesignOptions& o) {
     g.B0Tol = o.B0Tol;
     if (!o.uniform.empty()) {
         const auto colon = o.uniform.find(':');
-        char* end = nullptr;
         Uniformity u;
-        u.tol = std::strtold(o.uniform.c_str(), &end);
-        const bool tolOk = colon != std::string::npos && end == o.uniform.c_str() + colon;
-        const std::string radius = colon == std::string::npos ? "" : o.uniform.substr(colon + 1);
-        u.radius = std::strtold(radius.c_str(), &end);
-        if (!tolOk || radius.empty() || end != radius.c_str() + radius.size())
+        try {
+            // The program's own number rules, "." whatever the locale.
+            if (colon == std::string::npos)
+                throw ConversionError(o.uniform);
+            u.tol = ParseNumber(o.uniform.substr(0, colon), ".");
+            u.radius = ParseNumber(o.uniform.substr(colon + 1), ".");
+        } catch (const ConversionError&) {
             throw GoalError("--uniform takes TOL:RADIUS, such as 0.001:0.005");
+        }
         g.uniform = u;
     }
     if (o.voltage.has_value() == o.current.has_value())

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 
+#include "command/errors.h"
+#include "command/number_text.h"
 #include "engine/constants.h"
+#include "study/calc_output.h"
 
 namespace varnel::design {
 namespace {
@@ -25,9 +27,12 @@ Winding ParseWinding(const std::string& text) {
         return {WindingStyle::Random, 0.7L};
     if (text.starts_with("random:")) {
         const std::string f = text.substr(7);
-        char* end = nullptr;
-        const long double fill = std::strtold(f.c_str(), &end);
-        if (f.empty() || end != f.c_str() + f.size() || !(fill > 0) || !(fill < 1))
+        long double fill = 0;
+        try {
+            fill = ParseNumber(f, ".");  // "." whatever the locale
+        } catch (const ConversionError&) {
+        }
+        if (!(fill > 0) || !(fill < 1))
             throw std::invalid_argument("--winding: the fill of a random winding lies in (0, 1)");
         return {WindingStyle::Random, fill};
     }
@@ -41,11 +46,8 @@ std::string WindingName(const Winding& w) {
             return "orthocyclic";
         case WindingStyle::LayerOnLayer:
             return "layer";
-        case WindingStyle::Random: {
-            char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "random:%.3Lg", w.fill);
-            return buffer;
-        }
+        case WindingStyle::Random:
+            return "random:" + DigitsText(w.fill, 3);
     }
     return "";
 }

@@ -81,6 +81,14 @@ class StudioFilesTest : public QObject {
             << QByteArray(good).replace("\"h_mm\"", "\"hh_mm\"") << "\"h_mm\"";
         QTest::newRow("newer schema")
             << QByteArray(good).replace("\"schema\": 1", "\"schema\": 2") << "newer version";
+        // A value its box cannot show would be changed silently by the box: refused instead.
+        QTest::newRow("beyond its box")
+            << QByteArray(good).replace("\"R1_mm\": 10", "\"R1_mm\": 1e300") << "\"R1_mm\" is";
+        QTest::newRow("below its box")
+            << QByteArray(good).replace("\"ambient_C\": 20", "\"ambient_C\": -100")
+            << "\"ambient_C\" is -100, outside -60 to 200";
+        QTest::newRow("a packing factor of 1")
+            << QByteArray(good).replace("\"Lambda\": 0.6", "\"Lambda\": 1") << "\"Lambda\"";
     }
     void unreadableFilesAreRefusedAndNothingChanges() {
         QFETCH(QByteArray, bytes);
