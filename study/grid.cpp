@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "command/errors.h"
 #include "command/fp_guard.h"
@@ -49,10 +50,10 @@ long double GridRange::At(int i) const {
     if (i >= count - 1)
         return stop;
     const long double width = stop - start;  // finite: ParseGridRange refuses a wider range
-    const long double scaled = width * i;
-    if (std::isfinite(scaled))
-        return start + scaled / (count - 1);
-    // The width times i passes the largest number: take the step first.
+    // Where the width times i would pass the largest number (raising the overflow flag a
+    // calculation tests), the step is taken first.
+    if (std::fabs(width) <= std::numeric_limits<long double>::max() / i)
+        return start + width * i / (count - 1);
     return start + width / (count - 1) * i;
 }
 

@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <cfenv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -207,8 +208,11 @@ TEST(StudyRanges, PointsNeverOverflowAndEndsStayAsTyped) {
         const GridRange r = ParseGridRange(c.range, "--vary R1");
         EXPECT_EQ(GridTexts(r), c.texts) << c.range;
         EXPECT_EQ(r.At(r.count - 1), r.stop) << c.range;
+        std::feclearexcept(FE_ALL_EXCEPT);
         for (int i = 0; i < r.count; ++i)
             EXPECT_TRUE(std::isfinite(r.At(i))) << c.range << " " << i;
+        // No overflow raised on the way, for a calculation's fault check to find later.
+        EXPECT_EQ(std::fetestexcept(FE_OVERFLOW | FE_INVALID), 0) << c.range;
     }
 }
 
