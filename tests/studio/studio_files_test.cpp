@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QComboBox>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -110,6 +112,39 @@ class StudioFilesTest : public QObject {
         QVERIFY(catcher.seen()[0].text.contains("not opened"));
         QCOMPARE(window->inputsPanel()->inputs(), before);
         QCOMPARE(window->windowTitle(), titleBefore);
+    }
+
+    // A file takes each number over exactly its box's range: the box's ends are read, a value
+    // just past either end is refused.
+    void designFilesHoldEachNumberToItsBoxsRange() {
+        const std::pair<const char*, const char*> fields[] = {{"R1_mm", "sbR1"},
+                                                              {"R2_mm", "sbR2"},
+                                                              {"H_mm", "sbH"},
+                                                              {"h_mm", "sbGap"},
+                                                              {"D_mm", "sbD"},
+                                                              {"Lambda", "sbLambda"},
+                                                              {"resistivity_nOhm_m", "sbRoe"},
+                                                              {"density_kg_m3", "sbRo"},
+                                                              {"source", "sbSource"},
+                                                              {"f_Hz", "sbFrequency"},
+                                                              {"x_mm", "sbX"},
+                                                              {"z_mm", "sbZ"},
+                                                              {"uniformity_percent", "sbTolerance"},
+                                                              {"ambient_C", "sbAmbient"}};
+        const QJsonObject good =
+            QJsonDocument::fromJson(varnel::studio::WriteDesign(DesignInputs{})).object();
+        auto reads = [&](const char* key, double value) {
+            QJsonObject o = good;
+            o.insert(QLatin1String(key), value);
+            return std::holds_alternative<DesignInputs>(
+                varnel::studio::ReadDesign(QJsonDocument(o).toJson()));
+        };
+        for (const auto& [key, box] : fields) {
+            const double low = Spin(window, box)->minimum(), high = Spin(window, box)->maximum();
+            const double step = std::max(1e-3, (high - low) * 1e-3);
+            QVERIFY2(reads(key, low) && reads(key, high), key);
+            QVERIFY2(!reads(key, low - step) && !reads(key, high + step), key);
+        }
     }
 
     void aChosenMaterialFillsItsValuesAndTypingOverItMakesItOwn() {
