@@ -24,7 +24,21 @@ FieldComponents LoopField(long double a, long double rho, long double da, long d
     const long double radialRatio = (a * a + rho * rho + dz * dz) / near2;
     FieldComponents b;
     b.axial = scale * (ke.K + axialRatio * ke.E);
-    b.radial = scale * dz / rho * (-ke.K + radialRatio * ke.E);
+    if (rho * rho < kNearAxis * kNearAxis * near2) {
+        // So near the axis, against the distance to the filament, that -K + ratio E cancels to
+        // a few digits (and dz / rho may pass the largest number): the field's expansion about
+        // the axis instead, Br = -rho/2 B1 + rho^3/16 B3, with B1 and B3 the first and third
+        // derivatives in dz of the on-axis field C s^(-3/2), s = a^2 + dz^2, C = mu0 a^2 / 2.
+        // Its next term is (rho^2 / s)^2 smaller.
+        const long double s2 = a * a + dz * dz;
+        const long double C = kMu0 * a * a / 2;
+        const long double inv = 1 / (s2 * s2 * std::sqrt(s2));  // s^(-5/2)
+        const long double halfB1 = 1.5L * C * dz * inv;         // -B1 / 2
+        const long double B3 = (45 * C * dz - 105 * C * dz * dz * dz / s2) * inv / s2;
+        b.radial = rho * halfB1 + rho * rho * rho / 16 * B3;
+    } else {
+        b.radial = scale * dz / rho * (-ke.K + radialRatio * ke.E);
+    }
     return b;
 }
 
@@ -64,22 +78,34 @@ SeriesSums Hypergeometric(long double x) {
 
 namespace {
 
-// sqrt(ab) k^3 = 8 (ab)^2 / far2^(3/2): the series' factor, without cancellation.
-long double SeriesFactor(long double a, long double b, const LoopPair& p) {
-    const long double ab = a * b;
-    return kMu0 * std::numbers::pi_v<long double> * ab * ab / (2 * p.far2 * std::sqrt(p.far2));
+// r = sqrt((a + b)^2 + d^2) and a b / r, so that loops any distance apart keep their mutual
+// inductance and its derivative where those are representable: r is never raised to a power.
+struct FarScale {
+    long double r, abOverR;
+};
+
+FarScale FarOf(long double a, long double b, long double d) {
+    const long double r = std::hypot(a + b, d);
+    return {r, a * b / r};
+}
+
+// sqrt(ab) k^3 = 8 (ab)^2 / r^3, taken as (ab/r)^2 / r: the series' factor, without
+// cancellation or overflow.
+long double SeriesFactor(long double a, long double b, long double d) {
+    const FarScale f = FarOf(a, b, d);
+    return kMu0 * std::numbers::pi_v<long double> * f.abOverR * f.abOverR / (2 * f.r);
 }
 
 long double MaxwellMutual(long double a, long double b, long double k, const CompleteElliptic& ke) {
     return kMu0 * std::sqrt(a * b) * ((2 / k - k) * ke.K - 2 / k * ke.E);
 }
 
-// dk/dd = -k d / far2.
-long double SeriesDerivative(long double a, long double b, long double d, const LoopPair& p,
-                             const SeriesSums& sums) {
-    const long double ab = a * b;
-    return -kMu0 * std::numbers::pi_v<long double> * ab * ab * d /
-           (2 * p.far2 * p.far2 * std::sqrt(p.far2)) * sums.derivative;
+// dk/dd = -k d / far2. (ab)^2 d / r^5 as (ab/r)^2 (d/r) / r^2: r^5 passes the largest number
+// for coils 1e1000 m apart, whose force (the dipole limit) is still representable.
+long double SeriesDerivative(long double a, long double b, long double d, const SeriesSums& sums) {
+    const FarScale f = FarOf(a, b, d);
+    return -kMu0 * std::numbers::pi_v<long double> * f.abOverR * f.abOverR * (d / f.r) /
+           (2 * f.r * f.r) * sums.derivative;
 }
 
 // d/dk [(2/k - k) K - 2 E / k] = ((2 - k^2) E / k'^2 - 2 K) / k^2.
@@ -98,20 +124,20 @@ long double LoopMutualByMaxwell(long double a, long double b, long double db, lo
 
 long double LoopMutualBySeries(long double a, long double b, long double db, long double d) {
     const LoopPair p = PairOf(a, b, db, d);
-    return SeriesFactor(a, b, p) * Hypergeometric(p.k2).mutual;
+    return SeriesFactor(a, b, d) * Hypergeometric(p.k2).mutual;
 }
 
 long double LoopMutualInductance(long double a, long double b, long double db, long double d) {
     const LoopPair p = PairOf(a, b, db, d);
     if (p.k2 < kSeriesBelow)
-        return SeriesFactor(a, b, p) * Hypergeometric(p.k2).mutual;
+        return SeriesFactor(a, b, d) * Hypergeometric(p.k2).mutual;
     return MaxwellMutual(a, b, std::sqrt(p.k2), EllipticKE(p.k2, p.kc));
 }
 
 long double LoopMutualDerivative(long double a, long double b, long double db, long double d) {
     const LoopPair p = PairOf(a, b, db, d);
     if (p.k2 < kSeriesBelow)
-        return SeriesDerivative(a, b, d, p, Hypergeometric(p.k2));
+        return SeriesDerivative(a, b, d, Hypergeometric(p.k2));
     return MaxwellDerivative(a, b, d, p, std::sqrt(p.k2), EllipticKE(p.k2, p.kc));
 }
 
@@ -120,7 +146,7 @@ LoopMutualValues LoopMutualAndDerivative(long double a, long double b, long doub
     const LoopPair p = PairOf(a, b, db, d);
     if (p.k2 < kSeriesBelow) {
         const SeriesSums sums = Hypergeometric(p.k2);
-        return {SeriesFactor(a, b, p) * sums.mutual, SeriesDerivative(a, b, d, p, sums)};
+        return {SeriesFactor(a, b, d) * sums.mutual, SeriesDerivative(a, b, d, sums)};
     }
     const long double k = std::sqrt(p.k2);
     const CompleteElliptic ke = EllipticKE(p.k2, p.kc);

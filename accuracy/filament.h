@@ -44,4 +44,10 @@ long double LoopMutualBySeries(long double a, long double b, long double db, lon
 // where it is used; with the switch at 1/2 it took seventy and most pairs of a coil's turns.
 inline constexpr long double kSeriesBelow = 0.125L;
 
+// A point nearer the axis than this share of its distance to the filament takes the radial
+// field from its expansion about the axis: there the closed form's cancellation costs about
+// 2e-20 / share^2 of the value, the expansion's first omitted term about share^4; both are
+// about 1e-13 where they meet.
+inline constexpr long double kNearAxis = 4e-4L;
+
 }  // namespace varnel::exact

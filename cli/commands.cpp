@@ -2,9 +2,11 @@
 #include "cli/commands.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <sstream>
 
@@ -88,6 +90,9 @@ std::string PointCsv(const FieldPoint& p, FieldModel model) {
 
 // A batch file, or standard input for "-".
 std::string ReadInput(const std::string& path) {
+    std::error_code ec;
+    if (path != "-" && std::filesystem::is_directory(path, ec))
+        throw IoError("cannot read " + path + ": it is a directory");
     if (path == "-") {
         std::string text{std::istreambuf_iterator<char>(std::cin),
                          std::istreambuf_iterator<char>()};
@@ -118,7 +123,29 @@ long double Tolerance(const std::string& text) {
         throw BadRequestError("--tol: '" + text +
                               "' is not a fraction above 0 and below 1 (0.001 means 0.1 %)");
     }
+    if (tolerance < kSmallestUniformTolerance) {
+        throw BadRequestError("--tol: '" + text + "' is finer than the field sums can resolve; " +
+                              "the smallest tolerance they resolve is " +
+                              DigitsText(kSmallestUniformTolerance, 3));
+    }
     return tolerance;
+}
+
+// A picture's extent is drawn in millimetres in double precision: an extent beyond that range,
+// or a width below it, would give a blank picture.
+void CheckPictureExtent(const GridRange& range, const std::string& what) {
+    const double start = static_cast<double>(range.start * 1000);
+    const double stop = static_cast<double>(range.stop * 1000);
+    if (!std::isfinite(start) || !std::isfinite(stop)) {
+        throw BadRequestError(what + ": a picture reaches at most " +
+                              DigitsText(std::numeric_limits<double>::max() / 1000, 3) +
+                              " m from the centre");
+    }
+    if (range.count > 1 && !(stop - start >= std::numeric_limits<double>::min())) {
+        throw BadRequestError(what + ": a picture's width is at least " +
+                              DigitsText(std::numeric_limits<double>::min() / 1000, 3) +
+                              " m; this range is narrower");
+    }
 }
 
 std::string Extent(bool found, long double metres, long double scanned) {
@@ -143,7 +170,11 @@ PictureRequest MapStyleOf(const CliOptions& options) {
     else if (options.colour != "deviation")
         throw BadRequestError("--colour: '" + options.colour + "' is not deviation or modulus");
     style.fieldLines = options.fieldLines;
-    style.sphere = static_cast<long double>(options.sphere);
+    style.sphere = OptionNumber(options.sphere, "--sphere");
+    if (!(style.sphere >= 0)) {
+        throw BadRequestError("--sphere: '" + options.sphere +
+                              "' is not a radius of 0 or more, in m (0 draws no sphere)");
+    }
     return style;
 }
 
@@ -180,6 +211,8 @@ int RunTable(const CliOptions& options, std::stop_token stop) {
     style.full = options.full;
     style.threads = options.threads;
     style.echoed = SpreadsheetSafe;
+    std::size_t failed = 0;
+    style.failedRows = &failed;
     if (out.toStandardOutput() && IsTerminal(1))
         style.shown = TerminalSafe;
     const bool toPipe = out.toStandardOutput();
@@ -197,6 +230,10 @@ int RunTable(const CliOptions& options, std::stop_token stop) {
     if (stop.stop_requested())
         return Stopped(out, written, rows.count);
     out.Commit();
+    if (written > 0 && failed == written) {
+        std::cerr << "No row could be calculated: each says why in its status.\n";
+        return kExitCheckFailed;
+    }
     return kExitResults;
 }
 
@@ -219,8 +256,15 @@ int RunField(const CliOptions& options, std::stop_token stop) {
         at = OptionNumber(options.at, "--at");
         total = static_cast<std::size_t>(line.count);
     }
-    if (picture)
+    if (picture) {
         CheckPictureSize(total, isMap, options.out);
+        if (isMap) {
+            CheckPictureExtent(x, "--x");
+            CheckPictureExtent(z, "--z");
+        } else {
+            CheckPictureExtent(line, "--range");
+        }
+    }
     OutputFile out(options.out);
     const CalcOutcome base = StudyBase(options.request);
     int exitCode = kExitResults;
@@ -281,6 +325,13 @@ int RunUniform(const CliOptions& options) {
     if (!BaseHolds(base, options.json, &exitCode))
         return exitCode;
     if (base.field.centre == 0) {
+        if (base.rec.Id != 0 ||
+            OptionNumber(options.request.texts[kSourceInput], "--source") != 0) {
+            throw BadRequestError(
+                "uniform: the field at the centre is too small for the program's numbers (B0d "
+                "comes to 0), so there is no B0d to measure a region against; give a larger "
+                "source");
+        }
         throw BadRequestError(
             "uniform: the field is zero everywhere (the supply, --source, is 0), so there is no "
             "B0d to measure a region against; give a source other than 0");

@@ -15,10 +15,15 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/echoed_text.h"
 #include "cli/interrupt_watch.h"
 #include "cli/output_file.h"
 #include "cli/progress_bar.h"
+#include "command/errors.h"
+#include "command/number_text.h"
 #include "design/search.h"
+#include "study/calc_output.h"
+#include "study/csv_table.h"
 
 namespace varnel {
 namespace {
@@ -35,10 +40,9 @@ using namespace design;
 struct DesignOptions {
     double B0 = 0, B0Tol = 0.01;
     std::string uniform, wires = "metric", grade, winding = "orthocyclic", minimise = "mass",
-                         material = "copper", format = "text";
+                         material = "copper", format = "text", count = "5";
     std::optional<double> voltage, current, maxPower, maxTempRise, maxOuter, maxLength, maxMass;
     double frequency = 0, ambient = 20, bore = 0, heatTransfer = 12, thermalClass = 155;
-    int count = 5;
     unsigned threads = 0;
     bool json = false, csv = false;
 };
@@ -48,20 +52,35 @@ DesignOptions& Options() {
     return options;
 }
 
+// --count read by the program's number rules ("1e2" is 100): a whole number from 1 to 100.
+int Count(const std::string& text) {
+    long double n = 0;
+    try {
+        n = ParseNumber(TrimText(text), ".");
+    } catch (const ConversionError&) {
+        throw GoalError("--count: '" + text + "' is not a number");
+    }
+    if (!(n >= 1 && n <= 100) || n != static_cast<long double>(static_cast<int>(n)))
+        throw GoalError("--count: '" + text + "' is not a whole number from 1 to 100");
+    return static_cast<int>(n);
+}
+
 Goals ReadGoals(const DesignOptions& o) {
     Goals g;
     g.B0 = o.B0;
     g.B0Tol = o.B0Tol;
     if (!o.uniform.empty()) {
         const auto colon = o.uniform.find(':');
-        char* end = nullptr;
         Uniformity u;
-        u.tol = std::strtold(o.uniform.c_str(), &end);
-        const bool tolOk = colon != std::string::npos && end == o.uniform.c_str() + colon;
-        const std::string radius = colon == std::string::npos ? "" : o.uniform.substr(colon + 1);
-        u.radius = std::strtold(radius.c_str(), &end);
-        if (!tolOk || radius.empty() || end != radius.c_str() + radius.size())
+        try {
+            // The program's own number rules, "." whatever the locale.
+            if (colon == std::string::npos)
+                throw ConversionError(o.uniform);
+            u.tol = ParseNumber(o.uniform.substr(0, colon), ".");
+            u.radius = ParseNumber(o.uniform.substr(colon + 1), ".");
+        } catch (const ConversionError&) {
             throw GoalError("--uniform takes TOL:RADIUS, such as 0.001:0.005");
+        }
         g.uniform = u;
     }
     if (o.voltage.has_value() == o.current.has_value())
@@ -81,7 +100,7 @@ Goals ReadGoals(const DesignOptions& o) {
     g.thermalClass = o.thermalClass;
     g.bore = o.bore;
     g.heatTransfer = o.heatTransfer;
-    g.count = o.count;
+    g.count = Count(o.count);
     g.minimise = o.minimise == "power"  ? Minimise::Power
                  : o.minimise == "size" ? Minimise::Size
                                         : Minimise::Mass;
@@ -104,6 +123,23 @@ std::string Join(const std::vector<std::string>& parts, const char* separator) {
     for (std::size_t i = 0; i < parts.size(); ++i)
         out += (i ? separator : "") + parts[i];
     return out;
+}
+
+// Text that came from a catalogue or an option: on a terminal its control characters are
+// shown, not obeyed.
+std::string Shown(const std::string& text, bool terminal) {
+    return terminal ? TerminalSafe(text) : text;
+}
+
+// The whole message of an error: a catalogue's text may hold a NUL byte, where what() stops.
+std::string WholeMessage(const std::exception& e) {
+    if (const auto* c = dynamic_cast<const CatalogueError*>(&e))
+        return c->message();
+    return e.what();
+}
+
+void SayOnStderr(const std::string& message) {
+    std::cerr << Shown(message, IsTerminal(2)) << "\n";
 }
 
 nlohmann::ordered_json DesignJson(const Design& d, const Goals& g) {
@@ -146,13 +182,13 @@ nlohmann::ordered_json DesignJson(const Design& d, const Goals& g) {
     return j;
 }
 
-void PrintText(std::ostream& out, const Answer& a, const Goals& g) {
+void PrintText(std::ostream& out, const Answer& a, const Goals& g, bool terminal) {
     int rank = 0;
     for (const Design& d : a.designs) {
         const Evaluation& m = d.model;
-        out << "#" << ++rank << "  wire " << d.wire.name << " (bare " << Num(d.wire.bare * 1e3L)
-            << " mm, overall " << Num(d.wire.overall * 1e3L) << " mm), " << WindingName(g.winding)
-            << "\n"
+        out << "#" << ++rank << "  wire " << Shown(d.wire.name, terminal) << " (bare "
+            << Num(d.wire.bare * 1e3L) << " mm, overall " << Num(d.wire.overall * 1e3L) << " mm), "
+            << WindingName(g.winding) << "\n"
             << "    R1 " << Num(m.geometry.R1 * 1e3L) << " mm  R2 " << Num(m.geometry.R2 * 1e3L)
             << " mm  H " << Num(m.geometry.H * 1e3L) << " mm  h " << Num(m.geometry.h * 1e3L)
             << " mm\n"
@@ -173,14 +209,16 @@ void PrintText(std::ostream& out, const Answer& a, const Goals& g) {
             << "    mass " << Num(m.mass, 4) << " kg, " << Num(m.wireLength, 4)
             << " m of wire;  binds: " << (d.binding.empty() ? "none" : Join(d.binding, ", "))
             << "\n"
-            << "    " << d.command << "\n";
+            << "    " << Shown(d.command, terminal) << "\n";
     }
     if (a.rejectedByCheck > 0) {
         out << a.rejectedByCheck << " more found by the model were refused by the recomputation.\n";
     }
 }
 
-void PrintCsv(std::ostream& out, const Answer& a, const Goals& g) {
+// One row per design through the one CSV writer; texts from the catalogue pass the spreadsheet
+// rule the studies use, and on a terminal the control characters are shown.
+void PrintCsv(std::ostream& out, const Answer& a, const Goals& g, bool terminal) {
     const std::vector<std::string> columns = {"R1",
                                               "R2",
                                               "H",
@@ -208,7 +246,7 @@ void PrintCsv(std::ostream& out, const Answer& a, const Goals& g) {
                                               "heating_rate",
                                               "binding",
                                               "command"};
-    out << Join(columns, ",") << "\n";
+    WriteCsvLine(out, columns);
     for (const Design& d : a.designs) {
         const auto j = DesignJson(d, g);
         std::vector<std::string> cells;
@@ -217,19 +255,13 @@ void PrintCsv(std::ostream& out, const Answer& a, const Goals& g) {
             if (c == "binding") {
                 cell = Join(d.binding, " ");
             } else if (j[c].is_string()) {
-                cell = j[c].get<std::string>();
+                cell = SpreadsheetSafe(j[c].get<std::string>());
             } else {
-                cell = j[c].dump();
+                cell = Dump(j[c], -1);
             }
-            if (cell.find_first_of(",\"") != std::string::npos) {
-                std::string quoted = "\"";
-                for (char ch : cell)
-                    quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-                cell = quoted + "\"";
-            }
-            cells.push_back(cell);
+            cells.push_back(Shown(cell, terminal));
         }
-        out << Join(cells, ",") << "\n";
+        WriteCsvLine(out, cells);
     }
 }
 
@@ -262,12 +294,26 @@ CLI::App* AddDesignCommand(CLI::App& app) {
     d->add_option("--winding", o.winding, "orthocyclic, layer or random[:FILL] [orthocyclic]");
     d->add_option("--minimise", o.minimise, "power, mass or size [mass]")
         ->check(CLI::IsMember({"power", "mass", "size"}));
-    d->add_option("--count", o.count, "how many designs [5]")->check(CLI::Range(1, 100));
+    d->add_option("--count", o.count, "how many designs, 1 to 100 [5]");
     d->add_option("--threads", o.threads, "threads to search on [every core]")
         ->check(CLI::Range(1, 256));
     d->add_flag("--json", o.json, "the answer as JSON");
     d->add_flag("--csv", o.csv, "the designs as CSV");
     return d;
+}
+
+std::string EmptyDesignValue(int argc, char** argv) {
+    if (argc < 2 || std::string_view(argv[1]) != "design")
+        return "";
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg.starts_with("--") && arg.size() > 3 && arg.ends_with("=") &&
+            arg.find('=') == arg.size() - 1) {
+            return std::string(arg.substr(0, arg.size() - 1)) +
+                   ": the value after '=' is empty; give one";
+        }
+    }
+    return "";
 }
 
 int RunDesign() {
@@ -278,9 +324,9 @@ int RunDesign() {
         CheckGoals(goals);
     } catch (const std::exception& e) {
         if (o.json) {
-            PrintChecked(nlohmann::ordered_json{{"error", e.what()}}.dump(2) + "\n");
+            PrintChecked(Dump(nlohmann::ordered_json{{"error", WholeMessage(e)}}) + "\n");
         } else {
-            std::cerr << "varnel-calc design: " << e.what() << "\n";
+            SayOnStderr("varnel-calc design: " + WholeMessage(e));
         }
         return 2;
     }
@@ -318,12 +364,22 @@ int RunDesign() {
         try {
             std::rethrow_exception(failure);
         } catch (const std::exception& e) {
-            std::cerr << "varnel-calc design: " << e.what() << "\n";
+            SayOnStderr("varnel-calc design: " + WholeMessage(e));
             return 2;
         }
     }
     if (answer.interrupted) {
-        std::cerr << "Interrupted: no design written.\n";
+        // As a study closes its array: a whole JSON object with what was found, marked stopped.
+        if (o.json) {
+            nlohmann::ordered_json j;
+            j["designs"] = nlohmann::ordered_json::array();
+            for (const Design& d : answer.designs)
+                j["designs"].push_back(DesignJson(d, goals));
+            j["stopped"] = true;
+            PrintChecked(Dump(j) + "\n");
+        }
+        std::cerr << "Interrupted: "
+                  << (o.json ? "the designs found so far written.\n" : "no design written.\n");
         return interrupts.ExitStatus();
     }
     if (answer.designs.empty()) {
@@ -331,11 +387,11 @@ int RunDesign() {
             nlohmann::ordered_json j;
             j["error"] = answer.error;
             j["best"] = answer.best ? DesignJson(*answer.best, goals) : nlohmann::ordered_json();
-            PrintChecked(j.dump(2) + "\n");
+            PrintChecked(Dump(j) + "\n");
         } else {
-            std::cerr << answer.error << "\n";
+            SayOnStderr(answer.error);
             if (answer.best)
-                std::cerr << "The closest: " << answer.best->command << "\n";
+                SayOnStderr("The closest: " + answer.best->command);
         }
         return 1;
     }
@@ -344,13 +400,14 @@ int RunDesign() {
         j["designs"] = nlohmann::ordered_json::array();
         for (const Design& d : answer.designs)
             j["designs"].push_back(DesignJson(d, goals));
-        PrintChecked(j.dump(2) + "\n");
+        PrintChecked(Dump(j) + "\n");
     } else {
         std::ostringstream text;
+        const bool terminal = IsTerminal(1);
         if (o.csv) {
-            PrintCsv(text, answer, goals);
+            PrintCsv(text, answer, goals, terminal);
         } else {
-            PrintText(text, answer, goals);
+            PrintText(text, answer, goals, terminal);
         }
         PrintChecked(text.str());
     }

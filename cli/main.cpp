@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
     CommandLine commandLine(options);
     CLI::App& app = commandLine.app();
     CLI::App* design = AddDesignCommand(app);
+    if (const std::string empty = EmptyDesignValue(argc, argv); !empty.empty())
+        return Fail(empty, JsonAsked(argc, argv));
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -78,8 +78,8 @@ CommandLine::CommandLine(CliOptions& o)
     map->add_option("--z", o.zRange, "axial range START:STOP:COUNT, m")->required();
     map->add_option("--colour", o.colour, "picture: deviation or modulus [deviation]");
     map->add_flag("--field-lines", o.fieldLines, "picture: draw field lines");
-    map->add_option("--sphere", o.sphere, "picture: outline the uniform sphere of RADIUS, m")
-        ->check(CLI::NonNegativeNumber);
+    map->add_option("--sphere", o.sphere,
+                    "picture: outline the uniform sphere of RADIUS, m (0 or more)");
     AddInputOptions(*map, o.request, false);
 
     auto* profile = app_.add_subcommand("profile", "the field along a line, as CSV or a plot");

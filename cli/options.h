@@ -30,7 +30,7 @@ struct CliOptions {
     std::string colour = "deviation";
     std::string model = "exact";  // map, profile, uniform: exact or classic
     bool fieldLines = false;
-    double sphere = 0;
+    std::string sphere = "0";
 };
 
 // Adds --R1 ... --z (each a text taken exactly as given) and --current. Without the point,

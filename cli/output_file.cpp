@@ -48,6 +48,14 @@ OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
         name.push_back(c);
     name.push_back('\0');
     fd_ = mkstemp(name.data());
+    if (fd_ < 0 && exists) {
+        // The file is there, but its folder takes no new file (a /proc file, say): the error
+        // of the new file's name would wrongly say the file is missing.
+        const int error = errno;
+        throw OutputError("cannot write " + path_ + ": the new contents cannot be made beside it " +
+                              "to replace it whole (" + std::strerror(error) + ")",
+                          error);
+    }
     if (fd_ < 0)
         Fail("cannot create", errno);
     temporary_ = name.data();

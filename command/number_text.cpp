@@ -89,7 +89,10 @@ std::string TrimText(std::string_view text) {
 }
 
 long double ParseNumber(std::string_view text) {
-    const std::string separator = DecimalSeparatorText();
+    return ParseNumber(text, DecimalSeparatorText());
+}
+
+long double ParseNumber(std::string_view text, std::string_view separator) {
     NumberReader in{text, separator};
     // The conversion runs with the flags of its own; what it raises decides validity and is
     // then dropped, so a failed conversion leaves no floating-point fault behind.

@@ -17,6 +17,10 @@ std::string TrimText(std::string_view text);
 // the extended range.
 long double ParseNumber(std::string_view text);
 
+// The same with the separator given: for files whose numbers are written with "." whatever the
+// user's settings, such as the wire catalogues.
+long double ParseNumber(std::string_view text, std::string_view separator);
+
 // A number text written with "." (a default or preset text of the window) in the current
 // DecimalSeparator, so that it reads back in every locale: "0.01" becomes "0,01" under ",".
 std::string WithDecimalSeparator(std::string_view pointText);

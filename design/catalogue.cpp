@@ -3,24 +3,43 @@
 
 #include <unistd.h>
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <optional>
 #include <sstream>
 
-#include "study/calc_output.h"
+#include "command/errors.h"
+#include "command/number_text.h"
 #include "study/csv_table.h"
 
 namespace varnel::design {
 namespace {
 
+std::string Where(const std::string& file, std::size_t line) {
+    return file + ":" + std::to_string(line) + ": ";
+}
+
 // The records of a catalogue file with the line each starts on; a malformed one is named by
 // its file and line.
 std::vector<CsvRow> ReadRows(std::string_view text, const std::string& file) {
+    if (text.size() > kMaxCatalogueBytes) {
+        throw CatalogueError(file + ": larger than " + std::to_string(kMaxCatalogueBytes) +
+                             " bytes, too large for a catalogue");
+    }
+    std::size_t line = 1, lineStart = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size() || text[i] == '\n' || text[i] == '\r';
+        if (!end)
+            continue;
+        if (i - lineStart > kMaxCatalogueLine) {
+            throw CatalogueError(Where(file, line) + "the line is longer than " +
+                                 std::to_string(kMaxCatalogueLine) + " bytes");
+        }
+        if (i < text.size() && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        ++line;
+        lineStart = i + 1;
+    }
     std::vector<CsvRow> rows = ReadCsv(text);
     for (const CsvRow& row : rows) {
         if (!row.error.empty())
@@ -37,28 +56,31 @@ std::string Trim(const std::string& s) {
     return s.substr(first, last - first + 1);
 }
 
-std::string Where(const std::string& file, std::size_t line) {
-    return file + ":" + std::to_string(line) + ": ";
-}
-
 // A positive number in a cell; the message names the column.
 long double PositiveCell(const std::string& cell, const std::string& column,
                          const std::string& where) {
     const std::string t = Trim(cell);
-    // The tables write numbers with ".", whatever the locale of the program that reads them.
-    const std::optional<long double> read = ReadDigitsText(t);
-    if (!read || !std::isfinite(*read))
+    long double v = 0;
+    try {
+        // The program's own number rules, "." as the separator: no locale reaches a catalogue.
+        v = ParseNumber(t, ".");
+    } catch (const ConversionError&) {
         throw CatalogueError(where + column + " '" + t + "' is not a number");
-    const long double v = *read;
+    }
     if (v <= 0)
         throw CatalogueError(where + column + " must be positive, not " + t);
     return v;
 }
 
-std::map<std::string, std::size_t> Header(const CsvRow& row) {
+// The columns by name; a name given twice is refused, as a batch file's is.
+std::map<std::string, std::size_t> Header(const CsvRow& row, const std::string& file) {
     std::map<std::string, std::size_t> columns;
-    for (std::size_t i = 0; i < row.fields.size(); ++i)
-        columns[Trim(row.fields[i])] = i;
+    for (std::size_t i = 0; i < row.fields.size(); ++i) {
+        if (!columns.emplace(Trim(row.fields[i]), i).second) {
+            throw CatalogueError(Where(file, row.line) + "the column '" + Trim(row.fields[i]) +
+                                 "' is given twice");
+        }
+    }
     return columns;
 }
 
@@ -70,13 +92,27 @@ std::size_t Column(const std::map<std::string, std::size_t>& header, const std::
     return it->second;
 }
 
+// A catalogue file's text: a regular file only (a directory, a device or a pipe is refused
+// before reading), and at most one byte past kMaxCatalogueBytes read, which ReadRows refuses.
 std::string ReadWhole(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec)
+        throw CatalogueError("cannot read " + path + ": " + ec.message());
+    if (fs::is_directory(status))
+        throw CatalogueError("cannot read " + path + ": it is a directory");
+    if (!fs::is_regular_file(status))
+        throw CatalogueError("cannot read " + path + ": it is not a regular file");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw CatalogueError("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    std::string text(kMaxCatalogueBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad())
+        throw CatalogueError("cannot read " + path);
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return text;
 }
 
 }  // namespace
@@ -100,7 +136,7 @@ std::vector<Wire> ParseWires(const std::string& text, const std::string& file,
     const std::vector<CsvRow> rows = ReadRows(text, file);
     if (rows.empty())
         throw CatalogueError(file + ": the table is empty");
-    const auto header = Header(rows.front());
+    const auto header = Header(rows.front(), file);
     const std::size_t nameColumn = Column(header, "name", file);
     const std::size_t bareColumn = Column(header, "bare_mm", file);
     std::string overallName;
@@ -120,6 +156,7 @@ std::vector<Wire> ParseWires(const std::string& text, const std::string& file,
     }
     const std::size_t overallColumn = header.at(overallName);
     std::vector<Wire> wires;
+    std::map<std::string, std::size_t> named;  // each wire's name and its line
     for (std::size_t i = 1; i < rows.size(); ++i) {
         const CsvRow& row = rows[i];
         const std::string where = Where(file, row.line);
@@ -132,6 +169,11 @@ std::vector<Wire> ParseWires(const std::string& text, const std::string& file,
         w.name = Trim(row.fields[nameColumn]);
         if (w.name.empty())
             throw CatalogueError(where + "the name is empty");
+        if (const auto [first, added] = named.emplace(w.name, row.line); !added) {
+            throw CatalogueError(where + "the wire '" + w.name +
+                                 "' is given twice (first on line " +
+                                 std::to_string(first->second) + ")");
+        }
         w.bare = PositiveCell(row.fields[bareColumn], "bare_mm", where) / 1000;
         if (Trim(row.fields[overallColumn]).empty())
             continue;
@@ -158,7 +200,7 @@ std::vector<Material> ParseMaterials(const std::string& text, const std::string&
     const std::vector<CsvRow> rows = ReadRows(text, file);
     if (rows.empty())
         throw CatalogueError(file + ": the table is empty");
-    const auto header = Header(rows.front());
+    const auto header = Header(rows.front(), file);
     const std::size_t name = Column(header, "name", file);
     const std::size_t rho = Column(header, "resistivity_20C_ohm_m", file);
     const std::size_t alpha = Column(header, "temp_coeff_per_K", file);
@@ -181,7 +223,7 @@ std::vector<Material> ParseMaterials(const std::string& text, const std::string&
 Material LoadMaterial(const std::string& name) {
     const std::string path = DataDirectory() + "/materials.csv";
     for (const Material& m : ParseMaterials(ReadWhole(path), path)) {
-        if (m.name.starts_with(name))
+        if (!name.empty() && (m.name == name || m.name.substr(0, m.name.find('_')) == name))
             return m;
     }
     throw CatalogueError(path + ": no material '" + name + "'");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -9,11 +10,22 @@
 // program (share/varnel-coils) or that the user gives with the same columns.
 namespace varnel::design {
 
-// A table that cannot be used; the message names the file and, for a bad row, its line.
+// A table that cannot be used; the message names the file and, for a bad row, its line. The
+// message is kept whole: a cell may hold any byte, a NUL included, where what() stops.
 class CatalogueError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit CatalogueError(const std::string& message)
+        : std::runtime_error(message), message_(message) {}
+    const std::string& message() const { return message_; }
+
+  private:
+    std::string message_;
 };
+
+// The largest catalogue read, and its longest line: a wire table is a few kilobytes, so
+// anything near these is not one (and /dev/zero is never read without end).
+constexpr std::size_t kMaxCatalogueBytes = 4 * 1024 * 1024;
+constexpr std::size_t kMaxCatalogueLine = 4096;
 
 struct Wire {
     std::string name;
@@ -35,16 +47,20 @@ std::string DataDirectory();
 
 // Wires from a table with columns name, bare_mm and one or more overall_GRADE_mm. `grade`
 // picks the overall column (empty: the first); rows whose cell for it is empty are left out,
-// since no value was found for them. `file` names the table in messages.
+// since no value was found for them. `file` names the table in messages. Numbers are written
+// with "." whatever the locale; a column or a wire named twice, a line longer than
+// kMaxCatalogueLine or a text longer than kMaxCatalogueBytes is refused.
 std::vector<Wire> ParseWires(const std::string& text, const std::string& file,
                              const std::string& grade);
 
-// "metric" and "awg" name the shipped tables; anything else is a file to read.
+// "metric" and "awg" name the shipped tables; anything else is a file to read, which must be a
+// regular file of at most kMaxCatalogueBytes.
 std::vector<Wire> LoadWires(const std::string& which, const std::string& grade);
 
 std::vector<Material> ParseMaterials(const std::string& text, const std::string& file);
 
-// A material of the shipped table by a name or the start of one ("copper", "aluminium").
+// A material of the shipped table by its whole name or its first word ("copper",
+// "aluminium"); the start of a word ("cop") names nothing.
 Material LoadMaterial(const std::string& name);
 
 }  // namespace varnel::design

@@ -3,9 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 
+#include "command/errors.h"
+#include "command/number_text.h"
 #include "engine/constants.h"
 #include "study/calc_output.h"
 
@@ -26,7 +27,11 @@ Winding ParseWinding(const std::string& text) {
         return {WindingStyle::Random, 0.7L};
     if (text.starts_with("random:")) {
         const std::string f = text.substr(7);
-        const long double fill = ReadDigitsText(f).value_or(0);
+        long double fill = 0;
+        try {
+            fill = ParseNumber(f, ".");  // "." whatever the locale
+        } catch (const ConversionError&) {
+        }
         if (!(fill > 0) || !(fill < 1))
             throw std::invalid_argument("--winding: the fill of a random winding lies in (0, 1)");
         return {WindingStyle::Random, fill};
@@ -41,9 +46,8 @@ std::string WindingName(const Winding& w) {
             return "orthocyclic";
         case WindingStyle::LayerOnLayer:
             return "layer";
-        case WindingStyle::Random: {
+        case WindingStyle::Random:
             return "random:" + DigitsText(w.fill, 3);
-        }
     }
     return "";
 }

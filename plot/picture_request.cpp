@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "study/study_errors.h"
 
@@ -10,18 +11,26 @@ namespace varnel {
 namespace {
 
 // Changes whenever the layout below does, so that a writer of another build refuses the bytes.
-constexpr char kMagic[8] = {'V', 'C', 'P', 'I', 'C', '0', '0', '1'};
+constexpr char kMagic[8] = {'V', 'C', 'P', 'I', 'C', '0', '0', '2'};
 
 class Writer {
   public:
     template <typename T>
     void Put(const T& value) {
+        static_assert(std::is_trivially_copyable_v<T>, "only plain values travel as bytes");
         bytes_.append(reinterpret_cast<const char*>(&value), sizeof value);
     }
     void PutFlag(bool flag) { Put<std::uint8_t>(flag ? 1 : 0); }
     void PutText(const std::string& text) {
         Put<std::uint64_t>(text.size());
         bytes_ += text;
+    }
+    void PutRange(const GridRange& range) {
+        Put(range.start);
+        Put(range.stop);
+        Put(range.count);
+        PutText(range.startText);
+        PutText(range.stopText);
     }
     std::string& bytes() { return bytes_; }
 
@@ -34,6 +43,7 @@ class Reader {
     explicit Reader(const std::string& bytes) : bytes_(bytes) {}
     template <typename T>
     T Get() {
+        static_assert(std::is_trivially_copyable_v<T>, "only plain values travel as bytes");
         T value{};
         Take(&value, sizeof value);
         return value;
@@ -46,6 +56,15 @@ class Reader {
         std::string text = bytes_.substr(at_, size);
         at_ += size;
         return text;
+    }
+    GridRange GetRange() {
+        GridRange range;
+        range.start = Get<long double>();
+        range.stop = Get<long double>();
+        range.count = Get<int>();
+        range.startText = GetText();
+        range.stopText = GetText();
+        return range;
     }
     bool AtEnd() const { return at_ == bytes_.size(); }
 
@@ -72,8 +91,8 @@ std::string PictureRequestBytes(const PictureRequest& r) {
     w.PutFlag(r.map);
     w.PutText(r.path);
     w.Put(r.rec);
-    w.Put(r.x);
-    w.Put(r.z);
+    w.PutRange(r.x);
+    w.PutRange(r.z);
     w.Put(r.centre);
     w.PutFlag(r.modulusColour);
     w.PutFlag(r.fieldLines);
@@ -102,8 +121,8 @@ PictureRequest ReadPictureRequest(const std::string& bytes) {
     r.map = in.GetFlag();
     r.path = in.GetText();
     r.rec = in.Get<CalcRecord>();
-    r.x = in.Get<GridRange>();
-    r.z = in.Get<GridRange>();
+    r.x = in.GetRange();
+    r.z = in.GetRange();
     r.centre = in.Get<long double>();
     r.modulusColour = in.GetFlag();
     r.fieldLines = in.GetFlag();

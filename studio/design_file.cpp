@@ -11,26 +11,30 @@
 namespace varnel::studio {
 namespace {
 
-// Every number of a design, by its key in the file and its place in the inputs.
+// Every number of a design, by its key in the file and its place in the inputs, with the range
+// the inputs panel's box for it takes: a value outside it would be changed silently by the box,
+// so a file holding one is refused instead.
 struct NumberField {
     const char* key;
     double DesignInputs::*member;
+    double minimum, maximum;
 };
+constexpr double kMaxLengthMm = 1e5;
 constexpr NumberField kNumbers[] = {
-    {"R1_mm", &DesignInputs::innerRadiusMm},
-    {"R2_mm", &DesignInputs::outerRadiusMm},
-    {"H_mm", &DesignInputs::heightMm},
-    {"h_mm", &DesignInputs::gapMm},
-    {"D_mm", &DesignInputs::wireDiameterMm},
-    {"Lambda", &DesignInputs::packingFactor},
-    {"resistivity_nOhm_m", &DesignInputs::resistivityNanoOhmM},
-    {"density_kg_m3", &DesignInputs::densityKgM3},
-    {"source", &DesignInputs::source},
-    {"f_Hz", &DesignInputs::frequencyHz},
-    {"x_mm", &DesignInputs::pointXMm},
-    {"z_mm", &DesignInputs::pointZMm},
-    {"uniformity_percent", &DesignInputs::uniformityPercent},
-    {"ambient_C", &DesignInputs::ambientC},
+    {"R1_mm", &DesignInputs::innerRadiusMm, 0.001, kMaxLengthMm},
+    {"R2_mm", &DesignInputs::outerRadiusMm, 0.001, kMaxLengthMm},
+    {"H_mm", &DesignInputs::heightMm, 0.001, kMaxLengthMm},
+    {"h_mm", &DesignInputs::gapMm, 0.001, kMaxLengthMm},
+    {"D_mm", &DesignInputs::wireDiameterMm, 0.001, 1000},
+    {"Lambda", &DesignInputs::packingFactor, 0.01, 0.99},
+    {"resistivity_nOhm_m", &DesignInputs::resistivityNanoOhmM, 0.001, 1e6},
+    {"density_kg_m3", &DesignInputs::densityKgM3, 1, 1e5},
+    {"source", &DesignInputs::source, -1e6, 1e6},
+    {"f_Hz", &DesignInputs::frequencyHz, 0, 1e9},
+    {"x_mm", &DesignInputs::pointXMm, 0, kMaxLengthMm},
+    {"z_mm", &DesignInputs::pointZMm, -kMaxLengthMm, kMaxLengthMm},
+    {"uniformity_percent", &DesignInputs::uniformityPercent, 0.0001, 50},
+    {"ambient_C", &DesignInputs::ambientC, -60, 200},
 };
 
 struct TextField {
@@ -96,6 +100,14 @@ std::variant<DesignInputs, QString> ReadDesign(const QByteArray& bytes) {
             return Damaged(
                 QCoreApplication::translate("DesignFile", "\"%1\" is missing or not a number")
                     .arg(QLatin1String(f.key)));
+        if (!(v.toDouble() >= f.minimum && v.toDouble() <= f.maximum)) {
+            return Damaged(
+                QCoreApplication::translate("DesignFile", "\"%1\" is %2, outside %3 to %4")
+                    .arg(QLatin1String(f.key))
+                    .arg(v.toDouble())
+                    .arg(f.minimum)
+                    .arg(f.maximum));
+        }
         inputs.*f.member = v.toDouble();
     }
     for (const TextField& f : kTexts) {

@@ -16,7 +16,8 @@ namespace {
 
 using I = DesignInputs;
 
-// Ranges wide enough for a bench coil and a magnet alike; the calculator checks the rest
+// Ranges wide enough for a bench coil and a magnet alike (design files are held to the same
+// ranges: design_file.cpp); the calculator checks the rest
 // (R2 > R1, a wire that fits the section ...) and says which input is wrong.
 constexpr double kMaxLengthMm = 1e5;
 

@@ -89,8 +89,8 @@ std::array<ResultValue, 16> ResultValues(const CalcOutcome& o, bool currentSourc
              {"m", r.m}}};
 }
 
-std::string Dump(const nlohmann::ordered_json& json) {
-    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+std::string Dump(const nlohmann::ordered_json& json, int indent) {
+    return json.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 }  // namespace varnel

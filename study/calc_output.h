@@ -21,7 +21,10 @@ void PrintResultLines(std::ostream& out, const CalcOutcome& outcome, bool curren
 // (the field values behind the texts), each number a string with all its digits.
 nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full);
 
-std::string Dump(const nlohmann::ordered_json& json);
+// The one way the program writes JSON: indented by `indent` spaces (-1: on one line), a byte
+// that is not UTF-8 written as U+FFFD, so that a name or path of any bytes never loses the
+// answer.
+std::string Dump(const nlohmann::ordered_json& json, int indent = 2);
 
 // The sixteen results as numbers, in the order of the result boxes, named as the full tables
 // name them ("Id_or_Ud" for the supply's other side); the densities in A/mm^2 as shown.

@@ -3,8 +3,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "command/errors.h"
+#include "command/fp_guard.h"
 #include "command/number_text.h"
 #include "study/calc_output.h"
 
@@ -21,12 +23,38 @@ long double ParseBound(std::string_view text, std::string_view what) {
     }
 }
 
+// A point between the ends: 15 digits where they keep it within a millionth of a step, else
+// the fewest digits that read back (by the program's own rules) as the point itself, which 21
+// always do.
+std::string PointText(long double value, long double step) {
+    FloatingPointFlagsScope flags;  // reading back is inexact by nature
+    for (int digits = 15; digits < 21; ++digits) {
+        const std::string text = DigitsText(value, digits);
+        long double back = 0;
+        try {
+            back = ParseNumber(text, ".");
+        } catch (const ConversionError&) {
+            continue;
+        }
+        if (back == value || std::fabs(back - value) <= std::fabs(step) * 1e-6L)
+            return text;
+    }
+    return DigitsText(value, 21);
+}
+
 }  // namespace
 
 long double GridRange::At(int i) const {
-    if (count == 1)
+    if (count == 1 || i <= 0)
         return start;
-    return start + (stop - start) * i / (count - 1);
+    if (i >= count - 1)
+        return stop;
+    const long double width = stop - start;  // finite: ParseGridRange refuses a wider range
+    // Where the width times i would pass the largest number (raising the overflow flag a
+    // calculation tests), the step is taken first.
+    if (std::fabs(width) <= std::numeric_limits<long double>::max() / i)
+        return start + width * i / (count - 1);
+    return start + width / (count - 1) * i;
 }
 
 GridRange ParseGridRange(std::string_view text, std::string_view what) {
@@ -38,6 +66,8 @@ GridRange ParseGridRange(std::string_view text, std::string_view what) {
         throw BadRequestError(shape);
     }
     GridRange range;
+    range.startText = TrimText(text.substr(0, first));
+    range.stopText = TrimText(text.substr(first + 1, second - first - 1));
     range.start = ParseBound(text.substr(0, first), what);
     range.stop = ParseBound(text.substr(first + 1, second - first - 1), what);
     const std::string_view count = text.substr(second + 1);
@@ -69,8 +99,16 @@ GridRange ParseGridRange(std::string_view text, std::string_view what) {
 std::vector<std::string> GridTexts(const GridRange& range) {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(range.count));
+    const long double step =
+        range.count > 1 ? (range.stop - range.start) / (range.count - 1) : 0.0L;
     for (int i = 0; i < range.count; ++i) {
-        texts.push_back(DigitsText(range.At(i), 15));
+        if (i == 0 && !range.startText.empty()) {
+            texts.push_back(range.startText);
+        } else if (i == range.count - 1 && !range.stopText.empty()) {
+            texts.push_back(range.stopText);
+        } else {
+            texts.push_back(PointText(range.At(i), step));
+        }
     }
     return texts;
 }

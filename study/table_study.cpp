@@ -95,7 +95,7 @@ std::string RowJson(const StudyRow& row, const CalcOutcome* outcome, bool full) 
     } else {
         json.update(OutcomeJson(*outcome, full));
     }
-    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    return Dump(json, -1);
 }
 
 std::string CsvText(std::vector<std::string> fields, const StudyStyle& style) {
@@ -294,6 +294,10 @@ std::size_t RunStudy(const StudyRows& rows, const StudyStyle& style,
         [&](std::size_t i) {
             Slot& slot = ring[i % ring.size()];
             const CalcOutcome* outcome = slot.outcome ? &*slot.outcome : nullptr;
+            if (style.failedRows != nullptr &&
+                (outcome == nullptr || outcome->kind != CalcOutcome::Kind::Results)) {
+                ++*style.failedRows;
+            }
             if (json) {
                 write(i == 0 ? "\n" : ",\n");
                 write(RowJson(*slot.row, outcome, style.full));

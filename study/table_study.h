@@ -36,6 +36,9 @@ struct StudyStyle {
     // Applied to each echoed input text of a CSV row (to neutralise what a spreadsheet would
     // run), and then to every CSV field (to show control characters on a terminal); null: as is.
     std::function<std::string(std::string_view)> echoed, shown;
+    // Where given, counts the rows written that gave no results (unreadable, a failed check or
+    // an error), so that a study where every row fails can say so.
+    std::size_t* failedRows = nullptr;
 };
 
 // The sweep's rows as SweepRows lists them, made on demand. Also throws BadRequestError for an

@@ -16,12 +16,13 @@
 #include <gtest/gtest.h>
 
 #include "cli/echoed_text.h"
+#include "scratch_dir.h"
 
 namespace varnel {
 namespace {
 
 std::string TempDir(const std::string& name) {
-    const std::string dir = ::testing::TempDir() + "varnel_output_" + name;
+    const std::string dir = ScratchPath("output_" + name);
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;

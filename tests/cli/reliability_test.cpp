@@ -29,6 +29,7 @@
 #include <nlohmann/json.hpp>
 
 #include "run_program.h"
+#include "scratch_dir.h"
 
 namespace {
 
@@ -40,9 +41,9 @@ ProgramRun Calc(const std::vector<std::string>& args, const RunOptions& options 
     return RunProgram(VARNEL_CALC_PATH, args, options);
 }
 
+// In the test program's own folder, removed with its files when the program ends.
 std::string TempPath(const std::string& name) {
-    // The process id keeps test processes running side by side off each other's files.
-    return ::testing::TempDir() + "varnel_reliability_" + std::to_string(getpid()) + "_" + name;
+    return ScratchPath(name);
 }
 
 std::string ReadFile(const std::string& path) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QComboBox>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -81,6 +83,14 @@ class StudioFilesTest : public QObject {
             << QByteArray(good).replace("\"h_mm\"", "\"hh_mm\"") << "\"h_mm\"";
         QTest::newRow("newer schema")
             << QByteArray(good).replace("\"schema\": 1", "\"schema\": 2") << "newer version";
+        // A value its box cannot show would be changed silently by the box: refused instead.
+        QTest::newRow("beyond its box")
+            << QByteArray(good).replace("\"R1_mm\": 10", "\"R1_mm\": 1e300") << "\"R1_mm\" is";
+        QTest::newRow("below its box")
+            << QByteArray(good).replace("\"ambient_C\": 20", "\"ambient_C\": -100")
+            << "\"ambient_C\" is -100, outside -60 to 200";
+        QTest::newRow("a packing factor of 1")
+            << QByteArray(good).replace("\"Lambda\": 0.6", "\"Lambda\": 1") << "\"Lambda\"";
     }
     void unreadableFilesAreRefusedAndNothingChanges() {
         QFETCH(QByteArray, bytes);
@@ -102,6 +112,39 @@ class StudioFilesTest : public QObject {
         QVERIFY(catcher.seen()[0].text.contains("not opened"));
         QCOMPARE(window->inputsPanel()->inputs(), before);
         QCOMPARE(window->windowTitle(), titleBefore);
+    }
+
+    // A file takes each number over exactly its box's range: the box's ends are read, a value
+    // just past either end is refused.
+    void designFilesHoldEachNumberToItsBoxsRange() {
+        const std::pair<const char*, const char*> fields[] = {{"R1_mm", "sbR1"},
+                                                              {"R2_mm", "sbR2"},
+                                                              {"H_mm", "sbH"},
+                                                              {"h_mm", "sbGap"},
+                                                              {"D_mm", "sbD"},
+                                                              {"Lambda", "sbLambda"},
+                                                              {"resistivity_nOhm_m", "sbRoe"},
+                                                              {"density_kg_m3", "sbRo"},
+                                                              {"source", "sbSource"},
+                                                              {"f_Hz", "sbFrequency"},
+                                                              {"x_mm", "sbX"},
+                                                              {"z_mm", "sbZ"},
+                                                              {"uniformity_percent", "sbTolerance"},
+                                                              {"ambient_C", "sbAmbient"}};
+        const QJsonObject good =
+            QJsonDocument::fromJson(varnel::studio::WriteDesign(DesignInputs{})).object();
+        auto reads = [&](const char* key, double value) {
+            QJsonObject o = good;
+            o.insert(QLatin1String(key), value);
+            return std::holds_alternative<DesignInputs>(
+                varnel::studio::ReadDesign(QJsonDocument(o).toJson()));
+        };
+        for (const auto& [key, box] : fields) {
+            const double low = Spin(window, box)->minimum(), high = Spin(window, box)->maximum();
+            const double step = std::max(1e-3, (high - low) * 1e-3);
+            QVERIFY2(reads(key, low) && reads(key, high), key);
+            QVERIFY2(!reads(key, low - step) && !reads(key, high + step), key);
+        }
     }
 
     void aChosenMaterialFillsItsValuesAndTypingOverItMakesItOwn() {
