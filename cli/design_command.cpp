@@ -18,6 +18,8 @@
 #include "cli/interrupt_watch.h"
 #include "cli/output_file.h"
 #include "cli/progress_bar.h"
+#include "command/decimal_separator.h"
+#include "command/number_text.h"
 #include "design/search.h"
 
 namespace varnel {
@@ -38,6 +40,9 @@ struct DesignOptions {
                          material = "copper", format = "text";
     std::optional<double> voltage, current, maxPower, maxTempRise, maxOuter, maxLength, maxMass;
     double frequency = 0, ambient = 20, bore = 0, heatTransfer = 12, thermalClass = 155;
+    double formerWall = 0, cheek = 0;
+    double searchOuter = 0.3, searchLength = 0.6, searchInner = 1e-3, searchReach = 0.6;
+    std::string robust;
     int count = 5;
     unsigned threads = 0;
     bool json = false, csv = false;
@@ -48,20 +53,74 @@ DesignOptions& Options() {
     return options;
 }
 
+// A number of an option's own syntax, written with "." whatever the locale.
+long double PointNumber(const std::string& text) {
+    if (text.find(',') != std::string::npos)
+        throw std::invalid_argument("a comma in a number");
+    std::string local = text;
+    const auto point = local.find('.');
+    if (point != std::string::npos)
+        local.replace(point, 1, DecimalSeparatorText());
+    return ParseNumber(local);
+}
+
+// --robust h=0.1mm,R1=0.1mm,H=0.1mm,turns=1,wire: lengths in mm with "mm", else in m.
+Tolerances ReadRobust(const std::string& text) {
+    Tolerances t;
+    std::size_t start = 0;
+    while (start <= text.size() && !text.empty()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string item = text.substr(start, comma - start);
+        start = comma + 1;
+        if (item == "wire") {
+            t.wire = true;
+            continue;
+        }
+        const auto equals = item.find('=');
+        const std::string name = item.substr(0, equals);
+        std::string value = equals == std::string::npos ? "" : item.substr(equals + 1);
+        long double scale = 1;
+        if (value.ends_with("mm")) {
+            value.resize(value.size() - 2);
+            scale = 1e-3L;
+        }
+        long double v = 0;
+        try {
+            v = PointNumber(value) * scale;
+        } catch (const std::exception&) {
+            throw GoalError("--robust takes h=0.1mm,R1=0.1mm,H=0.1mm,turns=1,wire; '" + item +
+                            "' is not one of them");
+        }
+        if (name == "h")
+            t.gap = v;
+        else if (name == "R1")
+            t.radius = v;
+        else if (name == "H")
+            t.height = v;
+        else if (name == "turns" && (v == 0 || v == 1))
+            t.turns = static_cast<long long>(v);
+        else
+            throw GoalError("--robust takes h=0.1mm,R1=0.1mm,H=0.1mm,turns=1 (one turn at most),"
+                            "wire; '" + item + "' is not one of them");
+    }
+    return t;
+}
+
 Goals ReadGoals(const DesignOptions& o) {
     Goals g;
     g.B0 = o.B0;
     g.B0Tol = o.B0Tol;
     if (!o.uniform.empty()) {
         const auto colon = o.uniform.find(':');
-        char* end = nullptr;
         Uniformity u;
-        u.tol = std::strtold(o.uniform.c_str(), &end);
-        const bool tolOk = colon != std::string::npos && end == o.uniform.c_str() + colon;
-        const std::string radius = colon == std::string::npos ? "" : o.uniform.substr(colon + 1);
-        u.radius = std::strtold(radius.c_str(), &end);
-        if (!tolOk || radius.empty() || end != radius.c_str() + radius.size())
+        try {
+            if (colon == std::string::npos)
+                throw std::invalid_argument("no colon");
+            u.tol = PointNumber(o.uniform.substr(0, colon));
+            u.radius = PointNumber(o.uniform.substr(colon + 1));
+        } catch (const std::exception&) {
             throw GoalError("--uniform takes TOL:RADIUS, such as 0.001:0.005");
+        }
         g.uniform = u;
     }
     if (o.voltage.has_value() == o.current.has_value())
@@ -80,6 +139,10 @@ Goals ReadGoals(const DesignOptions& o) {
     g.ambient = o.ambient;
     g.thermalClass = o.thermalClass;
     g.bore = o.bore;
+    g.formerWall = o.formerWall;
+    g.cheek = o.cheek;
+    g.bounds = {o.searchOuter, o.searchLength, o.searchInner, o.searchReach};
+    g.robust = ReadRobust(o.robust);
     g.heatTransfer = o.heatTransfer;
     g.count = o.count;
     g.minimise = o.minimise == "power"  ? Minimise::Power
@@ -141,9 +204,42 @@ nlohmann::ordered_json DesignJson(const Design& d, const Goals& g) {
     j["L_over_R"] = static_cast<double>(d.timeConstant);
     j["heating_rate"] = static_cast<double>(d.heatingRate);
     j["Roe_hot"] = static_cast<double>(d.hotResistivity);
+    j["sensitivity"] = nlohmann::ordered_json::array();
+    for (const Sensitivity& x : d.sensitivity) {
+        nlohmann::ordered_json item;
+        item["what"] = x.what;
+        item["change"] = static_cast<double>(x.change);
+        item["B0_change"] = static_cast<double>(x.B0);
+        if (g.uniform)
+            item["sphere_deviation"] = static_cast<double>(x.deviation);
+        j["sensitivity"].push_back(item);
+    }
     j["binding"] = d.binding;
     j["command"] = d.command;
     return j;
+}
+
+// A sensitivity's name as a column: "h+", "R1-", "turn+", "wire".
+std::string SensitivityName(const Sensitivity& x) {
+    if (x.what == "wire")
+        return x.what;
+    return x.what + (x.change > 0 ? "+" : "-");
+}
+
+// How much each stray of the build moves B0 and the sphere's deviation, for the text.
+std::string SensitivityText(const Design& d, const Goals& g) {
+    std::string out;
+    for (const Sensitivity& x : d.sensitivity) {
+        std::string change = x.what == "turn" ? (x.change > 0 ? "+1 turn" : "-1 turn")
+                                              : Num(x.change * 1e3L, 3) + " mm";
+        if (x.what != "turn" && x.change > 0)
+            change = "+" + change;
+        out += "\n      " + x.what + " " + change + ": B0 " + (x.B0 >= 0 ? "+" : "") +
+               Num(x.B0 * 100, 3) + " %";
+        if (g.uniform)
+            out += ", deviation " + Num(x.deviation, 3);
+    }
+    return out;
 }
 
 void PrintText(std::ostream& out, const Answer& a, const Goals& g) {
@@ -173,6 +269,7 @@ void PrintText(std::ostream& out, const Answer& a, const Goals& g) {
             << "    mass " << Num(m.mass, 4) << " kg, " << Num(m.wireLength, 4)
             << " m of wire;  binds: " << (d.binding.empty() ? "none" : Join(d.binding, ", "))
             << "\n"
+            << "    as built, at the same current:" << SensitivityText(d, g) << "\n"
             << "    " << d.command << "\n";
     }
     if (a.rejectedByCheck > 0) {
@@ -208,7 +305,15 @@ void PrintCsv(std::ostream& out, const Answer& a, const Goals& g) {
                                               "heating_rate",
                                               "binding",
                                               "command"};
-    out << Join(columns, ",") << "\n";
+    std::vector<std::string> header = columns;
+    if (!a.designs.empty()) {
+        for (const Sensitivity& x : a.designs.front().sensitivity) {
+            header.push_back("dB0_" + SensitivityName(x));
+            if (g.uniform)
+                header.push_back("deviation_" + SensitivityName(x));
+        }
+    }
+    out << Join(header, ",") << "\n";
     for (const Design& d : a.designs) {
         const auto j = DesignJson(d, g);
         std::vector<std::string> cells;
@@ -228,6 +333,11 @@ void PrintCsv(std::ostream& out, const Answer& a, const Goals& g) {
                 cell = quoted + "\"";
             }
             cells.push_back(cell);
+        }
+        for (const Sensitivity& x : d.sensitivity) {
+            cells.push_back(Num(x.B0, 6));
+            if (g.uniform)
+                cells.push_back(Num(x.deviation, 6));
         }
         out << Join(cells, ",") << "\n";
     }
@@ -251,7 +361,22 @@ CLI::App* AddDesignCommand(CLI::App& app) {
                   "thermal class of the enamel, C: the hottest the winding may run [155]");
     d->add_option("--heat-transfer", o.heatTransfer,
                   "heat-transfer coefficient of the surfaces, W/(m^2 K) [12]");
-    d->add_option("--bore", o.bore, "least inner radius R1, m");
+    d->add_option("--bore", o.bore,
+                  "clear radius inside the former (a radius, not a diameter), m [0]");
+    d->add_option("--former-wall", o.formerWall, "the former's wall: R1 = bore + wall, m [0]");
+    d->add_option("--cheek", o.cheek,
+                  "each coil's end plate: the gap between the windings is at least two, m [0]");
+    d->add_option("--search-outer", o.searchOuter,
+                  "the search's own bound on R2 when --max-outer is not given, m [0.3]");
+    d->add_option("--search-length", o.searchLength,
+                  "the search's own bound on 2H + h when --max-length is not given, m [0.6]");
+    d->add_option("--search-inner", o.searchInner, "the search's own least R1, m [0.001]");
+    d->add_option("--search-reach", o.searchReach,
+                  "the --uniform sphere reaches at most this share of the distance to the "
+                  "nearest turn [0.6]");
+    d->add_option("--robust", o.robust,
+                  "h=0.1mm,R1=0.1mm,H=0.1mm,turns=1,wire: designs that meet every goal across "
+                  "these strays of the build, worst case");
     d->add_option("--max-outer", o.maxOuter, "largest outer radius R2, m");
     d->add_option("--max-length", o.maxLength, "largest length 2H + h, m");
     d->add_option("--max-mass", o.maxMass, "largest mass of wire, kg");
@@ -331,6 +456,13 @@ int RunDesign() {
             nlohmann::ordered_json j;
             j["error"] = answer.error;
             j["best"] = answer.best ? DesignJson(*answer.best, goals) : nlohmann::ordered_json();
+            if (answer.closest) {
+                j["closest"] = {{"B0", static_cast<double>(answer.closest->B0)},
+                                {"sphere_deviation", static_cast<double>(answer.closest->deviation)},
+                                {"P_hot", static_cast<double>(answer.closest->power)},
+                                {"dT", static_cast<double>(answer.closest->rise)},
+                                {"runaway", answer.closest->runaway}};
+            }
             PrintChecked(j.dump(2) + "\n");
         } else {
             std::cerr << answer.error << "\n";
