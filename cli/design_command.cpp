@@ -100,8 +100,10 @@ Tolerances ReadRobust(const std::string& text) {
         else if (name == "turns" && (v == 0 || v == 1))
             t.turns = static_cast<long long>(v);
         else
-            throw GoalError("--robust takes h=0.1mm,R1=0.1mm,H=0.1mm,turns=1 (one turn at most),"
-                            "wire; '" + item + "' is not one of them");
+            throw GoalError(
+                "--robust takes h=0.1mm,R1=0.1mm,H=0.1mm,turns=1 (one turn at most),"
+                "wire; '" +
+                item + "' is not one of them");
     }
     return t;
 }
@@ -217,6 +219,22 @@ nlohmann::ordered_json DesignJson(const Design& d, const Goals& g) {
     j["binding"] = d.binding;
     j["command"] = d.command;
     return j;
+}
+
+// Why each wire's search ended: builds looked at, what stopped it, NLopt's result of the finish.
+nlohmann::ordered_json SearchJson(const Answer& a) {
+    nlohmann::ordered_json out = nlohmann::ordered_json::array();
+    for (const WireSummary& s : a.summaries) {
+        nlohmann::ordered_json item;
+        item["wire"] = s.wire;
+        item["builds"] = s.builds;
+        item["stopped"] = s.stopped;
+        item["finish"] = s.finish;
+        if (s.objective)
+            item["objective"] = static_cast<double>(*s.objective);
+        out.push_back(item);
+    }
+    return out;
 }
 
 // A sensitivity's name as a column: "h+", "R1-", "turn+", "wire".
@@ -457,11 +475,12 @@ int RunDesign() {
             j["error"] = answer.error;
             j["best"] = answer.best ? DesignJson(*answer.best, goals) : nlohmann::ordered_json();
             if (answer.closest) {
-                j["closest"] = {{"B0", static_cast<double>(answer.closest->B0)},
-                                {"sphere_deviation", static_cast<double>(answer.closest->deviation)},
-                                {"P_hot", static_cast<double>(answer.closest->power)},
-                                {"dT", static_cast<double>(answer.closest->rise)},
-                                {"runaway", answer.closest->runaway}};
+                j["closest"] = {
+                    {"B0", static_cast<double>(answer.closest->B0)},
+                    {"sphere_deviation", static_cast<double>(answer.closest->deviation)},
+                    {"P_hot", static_cast<double>(answer.closest->power)},
+                    {"dT", static_cast<double>(answer.closest->rise)},
+                    {"runaway", answer.closest->runaway}};
             }
             PrintChecked(j.dump(2) + "\n");
         } else {
@@ -476,6 +495,7 @@ int RunDesign() {
         j["designs"] = nlohmann::ordered_json::array();
         for (const Design& d : answer.designs)
             j["designs"].push_back(DesignJson(d, goals));
+        j["search"] = SearchJson(answer);
         PrintChecked(j.dump(2) + "\n");
     } else {
         std::ostringstream text;

@@ -25,7 +25,8 @@ std::vector<Loop> PairLoops(const WoundBuild& b, long double R1, long double h, 
     }
     if (extraTurn > 0 && b.layers > 0) {
         // One more on the outside of coil one, beside its outer layer's last turn.
-        const long double r = R1 + b.firstLayer + static_cast<long double>(b.layers) * b.radialPitch;
+        const long double r =
+            R1 + b.firstLayer + static_cast<long double>(b.layers) * b.radialPitch;
         loops.push_back({r, h / 2 + b.axialPitch / 2});
     } else if (extraTurn < 0 && !places.empty()) {
         // Coil one's outermost turn left off (its loop is the second last pushed of that coil).

@@ -30,13 +30,13 @@ class TurnSearch {
             return Done(out);
         nlopt::opt opt(nlopt::LN_COBYLA, 2);
         opt.set_lower_bounds(std::vector<double>{static_cast<double>(box_.R1min / Scale(0)),
-                                                  static_cast<double>(box_.gapMin / Scale(1))});
+                                                 static_cast<double>(box_.gapMin / Scale(1))});
         opt.set_upper_bounds(std::vector<double>{1.5, 3.0});
         opt.set_min_objective(&TurnSearch::ObjectiveThunk, this);
         for (int i = 0; i < kLimits; ++i) {
             refs_[static_cast<std::size_t>(i)] = {this, i};
-            opt.add_inequality_constraint(&TurnSearch::LimitThunk, &refs_[static_cast<std::size_t>(i)],
-                                          0);
+            opt.add_inequality_constraint(&TurnSearch::LimitThunk,
+                                          &refs_[static_cast<std::size_t>(i)], 0);
         }
         opt.set_maxeval(300);
         opt.set_xtol_rel(1e-9);

@@ -59,10 +59,13 @@ const std::vector<Rule>& Rules() {
          [](const Goals&) { return S("--B0 must be a field in tesla above 0 and at most 100"); }},
         {[](const Goals& g) { return g.B0Tol >= 1e-4L && g.B0Tol <= 0.5L; },
          [](const Goals&) {
-             return S("--B0-tol must lie between 1e-4 and 0.5: the build is set to 1 um, "
-                      "which moves B0 by some 1e-5");
+             return S(
+                 "--B0-tol must lie between 1e-4 and 0.5: the build is set to 1 um, "
+                 "which moves B0 by some 1e-5");
          }},
-        {[](const Goals& g) { return !g.uniform || (g.uniform->tol >= 1e-8L && g.uniform->tol < 1); },
+        {[](const Goals& g) {
+             return !g.uniform || (g.uniform->tol >= 1e-8L && g.uniform->tol < 1);
+         },
          [](const Goals&) { return S("--uniform: the tolerance must lie between 1e-8 and 1"); }},
         {[](const Goals& g) {
              return !g.uniform || (g.uniform->radius > 0 && Finite(g.uniform->radius));
@@ -99,9 +102,10 @@ const std::vector<Rule>& Rules() {
                     g.bounds.inner < g.bounds.outer && g.bounds.reach > 0 && g.bounds.reach < 1;
          },
          [](const Goals&) {
-             return S("the search's own bounds: --search-outer and --search-length between 0 and "
-                      "100 m, --search-inner above 0 and below --search-outer, --search-reach "
-                      "between 0 and 1");
+             return S(
+                 "the search's own bounds: --search-outer and --search-length between 0 and "
+                 "100 m, --search-inner above 0 and below --search-outer, --search-reach "
+                 "between 0 and 1");
          }},
         {[](const Goals& g) { return SearchBox(g).R1min < SearchBox(g).R2max; },
          [](const Goals& g) {
@@ -110,11 +114,14 @@ const std::vector<Rule>& Rules() {
                     Text(SearchBox(g).R2max * 1e3L) + " mm";
          }},
         {[](const Goals& g) { return !g.uniform || g.uniform->radius < SearchBox(g).R2max; },
-         [](const Goals&) { return S("--uniform: the sphere does not fit inside the largest R2"); }},
+         [](const Goals&) {
+             return S("--uniform: the sphere does not fit inside the largest R2");
+         }},
         {[](const Goals& g) { return g.heatTransfer >= 0 && g.heatTransfer <= 1e4L; },
          [](const Goals&) {
-             return S("--heat-transfer must lie between 0 and 10000 W/(m^2 K) (still air is "
-                      "10-15, forced water cooling some thousands)");
+             return S(
+                 "--heat-transfer must lie between 0 and 10000 W/(m^2 K) (still air is "
+                 "10-15, forced water cooling some thousands)");
          }},
         {[](const Goals& g) { return g.material.alpha > 0 && g.material.resistivity20 > 0; },
          [](const Goals&) { return S("the material has no resistivity or coefficient"); }},
@@ -127,7 +134,9 @@ const std::vector<Rule>& Rules() {
                     " would reach zero, and at most 400 C";
          }},
         {[](const Goals& g) { return IsClass(g.thermalClass); },
-         [](const Goals&) { return "--class must be one of the thermal classes " + ClassList() + " C"; }},
+         [](const Goals&) {
+             return "--class must be one of the thermal classes " + ClassList() + " C";
+         }},
         {[](const Goals& g) { return g.thermalClass > g.ambient; },
          [](const Goals&) {
              return S("--class: the insulation's class must lie above the ambient temperature");
@@ -144,8 +153,9 @@ const std::vector<Rule>& Rules() {
                     g.robust.turns >= 0 && g.robust.turns <= 10;
          },
          [](const Goals&) {
-             return S("--robust: the tolerances lie between 0 and 10 mm, the turns between 0 and "
-                      "10");
+             return S(
+                 "--robust: the tolerances lie between 0 and 10 mm, the turns between 0 and "
+                 "10");
          }},
     };
     return rules;

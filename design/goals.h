@@ -56,9 +56,9 @@ struct Goals {
     // The insulation's thermal class, degrees C: the winding never runs hotter, whatever
     // --max-temp-rise says (155, class F, unless told).
     long double thermalClass = 155;
-    long double bore = 0;        // clear radius inside the former, m
-    long double formerWall = 0;  // the former's wall: R1 = bore + wall, m
-    long double cheek = 0;       // each coil's end plate: the gap is at least two, m
+    long double bore = 0;           // clear radius inside the former, m
+    long double formerWall = 0;     // the former's wall: R1 = bore + wall, m
+    long double cheek = 0;          // each coil's end plate: the gap is at least two, m
     long double heatTransfer = 12;  // W/(m^2*K), natural convection and radiation together
     Material material;
     std::vector<Wire> wires;

@@ -50,7 +50,8 @@ std::vector<std::string> BindingLimits(const Goals& g, const Box& box, const Eva
         add("max-temp-rise", "a temperature rise of " + Quantity(AllowedRise(g), "K"));
     if (c[kOuter] > -0.02L) {
         add(box.outerOwn ? "search-outer" : "max-outer",
-            (box.outerOwn ? "the search's own bound on the outer radius, " : "an outer radius of ") +
+            (box.outerOwn ? "the search's own bound on the outer radius, "
+                          : "an outer radius of ") +
                 Quantity(box.R2max * 1e3L, "mm"));
     }
     if (c[kLength] > -0.02L) {
@@ -62,12 +63,13 @@ std::vector<std::string> BindingLimits(const Goals& g, const Box& box, const Eva
         add("max-mass", "a mass of " + Quantity(*g.maxMass, "kg"));
     if (e.geometry.R1 < box.R1min * 1.02L) {
         if (box.innerOwn) {
-            add("search-inner", "the search's own bound on R1, " + Quantity(box.R1min * 1e3L, "mm"));
+            add("search-inner",
+                "the search's own bound on R1, " + Quantity(box.R1min * 1e3L, "mm"));
         } else if (g.bore > 0 || g.formerWall > 0) {
-            add("bore", "a bore of " + Quantity(g.bore * 1e3L, "mm") +
-                            (g.formerWall > 0 ? " inside a wall of " +
-                                                    Quantity(g.formerWall * 1e3L, "mm")
-                                              : std::string()));
+            add("bore",
+                "a bore of " + Quantity(g.bore * 1e3L, "mm") +
+                    (g.formerWall > 0 ? " inside a wall of " + Quantity(g.formerWall * 1e3L, "mm")
+                                      : std::string()));
         }
     }
     if (g.cheek > 0 && e.geometry.h < box.gapMin * 1.02L)

@@ -29,8 +29,7 @@ class SharedThreshold {
 
     long double Value() const {
         std::lock_guard lock(mutex_);
-        return values_.size() < k_ ? std::numeric_limits<long double>::infinity()
-                                   : values_[k_ - 1];
+        return values_.size() < k_ ? std::numeric_limits<long double>::infinity() : values_[k_ - 1];
     }
 
   private:
@@ -45,9 +44,18 @@ std::vector<WireResult> SearchEveryWire(const Goals& g, const Box& box, std::sto
     std::vector<WireResult> results(wires);
     SharedThreshold shared(static_cast<std::size_t>(g.count) + 2);
     const std::function<long double()> threshold = [&shared] { return shared.Value(); };
+    // Thin wires first: the lightest designs are of the thinnest wire that reaches B0, and
+    // what they find bounds the thick wires' heavy builds.
+    std::vector<std::size_t> order(wires);
+    for (std::size_t i = 0; i < wires; ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return g.wires[a].bare < g.wires[b].bare;
+    });
     RunInOrder(
         wires, std::max(1u, threads),
-        [&](std::size_t i) {
+        [&](std::size_t k) {
+            const std::size_t i = order[k];
             results[i] = SearchWire(g, box, g.wires[i], threshold, stop);
             if (!results[i].best.empty())
                 shared.Add(results[i].best.front().objective);
@@ -97,9 +105,8 @@ std::vector<Ranked> FinishAndCheck(const Goals& g, const Box& box,
             ++answer.rejectedByCheck;
         }
     }
-    std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
-        return a.objective < b.objective;
-    });
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const Ranked& a, const Ranked& b) { return a.objective < b.objective; });
     if (ranked.size() > wanted)
         ranked.resize(wanted);
     return ranked;
@@ -120,8 +127,8 @@ void ExplainNoDesign(const Goals& g, const Box& box, const std::vector<WireResul
     const Candidate printed = Printed(closest->closest->candidate, box);
     const Placed p{printed, Evaluate(g, printed, FieldModel::Turns), 0};
     answer.error = NoDesignMessage(g, box, &p.eval);
-    answer.closest = Closest{p.eval.B0,         p.eval.sphereDeviation, p.eval.hot.power,
-                             p.eval.hot.rise,   p.eval.mass,            p.eval.hot.runaway};
+    answer.closest = Closest{p.eval.B0,   p.eval.sphereDeviation, p.eval.hot.power, p.eval.hot.rise,
+                             p.eval.mass, p.eval.hot.runaway};
     Design d;
     if (Verify(g, box, p, &d)) {
         // The closest meets every goal after all: a design, not an error.

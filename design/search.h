@@ -52,9 +52,9 @@ struct Design {
 // Why one wire's search ended.
 struct WireSummary {
     std::string wire;
-    std::size_t builds = 0;       // builds looked at
-    std::string stopped;          // "bound", "no build reaches B0", "budget", "stopped"
-    int finish = 0;               // NLopt's result code of the finish on the turns, 0 when none ran
+    std::size_t builds = 0;  // builds looked at
+    std::string stopped;     // "bound", "no build reaches B0", "budget", "stopped"
+    int finish = 0;          // NLopt's result code of the finish on the turns, 0 when none ran
     std::optional<long double> objective;  // the best found, before the finish
 };
 

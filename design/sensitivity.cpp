@@ -50,8 +50,8 @@ std::vector<Sensitivity> Sensitivities(const Goals& g, const Placed& design) {
     // The enamel's range: from the catalogue's largest overall diameter down to the bare one.
     const long double wireChange = -(c.wire->overall - c.wire->bare);
     const std::vector<std::pair<std::string, long double>> changes = {
-        {"h", kStep},    {"h", -kStep},   {"R1", kStep},   {"R1", -kStep},       {"H", kStep},
-        {"H", -kStep},   {"turn", 1},     {"turn", -1},    {"wire", wireChange},
+        {"h", kStep},  {"h", -kStep}, {"R1", kStep}, {"R1", -kStep},       {"H", kStep},
+        {"H", -kStep}, {"turn", 1},   {"turn", -1},  {"wire", wireChange},
     };
     std::vector<Sensitivity> out;
     for (const auto& [what, change] : changes) {

@@ -83,7 +83,8 @@ ExactOnTurns ExactField(const std::vector<Loop>& loops, long double I, long doub
     auto at = [&](long double rho, long double z) {
         long double radial = 0, axial = 0;
         for (const Loop& l : loops) {
-            const exact::FieldComponents f = exact::LoopField(l.radius, rho, l.radius - rho, z - l.z);
+            const exact::FieldComponents f =
+                exact::LoopField(l.radius, rho, l.radius - rho, z - l.z);
             radial += f.radial;
             axial += f.axial;
         }

@@ -145,7 +145,8 @@ std::vector<TurnPlace> TurnPlaces(const WoundBuild& b) {
     places.reserve(static_cast<std::size_t>(std::max(0LL, b.turns)));
     for (long long k = 0; k < b.layers; ++k) {
         const long double r = b.firstLayer + static_cast<long double>(k) * b.radialPitch;
-        const long double start = b.axialPitch / 2 + (b.shifted && k % 2 == 1 ? b.axialPitch / 2 : 0);
+        const long double start =
+            b.axialPitch / 2 + (b.shifted && k % 2 == 1 ? b.axialPitch / 2 : 0);
         for (long long j = 0; j < b.turnsPerLayer; ++j)
             places.push_back({r, start + static_cast<long double>(j) * b.axialPitch});
     }

@@ -38,9 +38,9 @@ long double PackingFactor(long double turns, long double bare, long double depth
 struct WoundBuild {
     long long layers = 0;
     long long turnsPerLayer = 0;
-    long long turns = 0;       // of one coil
-    long double depth = 0;     // R2 - R1, m
-    long double height = 0;    // H, m
+    long long turns = 0;     // of one coil
+    long double depth = 0;   // R2 - R1, m
+    long double height = 0;  // H, m
     long double radialPitch = 0, axialPitch = 0;
     long double firstLayer = 0;  // from R1 to the centres of the first layer's turns
     bool shifted = false;        // orthocyclic: every second layer sits half a pitch along
@@ -52,8 +52,7 @@ WoundBuild MakeBuild(const Winding& w, const Wire& wire, long long layers, long 
 
 // The most layers and turns per layer a section of this depth and height holds.
 long long LayersWithin(const Winding& w, const Wire& wire, long double depth);
-long long TurnsPerLayerWithin(const Winding& w, const Wire& wire, long double height,
-                              bool shifted);
+long long TurnsPerLayerWithin(const Winding& w, const Wire& wire, long double height, bool shifted);
 
 // The centre of one turn: its radius above R1 and its height above the coil's end nearest the
 // other coil.
@@ -65,8 +64,8 @@ std::vector<TurnPlace> TurnPlaces(const WoundBuild& b);
 // The section of uniform current density that stands for the turns while searching: each turn
 // given its cell of radial x axial pitch, the shifted layers' half pitch shared out.
 struct SheetSection {
-    long double inner, outer;      // above R1
-    long double nearEnd, farEnd;   // above the coil's near end
+    long double inner, outer;     // above R1
+    long double nearEnd, farEnd;  // above the coil's near end
 };
 SheetSection EquivalentSheet(const WoundBuild& b);
 

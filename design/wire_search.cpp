@@ -15,7 +15,9 @@ constexpr std::size_t kBuildBudget = 60000;  // builds per wire at most
 constexpr std::size_t kKept = 3;             // best builds kept for the finish
 constexpr long double kR1Step = 1.04L;       // the scan of R1 upwards
 
-enum class Status { Meets, Short, Other };
+// Meets: every goal holds. Short: B0 falls short at the least gap, and a larger R1 only
+// lowers it. Dead: a limit that a larger R1 only makes worse fails. Other: a larger R1 may help.
+enum class Status { Meets, Short, Dead, Other };
 
 struct Trial {
     Status status = Status::Other;
@@ -35,6 +37,12 @@ class GapChoice {
         const Heat heat = HeatOf(g_, w_, b_, R1_, box_.gapMin);
         if (heat.hot.runaway)
             return Evaluated(box_.gapMin);
+        // The power does not depend on the gap (but for the reactance): settled first.
+        if (g_.maxPower && heat.hot.power > *g_.maxPower * (1 - SheetMargins().other)) {
+            t = Evaluated(box_.gapMin);
+            t.status = g_.currentSource && g_.frequency == 0 ? Status::Dead : Status::Other;
+            return t;
+        }
         current_ = heat.hot.current;
         const long double tol = g_.B0Tol * (1 - SheetMargins().b0);
         const long double lo = g_.B0 * (1 - tol), hi = g_.B0 * (1 + tol);
@@ -66,7 +74,7 @@ class GapChoice {
             lo = hi;
             hi = box_.gapMin + step * (std::pow(2.0L, k + 1) - 1);
         }
-        for (int k = 0; k < 60 && hi - lo > 1e-10L * hi; ++k) {
+        for (int k = 0; k < 60 && hi - lo > 1e-8L * hi; ++k) {
             const long double mid = (lo + hi) / 2;
             (Field(mid) > target ? lo : hi) = mid;
         }
@@ -87,7 +95,7 @@ class GapChoice {
         long double lo = a, hi = b;
         long double x1 = hi - kGolden * (hi - lo), x2 = lo + kGolden * (hi - lo);
         long double f1 = Deviation(x1), f2 = Deviation(x2);
-        for (int k = 0; k < 40 && hi - lo > 1e-9L * hi; ++k) {
+        for (int k = 0; k < 40 && hi - lo > 1e-5L * hi; ++k) {
             if (f1 < f2) {
                 hi = x2;
                 x2 = x1;
@@ -105,7 +113,7 @@ class GapChoice {
         long double good = (lo + hi) / 2, bad = preferred;
         if (Deviation(good) > limit)
             return good;
-        for (int k = 0; k < 50 && std::fabs(bad - good) > 1e-10L * good; ++k) {
+        for (int k = 0; k < 50 && std::fabs(bad - good) > 1e-7L * good; ++k) {
             const long double mid = (good + bad) / 2;
             (Deviation(mid) <= limit ? good : bad) = mid;
         }
@@ -166,7 +174,12 @@ class BuildSearch {
                 return result_;
             }
             ++result_.builds;
-            Place(MakeBuild(g_.winding, w_, q.layers, q.perLayer));
+            const WoundBuild b = MakeBuild(g_.winding, w_, q.layers, q.perLayer);
+            const Hope hope = Hopes(b);
+            if (hope.here)
+                Place(b);
+            if (!hope.more)
+                continue;
             Push(q.layers, q.perLayer + 1);
             if (q.perLayer == 1)
                 Push(q.layers + 1, 1);
@@ -188,10 +201,11 @@ class BuildSearch {
     bool CanReach() const {
         if (g_.currentSource)
             return true;
-        const long double rho = g_.material.resistivity20 * (1 + g_.material.alpha * (g_.ambient - 20));
+        const long double rho =
+            g_.material.resistivity20 * (1 + g_.material.alpha * (g_.ambient - 20));
         const long double area = kTruePi * w_.bare * w_.bare / 4;
-        const long double most = 4e-7L * kTruePi * g_.source * area /
-                                 (4 * kTruePi * rho * box_.R1min * box_.R1min);
+        const long double most =
+            4e-7L * kTruePi * g_.source * area / (4 * kTruePi * rho * box_.R1min * box_.R1min);
         return most >= g_.B0 * (1 - g_.B0Tol);
     }
 
@@ -204,25 +218,66 @@ class BuildSearch {
         queue_.push({ObjectiveBound(g_, box_, w_, b), layers, perLayer});
     }
 
+    // Whether this build can meet the goals, and whether any build with more layers or turns
+    // per layer can.
+    struct Hope {
+        bool here = true, more = true;
+    };
+
     // The field at the least R1 and gap at the coldest current bounds what the build gives.
-    bool Hopeless(const WoundBuild& b) const {
+    // With a current source the power at the least R1 and the coldest resistance bounds it
+    // from below and only grows with more turns. With a voltage source the field per volt
+    // only falls as turns are added where each added turn gives less field per length of wire
+    // than those before: outside them, where every turn's radius exceeds its axial distance
+    // from the centre over sqrt(2) (the field per length, a / (a^2 + z^2)^(3/2), then falls
+    // with a and with z).
+    Hope Hopes(const WoundBuild& b) const {
+        Hope hope;
+        if (g_.maxMass && ObjectiveMass(b) > *g_.maxMass)
+            return {false, false};
+        const long double N = static_cast<long double>(b.turns);
+        const long double Ramb = g_.material.resistivity20 * N * 16 *
+                                 (box_.R1min + MeanTurnOffset(b)) / (w_.bare * w_.bare) *
+                                 (1 + g_.material.alpha * (g_.ambient - 20));
         long double current = g_.source;
-        const Heat cold = HeatOf(g_, w_, b, box_.R1min, box_.gapMin);
-        const long double Ramb =
-            cold.resistance20 * (1 + g_.material.alpha * (g_.ambient - 20));
-        if (!g_.currentSource)
+        if (g_.currentSource) {
+            if (g_.maxPower && current * current * Ramb > *g_.maxPower)
+                return {false, false};
+        } else {
             current = g_.source / Ramb;
-        else if (g_.maxPower && current * current * Ramb > *g_.maxPower)
-            return true;
-        const long double most = CentreFieldPerAmpere(b, box_.R1min, box_.gapMin, FieldModel::Sheet);
-        return most * current < g_.B0 * (1 - g_.B0Tol);
+        }
+        const long double least = g_.B0 * (1 - g_.B0Tol);
+        const long double most =
+            CentreFieldPerAmpere(b, box_.R1min, box_.gapMin, FieldModel::Sheet) * current;
+        hope.here = most >= least;
+        // Where the power holds, further out, the field and (with a voltage source) the
+        // current are less.
+        const long double R1 = LeastRadius(g_, box_, w_, b);
+        if (hope.here && R1 > box_.R1min) {
+            const long double ratio = (box_.R1min + MeanTurnOffset(b)) / (R1 + MeanTurnOffset(b));
+            hope.here = CentreFieldPerAmpere(b, R1, box_.gapMin, FieldModel::Sheet) * current *
+                            ratio >=
+                        least;
+        }
+        if (!hope.here && !g_.currentSource) {
+            const long double reach = box_.gapMin / 2 + b.height + b.axialPitch * 1.5L;
+            hope.more = (box_.R1min + b.firstLayer) * 1.4142135623730950488L > reach;
+        }
+        return hope;
+    }
+
+    long double ObjectiveMass(const WoundBuild& b) const {
+        return g_.material.density * 4 * kTruePi * static_cast<long double>(b.turns) *
+               (box_.R1min + MeanTurnOffset(b)) * kTruePi * w_.bare * w_.bare / 4;
     }
 
     void Place(const WoundBuild& b) {
-        if (Hopeless(b))
-            return;
         long double R1 = StartRadius(b);
         const long double R1max = box_.R2max - b.depth;
+        if (g_.minimise == Minimise::Mass &&
+            ObjectiveMass(b) * (R1 + MeanTurnOffset(b)) / (box_.R1min + MeanTurnOffset(b)) >
+                Threshold())
+            return;
         std::optional<long double> below;
         while (R1 <= R1max && !stop_.stop_requested()) {
             const Trial t = GapChoice(g_, box_, w_, b, R1).Choose();
@@ -231,7 +286,7 @@ class BuildSearch {
                 Refine(b, below, R1, t);
                 return;
             }
-            if (t.status == Status::Short)
+            if (t.status == Status::Short || t.status == Status::Dead)
                 return;
             const long double objective = Objective(g_, t.eval);
             if (g_.minimise != Minimise::Power && objective > Threshold())
@@ -243,18 +298,18 @@ class BuildSearch {
 
     // With a voltage source and a power limit, the power falls as R1 grows: start where it holds.
     long double StartRadius(const WoundBuild& b) const {
-        const long double lo = box_.R1min;
+        const long double lo = LeastRadius(g_, box_, w_, b);
         if (g_.currentSource || !g_.maxPower)
             return lo;
         auto power = [&](long double R1) { return HeatOf(g_, w_, b, R1, box_.gapMin).hot.power; };
         if (power(lo) <= *g_.maxPower)
             return lo;
-        long double a = lo, c = lo * 2;
-        for (int k = 0; k < 30 && power(c) > *g_.maxPower; ++k) {
+        long double a = lo, c = lo * 1.1L;
+        for (int k = 0; k < 80 && power(c) > *g_.maxPower; ++k) {
             a = c;
-            c *= 2;
+            c *= 1.1L;
         }
-        for (int k = 0; k < 50 && c - a > 1e-9L * c; ++k) {
+        for (int k = 0; k < 50 && c - a > 1e-7L * c; ++k) {
             const long double mid = (a + c) / 2;
             (power(mid) > *g_.maxPower ? a : c) = mid;
         }
@@ -282,9 +337,8 @@ class BuildSearch {
 
     void Keep(const Placed& p) {
         auto& best = result_.best;
-        const auto at = std::find_if(best.begin(), best.end(), [&](const Placed& q) {
-            return p.objective < q.objective;
-        });
+        const auto at = std::find_if(best.begin(), best.end(),
+                                     [&](const Placed& q) { return p.objective < q.objective; });
         best.insert(at, p);
         if (best.size() > kKept)
             best.pop_back();
@@ -308,6 +362,19 @@ class BuildSearch {
 
 }  // namespace
 
+long double LeastRadius(const Goals& g, const Box& box, const Wire& w, const WoundBuild& b) {
+    if (g.currentSource || !g.maxPower || g.frequency > 0)
+        return box.R1min;
+    // A voltage source's power, U^2/R, holds only once R at the hottest allowed reaches
+    // U^2/Pmax; R grows with R1 as 16 rho N (R1 + offset) / D^2.
+    const long double hottest = g.ambient + AllowedRise(g);
+    const long double rho = g.material.resistivity20 * (1 + g.material.alpha * (hottest - 20));
+    const long double needed = g.source * g.source / *g.maxPower;
+    const long double N = static_cast<long double>(b.turns);
+    const long double R1 = needed * w.bare * w.bare / (16 * rho * N) - MeanTurnOffset(b);
+    return std::max(box.R1min, R1);
+}
+
 Margins SheetMargins() {
     return {0.03L, 0.01L, 1e-4L};
 }
@@ -316,8 +383,8 @@ long double ObjectiveBound(const Goals& g, const Box& box, const Wire& w, const 
     const long double N = static_cast<long double>(b.turns);
     switch (g.minimise) {
         case Minimise::Mass:
-            return g.material.density * 4 * kTruePi * N * (box.R1min + MeanTurnOffset(b)) *
-                   kTruePi * w.bare * w.bare / 4;
+            return g.material.density * 4 * kTruePi * N *
+                   (LeastRadius(g, box, w, b) + MeanTurnOffset(b)) * kTruePi * w.bare * w.bare / 4;
         case Minimise::Size: {
             const long double R2 = box.R1min + b.depth;
             return kTruePi * R2 * R2 * (2 * b.height + box.gapMin + 2 * g.cheek);

@@ -21,8 +21,8 @@ struct Placed {
 };
 
 struct WireResult {
-    std::vector<Placed> best;         // the best builds, best first (a few, for the finish)
-    std::optional<Placed> closest;    // least violation, when none met the goals
+    std::vector<Placed> best;       // the best builds, best first (a few, for the finish)
+    std::optional<Placed> closest;  // least violation, when none met the goals
     long double closestViolation = 1e300L;
     std::size_t builds = 0;
     std::string stopped;
@@ -30,6 +30,10 @@ struct WireResult {
 
 // The margins the sheet model keeps: it stands for turns it does not place exactly.
 Margins SheetMargins();
+
+// The least R1 where the goals may hold: where a voltage source's power can be within its
+// limit at the hottest the winding may run.
+long double LeastRadius(const Goals& g, const Box& box, const Wire& w, const WoundBuild& b);
 
 // The lower bound of the objective over every R1 and gap of this build.
 long double ObjectiveBound(const Goals& g, const Box& box, const Wire& w, const WoundBuild& b);
