@@ -39,7 +39,8 @@ class SharedThreshold {
 };
 
 std::vector<WireResult> SearchEveryWire(const Goals& g, const Box& box, std::stop_token stop,
-                                        const Progress& progress, unsigned threads) {
+                                        const Progress& progress, unsigned threads,
+                                        bool closestOnly) {
     const std::size_t wires = g.wires.size();
     std::vector<WireResult> results(wires);
     SharedThreshold shared(static_cast<std::size_t>(g.count) + 2);
@@ -56,7 +57,7 @@ std::vector<WireResult> SearchEveryWire(const Goals& g, const Box& box, std::sto
         wires, std::max(1u, threads),
         [&](std::size_t k) {
             const std::size_t i = order[k];
-            results[i] = SearchWire(g, box, g.wires[i], threshold, stop);
+            results[i] = SearchWire(g, box, g.wires[i], threshold, stop, closestOnly);
             if (!results[i].best.empty())
                 shared.Add(results[i].best.front().objective);
         },
@@ -151,7 +152,7 @@ Answer FindDesigns(const Goals& g, std::stop_token stop, const Progress& progres
     CheckGoals(g);
     const Box box = SearchBox(g);
     Answer answer;
-    const std::vector<WireResult> results = SearchEveryWire(g, box, stop, progress, threads);
+    const std::vector<WireResult> results = SearchEveryWire(g, box, stop, progress, threads, false);
     for (std::size_t i = 0; i < results.size(); ++i) {
         WireSummary s;
         s.wire = g.wires[i].name;
@@ -172,8 +173,18 @@ Answer FindDesigns(const Goals& g, std::stop_token stop, const Progress& progres
         answer.designs.clear();
         return answer;
     }
-    if (answer.designs.empty())
-        ExplainNoDesign(g, box, results, answer);
+    if (answer.designs.empty()) {
+        bool any = false;
+        for (const WireResult& r : results)
+            any = any || r.closest.has_value();
+        // Wires that cannot reach B0 were left at once: looked at again for what comes closest.
+        ExplainNoDesign(
+            g, box, any ? results : SearchEveryWire(g, box, stop, progress, threads, true), answer);
+        if (stop.stop_requested()) {
+            answer.interrupted = true;
+            answer.error.clear();
+        }
+    }
     return answer;
 }
 

@@ -98,7 +98,9 @@ ExactOnTurns ExactField(const std::vector<Loop>& loops, long double I, long doub
     constexpr int kSteps = 24;
     for (int i = 0; i <= kSteps; ++i) {
         const long double theta = 3.141592653589793238462643383279502884L * i / kSteps;
-        const auto f = at(radius * std::sin(theta), radius * std::cos(theta));
+        // The poles exactly on the axis, where the loop field has its own form.
+        const long double rho = i == 0 || i == kSteps ? 0 : radius * std::sin(theta);
+        const auto f = at(rho, radius * std::cos(theta));
         const long double modulus = std::hypot(f[0], f[1]);
         out.sphere = std::max({out.sphere, modulus / out.B0 - 1, 1 - f[1] / out.B0});
     }

@@ -12,6 +12,7 @@ namespace varnel::design {
 namespace {
 
 constexpr std::size_t kBuildBudget = 60000;  // builds per wire at most
+constexpr std::size_t kClosestBudget = 400;  // builds per wire looked at for the closest
 constexpr std::size_t kKept = 3;             // best builds kept for the finish
 constexpr long double kR1Step = 1.04L;       // the scan of R1 upwards
 
@@ -149,11 +150,11 @@ struct Queued {
 class BuildSearch {
   public:
     BuildSearch(const Goals& g, const Box& box, const Wire& w,
-                const std::function<long double()>& threshold, std::stop_token stop)
-        : g_(g), box_(box), w_(w), threshold_(threshold), stop_(stop) {}
+                const std::function<long double()>& threshold, std::stop_token stop, bool closest)
+        : g_(g), box_(box), w_(w), threshold_(threshold), stop_(stop), closestOnly_(closest) {}
 
     WireResult Run() {
-        if (!CanReach()) {
+        if (!closestOnly_ && !CanReach()) {
             result_.stopped = "no build reaches B0";
             return result_;
         }
@@ -169,15 +170,23 @@ class BuildSearch {
                 result_.stopped = "bound";
                 return result_;
             }
-            if (result_.builds >= kBuildBudget) {
+            if (result_.builds >= (closestOnly_ ? kClosestBudget : kBuildBudget)) {
                 result_.stopped = "budget";
                 return result_;
             }
             ++result_.builds;
             const WoundBuild b = MakeBuild(g_.winding, w_, q.layers, q.perLayer);
             const Hope hope = Hopes(b);
-            if (hope.here)
+            if (hope.here) {
                 Place(b);
+            } else if (closestOnly_) {
+                const long double R1 = std::min(LeastRadius(g_, box_, w_, b), box_.R2max - b.depth);
+                Trial t;
+                t.h = box_.gapMin;
+                t.eval = Evaluate(g_, {&w_, b, R1, t.h}, FieldModel::Sheet);
+                t.violation = WorstLimit(LimitValues(g_, box_, t.eval, SheetMargins()));
+                Note(b, R1, t);
+            }
             if (!hope.more)
                 continue;
             Push(q.layers, q.perLayer + 1);
@@ -255,9 +264,9 @@ class BuildSearch {
         const long double R1 = LeastRadius(g_, box_, w_, b);
         if (hope.here && R1 > box_.R1min) {
             const long double ratio = (box_.R1min + MeanTurnOffset(b)) / (R1 + MeanTurnOffset(b));
-            hope.here = CentreFieldPerAmpere(b, R1, box_.gapMin, FieldModel::Sheet) * current *
-                            ratio >=
-                        least;
+            hope.here =
+                CentreFieldPerAmpere(b, R1, box_.gapMin, FieldModel::Sheet) * current * ratio >=
+                least;
         }
         if (!hope.here && !g_.currentSource) {
             const long double reach = box_.gapMin / 2 + b.height + b.axialPitch * 1.5L;
@@ -357,6 +366,7 @@ class BuildSearch {
     const std::function<long double()>& threshold_;
     std::stop_token stop_;
     std::priority_queue<Queued, std::vector<Queued>, std::greater<>> queue_;
+    bool closestOnly_ = false;
     WireResult result_;
 };
 
@@ -402,8 +412,9 @@ long double ObjectiveBound(const Goals& g, const Box& box, const Wire& w, const 
 }
 
 WireResult SearchWire(const Goals& g, const Box& box, const Wire& w,
-                      const std::function<long double()>& threshold, std::stop_token stop) {
-    return BuildSearch(g, box, w, threshold, stop).Run();
+                      const std::function<long double()>& threshold, std::stop_token stop,
+                      bool closestOnly) {
+    return BuildSearch(g, box, w, threshold, stop, closestOnly).Run();
 }
 
 }  // namespace varnel::design

@@ -38,9 +38,12 @@ long double LeastRadius(const Goals& g, const Box& box, const Wire& w, const Wou
 // The lower bound of the objective over every R1 and gap of this build.
 long double ObjectiveBound(const Goals& g, const Box& box, const Wire& w, const WoundBuild& b);
 
+// `closestOnly`: when nothing meets the goals, the first builds of each wire, each looked at
+// for what comes closest, however short of B0.
 // `threshold()` is the value past which a build is of no use to the answer (the other wires'
 // count-th best); it may only fall while the search runs.
 WireResult SearchWire(const Goals& g, const Box& box, const Wire& w,
-                      const std::function<long double()>& threshold, std::stop_token stop);
+                      const std::function<long double()>& threshold, std::stop_token stop,
+                      bool closestOnly = false);
 
 }  // namespace varnel::design
