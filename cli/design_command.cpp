@@ -20,6 +20,7 @@
 #include "cli/progress_bar.h"
 #include "command/decimal_separator.h"
 #include "command/number_text.h"
+#include "design/catalogue_gaps.h"
 #include "design/search.h"
 
 namespace varnel {
@@ -252,7 +253,8 @@ std::string SensitivityText(const Design& d, const Goals& g) {
                                               : Num(x.change * 1e3L, 3) + " mm";
         if (x.what != "turn" && x.change > 0)
             change = "+" + change;
-        out += "\n      " + x.what + " " + change + ": B0 " + (x.B0 >= 0 ? "+" : "") +
+        const std::string what = x.what == "turn" ? "one coil" : x.what;
+        out += "\n      " + what + " " + change + ": B0 " + (x.B0 >= 0 ? "+" : "") +
                Num(x.B0 * 100, 3) + " %";
         if (g.uniform)
             out += ", deviation " + Num(x.deviation, 3);
@@ -427,6 +429,10 @@ int RunDesign() {
         }
         return 2;
     }
+    // A grade that leaves wires out says so; the search goes on with the others.
+    const std::string gap = GradeGapNote(o.wires, o.grade);
+    if (!gap.empty())
+        std::cerr << "varnel-calc design: " << gap << "\n";
     const unsigned threads =
         o.threads > 0 ? o.threads : std::max(1u, std::thread::hardware_concurrency());
     // Ctrl-C, SIGTERM and SIGHUP stop the search as they stop the other studies.

@@ -73,8 +73,6 @@ struct Answer {
     std::optional<Closest> closest;
     std::size_t rejectedByCheck = 0;  // found by the model, refused by the recomputation
     std::vector<WireSummary> summaries;
-    // Wires of the catalogue left out for want of a diameter (said, never silent).
-    std::vector<std::string> notes;
 };
 
 using Progress = std::function<void(std::size_t done, std::size_t total)>;

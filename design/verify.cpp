@@ -2,6 +2,7 @@
 #include "design/verify.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "accuracy/filament.h"
@@ -20,6 +21,14 @@ constexpr int kReportOrder = 40;  // terms of the expansion for the extents repo
 void Set(CalcRequest& r, std::string_view option, long double value) {
     // Every digit, so the calculator reads the value itself; its separator, so it reads at all.
     r.texts[*InputIndex(option)] = WithDecimalSeparator(FullPrecisionText(value));
+}
+
+// The shortest text that reads back as the same double: the command reproduces the design
+// to some 1e-16, without a tail of digits. to_chars, so no locale enters.
+std::string ShortestText(long double value) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value)).ptr;
+    return std::string(buffer, end);
 }
 
 bool Holds(const Goals& g, const Box& box, const Placed& p, const Design& d) {
@@ -69,10 +78,8 @@ std::string DesignCommand(const CalcRequest& request) {
     for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
         if (i == kXInput || i == kZInput)
             continue;
-        const long double v = ParseNumber(request.texts[i]);
-        // Lambda with all its digits, so N comes out whole; the rest as they are measured.
-        const int digits = kInputBoxes[i].option == "Lambda" ? 17 : 9;
-        command += " --" + std::string(kInputBoxes[i].option) + " " + DigitsText(v, digits);
+        command += " --" + std::string(kInputBoxes[i].option) + " " +
+                   ShortestText(ParseNumber(request.texts[i]));
     }
     if (request.currentSource)
         command += " --current";
@@ -143,7 +150,7 @@ bool Verify(const Goals& g, const Box& box, const Placed& found, Design* out) {
         if (i == kXInput || i == kZInput)
             continue;
         d.inputs.push_back("--" + std::string(kInputBoxes[i].option));
-        d.inputs.push_back(DigitsText(ParseNumber(request.texts[i]), 17));
+        d.inputs.push_back(ShortestText(ParseNumber(request.texts[i])));
     }
     d.command = DesignCommand(request);
     *out = d;
