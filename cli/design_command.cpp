@@ -238,6 +238,22 @@ nlohmann::ordered_json SearchJson(const Answer& a) {
     return out;
 }
 
+// What the closest candidate reaches when no design meets the goals.
+nlohmann::ordered_json ClosestJson(const Closest& c) {
+    return {{"B0", static_cast<double>(c.B0)},
+            {"sphere_deviation", static_cast<double>(c.deviation)},
+            {"P_hot", static_cast<double>(c.power)},
+            {"dT", static_cast<double>(c.rise)},
+            {"runaway", c.runaway}};
+}
+
+// A grade that leaves wires out says so; the search goes on with the others.
+void SayGradeGap(const DesignOptions& o) {
+    const std::string gap = GradeGapNote(o.wires, o.grade);
+    if (!gap.empty())
+        std::cerr << "varnel-calc design: " << gap << "\n";
+}
+
 // A sensitivity's name as a column: "h+", "R1-", "turn+", "wire".
 std::string SensitivityName(const Sensitivity& x) {
     if (x.what == "wire")
@@ -429,10 +445,7 @@ int RunDesign() {
         }
         return 2;
     }
-    // A grade that leaves wires out says so; the search goes on with the others.
-    const std::string gap = GradeGapNote(o.wires, o.grade);
-    if (!gap.empty())
-        std::cerr << "varnel-calc design: " << gap << "\n";
+    SayGradeGap(o);
     const unsigned threads =
         o.threads > 0 ? o.threads : std::max(1u, std::thread::hardware_concurrency());
     // Ctrl-C, SIGTERM and SIGHUP stop the search as they stop the other studies.
@@ -480,14 +493,8 @@ int RunDesign() {
             nlohmann::ordered_json j;
             j["error"] = answer.error;
             j["best"] = answer.best ? DesignJson(*answer.best, goals) : nlohmann::ordered_json();
-            if (answer.closest) {
-                j["closest"] = {
-                    {"B0", static_cast<double>(answer.closest->B0)},
-                    {"sphere_deviation", static_cast<double>(answer.closest->deviation)},
-                    {"P_hot", static_cast<double>(answer.closest->power)},
-                    {"dT", static_cast<double>(answer.closest->rise)},
-                    {"runaway", answer.closest->runaway}};
-            }
+            if (answer.closest)
+                j["closest"] = ClosestJson(*answer.closest);
             PrintChecked(j.dump(2) + "\n");
         } else {
             std::cerr << answer.error << "\n";

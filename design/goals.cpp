@@ -52,9 +52,10 @@ bool IsClass(long double c) {
     return std::find(classes.begin(), classes.end(), c) != classes.end();
 }
 
-const std::vector<Rule>& Rules() {
+// The field, its tolerances and the supply.
+std::vector<Rule> SupplyRules() {
     using S = std::string;
-    static const std::vector<Rule> rules = {
+    return {
         {[](const Goals& g) { return g.B0 > 0 && Finite(g.B0) && g.B0 <= 100; },
          [](const Goals&) { return S("--B0 must be a field in tesla above 0 and at most 100"); }},
         {[](const Goals& g) { return g.B0Tol >= 1e-4L && g.B0Tol <= 0.5L; },
@@ -78,6 +79,13 @@ const std::vector<Rule>& Rules() {
          }},
         {[](const Goals& g) { return g.frequency >= 0 && g.frequency <= 1e6L; },
          [](const Goals&) { return S("--f must lie between 0 and 1e6 Hz"); }},
+    };
+}
+
+// The limits, the former, the search's bounds, the heat and the catalogue.
+std::vector<Rule> BuildRules() {
+    using S = std::string;
+    return {
         {[](const Goals& g) {
              return Within(g.maxPower, 0, 1e9L) && Within(g.maxTempRise, 0, 1e4L) &&
                     Within(g.maxMass, 0, 1e6L);
@@ -158,6 +166,15 @@ const std::vector<Rule>& Rules() {
                  "10");
          }},
     };
+}
+
+const std::vector<Rule>& Rules() {
+    static const std::vector<Rule> rules = [] {
+        std::vector<Rule> all = SupplyRules();
+        for (Rule& r : BuildRules())
+            all.push_back(std::move(r));
+        return all;
+    }();
     return rules;
 }
 
