@@ -5,10 +5,12 @@
 #include <array>
 #include <cmath>
 
+#include "engine/constants.h"
+
 namespace varnel::design {
 namespace {
 
-constexpr long double kMu0 = 4e-7L * 3.141592653589793238462643383279502884L;
+constexpr long double kMu0 = 4e-7L * kTruePi;
 
 using Series = std::vector<long double>;
 

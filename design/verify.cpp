@@ -10,6 +10,7 @@
 #include "command/number_text.h"
 #include "design/report.h"
 #include "design/sensitivity.h"
+#include "engine/constants.h"
 #include "study/calc_output.h"
 #include "study/calc_request.h"
 
@@ -104,7 +105,7 @@ ExactOnTurns ExactField(const std::vector<Loop>& loops, long double I, long doub
     // The half circle from the +z pole to the -z pole: the odd terms of an unequal pair too.
     constexpr int kSteps = 24;
     for (int i = 0; i <= kSteps; ++i) {
-        const long double theta = 3.141592653589793238462643383279502884L * i / kSteps;
+        const long double theta = kTruePi * i / kSteps;
         // The poles exactly on the axis, where the loop field has its own form.
         const long double rho = i == 0 || i == kSteps ? 0 : radius * std::sin(theta);
         const auto f = at(rho, radius * std::cos(theta));
