@@ -252,6 +252,13 @@ class BuildSearch {
         if (g_.currentSource) {
             if (g_.maxPower && current * current * Ramb > *g_.maxPower)
                 return {false, false};
+            // The rise at the coldest resistance over every surface: the power and the surface
+            // both grow as R1 + depth/2, so the bound holds for every R1, and it grows with
+            // the turns, N / (H + depth).
+            const long double area =
+                ExposedArea(box_.R1min, box_.R1min + b.depth, b.height) * g_.heatTransfer;
+            if (!(area > 0) || current * current * Ramb / area > AllowedRise(g_))
+                return {false, false};
         } else {
             current = g_.source / Ramb;
         }
