@@ -257,6 +257,24 @@ TEST(WoundSearch, RobustDesignsHoldAcrossTheStrays) {
     EXPECT_GT(d.model.mass, nominal.designs.front().model.mass);
 }
 
+// Goals out of reach (50 mT from 12 V within 10 W, R2 at most 60 mm): the answer says what the
+// closest design reaches, in numbers, on its turns.
+TEST(WoundSearch, NoDesignSaysWhatTheClosestReaches) {
+    Goals g = Example();
+    g.wires = LoadWires("metric", "grade1");
+    g.uniform.reset();
+    g.B0 = 0.05L;
+    g.maxPower = 10;
+    g.maxOuter = 0.06L;
+    const Answer a = FindDesigns(g, {}, nullptr, 2);
+    ASSERT_TRUE(a.designs.empty());
+    ASSERT_TRUE(a.closest.has_value()) << a.error;
+    EXPECT_LT(a.closest->B0, g.B0 * (1 - g.B0Tol));
+    EXPECT_GT(a.closest->power, 0);
+    EXPECT_NE(a.error.find(" W"), std::string::npos) << a.error;
+    EXPECT_NE(a.error.find("rise"), std::string::npos) << a.error;
+}
+
 // A Russian locale writes numbers with a comma; the design reads and writes them by its own
 // rules.
 TEST(WoundSearch, WorksUnderARussianLocale) {
