@@ -14,7 +14,9 @@ namespace {
 constexpr std::size_t kBuildBudget = 60000;  // builds per wire at most
 constexpr std::size_t kClosestBudget = 400;  // builds per wire looked at for the closest
 constexpr std::size_t kKept = 3;             // best builds kept for the finish
-constexpr long double kR1Step = 1.04L;       // the scan of R1 upwards
+// The scan of R1 upwards: the first step 4 %, each further one half as large again, so a
+// build that needs a far larger R1 is reached in a few steps; bisection then finds the least.
+constexpr long double kR1Step = 0.04L;
 
 // Meets: every goal holds. Short: B0 falls short at the least gap, and a larger R1 only
 // lowers it. Dead: a limit that a larger R1 only makes worse fails. Other: a larger R1 may help.
@@ -96,7 +98,7 @@ class GapChoice {
         long double lo = a, hi = b;
         long double x1 = hi - kGolden * (hi - lo), x2 = lo + kGolden * (hi - lo);
         long double f1 = Deviation(x1), f2 = Deviation(x2);
-        for (int k = 0; k < 40 && hi - lo > 1e-5L * hi; ++k) {
+        for (int k = 0; k < 40 && hi - lo > 1e-4L * hi; ++k) {
             if (f1 < f2) {
                 hi = x2;
                 x2 = x1;
@@ -114,7 +116,7 @@ class GapChoice {
         long double good = (lo + hi) / 2, bad = preferred;
         if (Deviation(good) > limit)
             return good;
-        for (int k = 0; k < 50 && std::fabs(bad - good) > 1e-7L * good; ++k) {
+        for (int k = 0; k < 50 && std::fabs(bad - good) > 1e-6L * good; ++k) {
             const long double mid = (good + bad) / 2;
             (Deviation(mid) <= limit ? good : bad) = mid;
         }
@@ -294,7 +296,10 @@ class BuildSearch {
             ObjectiveMass(b) * (R1 + MeanTurnOffset(b)) / (box_.R1min + MeanTurnOffset(b)) >
                 Threshold())
             return;
+        if (Screened(b, R1, R1max))
+            return;
         std::optional<long double> below;
+        long double step = kR1Step;
         while (R1 <= R1max && !stop_.stop_requested()) {
             const Trial t = GapChoice(g_, box_, w_, b, R1).Choose();
             Note(b, R1, t);
@@ -308,8 +313,27 @@ class BuildSearch {
             if (g_.minimise != Minimise::Power && objective > Threshold())
                 return;
             below = R1;
-            R1 = R1 == R1max ? R1max * 2 : std::min(R1 * kR1Step, R1max);
+            R1 = R1 == R1max ? R1max * 2 : std::min(R1 * (1 + step), R1max);
+            step *= 1.5L;
         }
+    }
+
+    // A build is passed over when it fails, other than by falling short of B0, at the largest
+    // R1 that could still beat the best found: the sphere's uniformity, a voltage source's power
+    // and a field too strong all improve as R1 grows, so no smaller R1 meets them either.
+    bool Screened(const WoundBuild& b, long double R1, long double R1max) {
+        if (g_.minimise != Minimise::Mass)
+            return false;
+        const long double t = Threshold();
+        if (!std::isfinite(t))
+            return false;
+        const long double offset = MeanTurnOffset(b);
+        const long double last =
+            std::min(R1max, t / ObjectiveMass(b) * (box_.R1min + offset) - offset);
+        if (!(last > R1))
+            return !(last == R1) && last < R1;
+        const Trial trial = GapChoice(g_, box_, w_, b, last).Choose();
+        return trial.status == Status::Other;
     }
 
     // With a voltage source and a power limit, the power falls as R1 grows: start where it holds.
@@ -336,7 +360,7 @@ class BuildSearch {
     void Refine(const WoundBuild& b, std::optional<long double> below, long double R1, Trial t) {
         if (below && g_.minimise != Minimise::Power) {
             long double lo = *below, hi = R1;
-            for (int k = 0; k < 14; ++k) {
+            for (int k = 0; k < 24 && hi - lo > 1e-6L * hi; ++k) {
                 const long double mid = (lo + hi) / 2;
                 const Trial m = GapChoice(g_, box_, w_, b, mid).Choose();
                 if (m.status == Status::Meets) {
