@@ -27,11 +27,28 @@ void BM_DesignSearchEvaluation(benchmark::State& state) {
     goals.uniform = Uniformity{0.001L, 0.005L};
     goals.source = 12;
     goals.material = LoadMaterial("copper");
-    const Wire wire{"0.900 mm", 0.0009L, 0.000959L};
-    for (auto _ : state)
-        benchmark::DoNotOptimize(Evaluate(goals, wire, 0.045L, 0.062L, 0.019L, 0.036L, false));
+    static const Wire wire{"0.900 mm", 0.0009L, 0.000959L};
+    const WoundBuild b = MakeBuild(goals.winding, wire, 19, 19);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Evaluate(goals, {&wire, b, 0.045L, 0.036L}, FieldModel::Sheet));
+    }
 }
 BENCHMARK(BM_DesignSearchEvaluation)->Unit(benchmark::kMicrosecond);
+
+// The same on the turns where they lie, as the finish and the check evaluate.
+void BM_DesignTurnsEvaluation(benchmark::State& state) {
+    Goals goals;
+    goals.B0 = 0.01L;
+    goals.uniform = Uniformity{0.001L, 0.005L};
+    goals.source = 12;
+    goals.material = LoadMaterial("copper");
+    static const Wire wire{"0.900 mm", 0.0009L, 0.000959L};
+    const WoundBuild b = MakeBuild(goals.winding, wire, 19, 19);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Evaluate(goals, {&wire, b, 0.045L, 0.036L}, FieldModel::Turns));
+    }
+}
+BENCHMARK(BM_DesignTurnsEvaluation)->Unit(benchmark::kMicrosecond);
 
 // The example query: 10 mT, 0.1 % over a 5 mm sphere, 12 V, 20 W, 40 mm bore, 60 K.
 void BM_DesignExampleQuery(benchmark::State& state) {

@@ -21,6 +21,8 @@
 #include "cli/progress_bar.h"
 #include "command/errors.h"
 #include "command/number_text.h"
+#include "design/catalogue_gaps.h"
+#include "design/design_json.h"
 #include "design/search.h"
 #include "study/calc_output.h"
 #include "study/csv_table.h"
@@ -43,6 +45,9 @@ struct DesignOptions {
                          material = "copper", format = "text", count = "5";
     std::optional<double> voltage, current, maxPower, maxTempRise, maxOuter, maxLength, maxMass;
     double frequency = 0, ambient = 20, bore = 0, heatTransfer = 12, thermalClass = 155;
+    double formerWall = 0, cheek = 0;
+    double searchOuter = 0.3, searchLength = 0.6, searchInner = 1e-3, searchReach = 0.6;
+    std::string robust;
     unsigned threads = 0;
     bool json = false, csv = false;
 };
@@ -63,6 +68,50 @@ int Count(const std::string& text) {
     if (!(n >= 1 && n <= 100) || n != static_cast<long double>(static_cast<int>(n)))
         throw GoalError("--count: '" + text + "' is not a whole number from 1 to 100");
     return static_cast<int>(n);
+}
+
+// --robust h=0.1mm,R1=0.1mm,H=0.1mm,turns=1,wire: lengths in mm with "mm", else in m.
+Tolerances ReadRobust(const std::string& text) {
+    Tolerances t;
+    std::size_t start = 0;
+    while (start <= text.size() && !text.empty()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string item = text.substr(start, comma - start);
+        start = comma + 1;
+        if (item == "wire") {
+            t.wire = true;
+            continue;
+        }
+        const auto equals = item.find('=');
+        const std::string name = item.substr(0, equals);
+        std::string value = equals == std::string::npos ? "" : item.substr(equals + 1);
+        long double scale = 1;
+        if (value.ends_with("mm")) {
+            value.resize(value.size() - 2);
+            scale = 1e-3L;
+        }
+        long double v = 0;
+        try {
+            v = ParseNumber(value, ".") * scale;  // "." whatever the locale
+        } catch (const ConversionError&) {
+            throw GoalError("--robust takes h=0.1mm,R1=0.1mm,H=0.1mm,turns=1,wire; '" + item +
+                            "' is not one of them");
+        }
+        if (name == "h")
+            t.gap = v;
+        else if (name == "R1")
+            t.radius = v;
+        else if (name == "H")
+            t.height = v;
+        else if (name == "turns" && (v == 0 || v == 1))
+            t.turns = static_cast<long long>(v);
+        else
+            throw GoalError(
+                "--robust takes h=0.1mm,R1=0.1mm,H=0.1mm,turns=1 (one turn at most),"
+                "wire; '" +
+                item + "' is not one of them");
+    }
+    return t;
 }
 
 Goals ReadGoals(const DesignOptions& o) {
@@ -99,6 +148,10 @@ Goals ReadGoals(const DesignOptions& o) {
     g.ambient = o.ambient;
     g.thermalClass = o.thermalClass;
     g.bore = o.bore;
+    g.formerWall = o.formerWall;
+    g.cheek = o.cheek;
+    g.bounds = {o.searchOuter, o.searchLength, o.searchInner, o.searchReach};
+    g.robust = ReadRobust(o.robust);
     g.heatTransfer = o.heatTransfer;
     g.count = Count(o.count);
     g.minimise = o.minimise == "power"  ? Minimise::Power
@@ -142,44 +195,35 @@ void SayOnStderr(const std::string& message) {
     std::cerr << Shown(message, IsTerminal(2)) << "\n";
 }
 
-nlohmann::ordered_json DesignJson(const Design& d, const Goals& g) {
-    const Evaluation& m = d.model;
-    nlohmann::ordered_json j;
-    j["R1"] = static_cast<double>(m.geometry.R1);
-    j["R2"] = static_cast<double>(m.geometry.R2);
-    j["H"] = static_cast<double>(m.geometry.H);
-    j["h"] = static_cast<double>(m.geometry.h);
-    j["wire"] = d.wire.name;
-    j["D"] = static_cast<double>(d.wire.bare);
-    j["D_overall"] = static_cast<double>(d.wire.overall);
-    j["winding"] = WindingName(g.winding);
-    j["Lambda"] = static_cast<double>(m.fit.lambda);
-    j["turns"] = m.fit.turns;
-    j["layers"] = m.fit.layers;
-    j["turns_per_layer"] = m.fit.turnsPerLayer;
-    j["R20"] = static_cast<double>(d.R20);
-    j["R_hot"] = static_cast<double>(d.Rhot);
-    j["L"] = static_cast<double>(d.L);
-    j["I"] = static_cast<double>(d.I);
-    j["U"] = static_cast<double>(d.U);
-    j["P_hot"] = static_cast<double>(d.P);
-    j["B0"] = static_cast<double>(d.B0classic);
-    j["B0_exact"] = static_cast<double>(d.B0exact);
-    j["uniform_tol"] = static_cast<double>(d.extentsTol);
-    j["uniform_axis"] = static_cast<double>(d.extents.axial);
-    j["uniform_radial"] = static_cast<double>(d.extents.radial);
-    j["uniform_radial_is_lower_bound"] = !d.extents.radialReliable;
-    if (g.uniform)
-        j["sphere_deviation"] = static_cast<double>(d.sphereExact);
-    j["dT"] = static_cast<double>(m.hot.rise);
-    j["mass"] = static_cast<double>(m.mass);
-    j["wire_length"] = static_cast<double>(m.wireLength);
-    j["L_over_R"] = static_cast<double>(d.timeConstant);
-    j["heating_rate"] = static_cast<double>(d.heatingRate);
-    j["Roe_hot"] = static_cast<double>(d.hotResistivity);
-    j["binding"] = d.binding;
-    j["command"] = d.command;
-    return j;
+// A grade that leaves wires out says so; the search goes on with the others.
+void SayGradeGap(const DesignOptions& o) {
+    const std::string gap = GradeGapNote(o.wires, o.grade);
+    if (!gap.empty())
+        std::cerr << "varnel-calc design: " << gap << "\n";
+}
+
+// A sensitivity's name as a column: "h+", "R1-", "turn+", "wire".
+std::string SensitivityName(const Sensitivity& x) {
+    if (x.what == "wire")
+        return x.what;
+    return x.what + (x.change > 0 ? "+" : "-");
+}
+
+// How much each stray of the build moves B0 and the sphere's deviation, for the text.
+std::string SensitivityText(const Design& d, const Goals& g) {
+    std::string out;
+    for (const Sensitivity& x : d.sensitivity) {
+        std::string change = x.what == "turn" ? (x.change > 0 ? "+1 turn" : "-1 turn")
+                                              : Num(x.change * 1e3L, 3) + " mm";
+        if (x.what != "turn" && x.change > 0)
+            change = "+" + change;
+        const std::string what = x.what == "turn" ? "one coil" : x.what;
+        out += "\n      " + what + " " + change + ": B0 " + (x.B0 >= 0 ? "+" : "") +
+               Num(x.B0 * 100, 3) + " %";
+        if (g.uniform)
+            out += ", deviation " + Num(x.deviation, 3);
+    }
+    return out;
 }
 
 void PrintText(std::ostream& out, const Answer& a, const Goals& g, bool terminal) {
@@ -209,6 +253,7 @@ void PrintText(std::ostream& out, const Answer& a, const Goals& g, bool terminal
             << "    mass " << Num(m.mass, 4) << " kg, " << Num(m.wireLength, 4)
             << " m of wire;  binds: " << (d.binding.empty() ? "none" : Join(d.binding, ", "))
             << "\n"
+            << "    as built, at the same current:" << SensitivityText(d, g) << "\n"
             << "    " << Shown(d.command, terminal) << "\n";
     }
     if (a.rejectedByCheck > 0) {
@@ -246,7 +291,15 @@ void PrintCsv(std::ostream& out, const Answer& a, const Goals& g, bool terminal)
                                               "heating_rate",
                                               "binding",
                                               "command"};
-    WriteCsvLine(out, columns);
+    std::vector<std::string> header = columns;
+    if (!a.designs.empty()) {
+        for (const Sensitivity& x : a.designs.front().sensitivity) {
+            header.push_back("dB0_" + SensitivityName(x));
+            if (g.uniform)
+                header.push_back("deviation_" + SensitivityName(x));
+        }
+    }
+    WriteCsvLine(out, header);
     for (const Design& d : a.designs) {
         const auto j = DesignJson(d, g);
         std::vector<std::string> cells;
@@ -260,6 +313,11 @@ void PrintCsv(std::ostream& out, const Answer& a, const Goals& g, bool terminal)
                 cell = Dump(j[c], -1);
             }
             cells.push_back(Shown(cell, terminal));
+        }
+        for (const Sensitivity& x : d.sensitivity) {
+            cells.push_back(Num(x.B0, 6));
+            if (g.uniform)
+                cells.push_back(Num(x.deviation, 6));
         }
         WriteCsvLine(out, cells);
     }
@@ -283,7 +341,22 @@ CLI::App* AddDesignCommand(CLI::App& app) {
                   "thermal class of the enamel, C: the hottest the winding may run [155]");
     d->add_option("--heat-transfer", o.heatTransfer,
                   "heat-transfer coefficient of the surfaces, W/(m^2 K) [12]");
-    d->add_option("--bore", o.bore, "least inner radius R1, m");
+    d->add_option("--bore", o.bore,
+                  "clear radius inside the former (a radius, not a diameter), m [0]");
+    d->add_option("--former-wall", o.formerWall, "the former's wall: R1 = bore + wall, m [0]");
+    d->add_option("--cheek", o.cheek,
+                  "each coil's end plate: the gap between the windings is at least two, m [0]");
+    d->add_option("--search-outer", o.searchOuter,
+                  "the search's own bound on R2 when --max-outer is not given, m [0.3]");
+    d->add_option("--search-length", o.searchLength,
+                  "the search's own bound on 2H + h when --max-length is not given, m [0.6]");
+    d->add_option("--search-inner", o.searchInner, "the search's own least R1, m [0.001]");
+    d->add_option("--search-reach", o.searchReach,
+                  "the --uniform sphere reaches at most this share of the distance to the "
+                  "nearest turn [0.6]");
+    d->add_option("--robust", o.robust,
+                  "h=0.1mm,R1=0.1mm,H=0.1mm,turns=1,wire: designs that meet every goal across "
+                  "these strays of the build, worst case");
     d->add_option("--max-outer", o.maxOuter, "largest outer radius R2, m");
     d->add_option("--max-length", o.maxLength, "largest length 2H + h, m");
     d->add_option("--max-mass", o.maxMass, "largest mass of wire, kg");
@@ -330,6 +403,7 @@ int RunDesign() {
         }
         return 2;
     }
+    SayGradeGap(o);
     const unsigned threads =
         o.threads > 0 ? o.threads : std::max(1u, std::thread::hardware_concurrency());
     // Ctrl-C, SIGTERM and SIGHUP stop the search as they stop the other studies.
@@ -387,6 +461,8 @@ int RunDesign() {
             nlohmann::ordered_json j;
             j["error"] = answer.error;
             j["best"] = answer.best ? DesignJson(*answer.best, goals) : nlohmann::ordered_json();
+            if (answer.closest)
+                j["closest"] = ClosestJson(*answer.closest);
             PrintChecked(Dump(j) + "\n");
         } else {
             SayOnStderr(answer.error);
@@ -400,6 +476,7 @@ int RunDesign() {
         j["designs"] = nlohmann::ordered_json::array();
         for (const Design& d : answer.designs)
             j["designs"].push_back(DesignJson(d, goals));
+        j["search"] = SearchJson(answer);
         PrintChecked(Dump(j) + "\n");
     } else {
         std::ostringstream text;

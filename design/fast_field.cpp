@@ -5,10 +5,12 @@
 #include <array>
 #include <cmath>
 
+#include "engine/constants.h"
+
 namespace varnel::design {
 namespace {
 
-constexpr long double kMu0 = 4e-7L * 3.141592653589793238462643383279502884L;
+constexpr long double kMu0 = 4e-7L * kTruePi;
 
 using Series = std::vector<long double>;
 
@@ -100,6 +102,41 @@ CentreExpansion::CentreExpansion(const PairGeometry& g, long double I, int order
         b_[n] = scale * (top[n] - bottom[n]);
 }
 
+CentreExpansion::CentreExpansion(const std::vector<Loop>& loops, long double I, int order)
+    : b_(static_cast<std::size_t>(order) + 1, 0), reach_(0), even_(false) {
+    bool first = true;
+    for (const Loop& loop : loops) {
+        const long double r0 = std::hypot(loop.radius, loop.z);
+        reach_ = first ? r0 : std::min(reach_, r0);
+        first = false;
+        const long double c = loop.z / r0;
+        // C_n = P'_{n+1}(c), the Gegenbauer polynomials of index 3/2:
+        // n C_n = (2n + 1) c C_{n-1} - (n + 1) C_{n-2}.
+        long double before = 0, now = 1;
+        long double scale = kMu0 * I * loop.radius * loop.radius / (2 * r0 * r0 * r0);
+        for (std::size_t n = 0; n < b_.size(); ++n) {
+            if (n > 0) {
+                const long double nn = static_cast<long double>(n);
+                const long double next = ((2 * nn + 1) * c * now - (nn + 1) * before) / nn;
+                before = now;
+                now = next;
+            }
+            b_[n] += scale * now;
+            scale /= r0;
+        }
+    }
+}
+
+long double AxialFieldOfLoops(const std::vector<Loop>& loops, long double z, long double I) {
+    long double sum = 0;
+    for (const Loop& loop : loops) {
+        const long double dz = z - loop.z;
+        const long double s = loop.radius * loop.radius + dz * dz;
+        sum += loop.radius * loop.radius / (s * std::sqrt(s));
+    }
+    return kMu0 * I * sum / 2;
+}
+
 CentreExpansion::Field CentreExpansion::At(long double rho, long double z) const {
     const long double r = std::hypot(rho, z);
     if (r == 0)
@@ -124,17 +161,19 @@ CentreExpansion::Field CentreExpansion::AtPolar(long double r, long double c, lo
 }
 
 long double CentreExpansion::TailAt(long double r) const {
-    const std::size_t last = (b_.size() - 1) & ~std::size_t{1};
+    const std::size_t last = even_ ? (b_.size() - 1) & ~std::size_t{1} : b_.size() - 1;
+    const std::size_t step = even_ ? 2 : 1;
     long double tail = 0;
-    for (std::size_t n = last >= 2 ? last - 2 : 0; n <= last; n += 2)
+    for (std::size_t n = last >= 2 * step ? last - step : 0; n <= last; n += step)
         tail += std::fabs(b_[n]) * std::pow(r, static_cast<long double>(n));
     return tail / std::fabs(b_[0]);
 }
 
 SphereDeviation DeviationOnSphere(const CentreExpansion& e, long double r) {
-    // The field is even in z: a quarter circle covers the sphere. The terms that matter vary
-    // as P_2, P_4, ...: 32 steps resolve their extremes well below any tolerance asked.
-    constexpr int kSteps = 32;
+    // An even field needs a quarter circle; one with odd terms the half circle. The terms that
+    // matter vary as P_2, P_4, ...: 32 steps a quarter resolve their extremes well below any
+    // tolerance asked.
+    constexpr int kSteps = 64;
     struct Direction {
         long double c, s;
     };
@@ -142,13 +181,15 @@ SphereDeviation DeviationOnSphere(const CentreExpansion& e, long double r) {
         constexpr long double kHalfPi = 1.570796326794896619231321691639751442L;
         std::array<Direction, kSteps + 1> d{};
         for (int i = 0; i <= kSteps; ++i)
-            d[static_cast<std::size_t>(i)] = {std::cos(kHalfPi * i / kSteps),
-                                              std::sin(kHalfPi * i / kSteps)};
+            d[static_cast<std::size_t>(i)] = {std::cos(2 * kHalfPi * i / kSteps),
+                                              std::sin(2 * kHalfPi * i / kSteps)};
         return d;
     }();
     const long double b0 = std::fabs(e.B0());
     SphereDeviation out;
-    for (const Direction& d : directions) {
+    const std::size_t used = e.Even() ? kSteps / 2 + 1 : kSteps + 1;
+    for (std::size_t i = 0; i < used; ++i) {
+        const Direction& d = directions[i];
         const auto f = e.AtPolar(r, d.c, d.s);
         const long double modulus = std::sqrt(f.radial * f.radial + f.axial * f.axial);
         out.deviation = std::max({out.deviation, modulus / b0 - 1, 1 - f.axial / b0});
@@ -181,13 +222,15 @@ long double FirstCrossing(const Deviation& dev, long double end, int steps, long
 
 }  // namespace
 
-UniformExtents FindUniformExtents(const PairGeometry& g, const CentreExpansion& e,
-                                  long double tol) {
+namespace {
+
+// The extents from the expansion, each axial crossing settled by `closed`, the exact relative
+// deviation on the axis, scanned up to `end` where the series does not reach.
+template <typename Closed>
+UniformExtents Extents(const Closed& closed, long double end, const CentreExpansion& e,
+                       long double tol) {
     UniformExtents out;
     const long double b0 = e.B0();
-    const long double current = 1;
-    const long double b0PerAmp = AxialFieldOnAxis(g, 0, current);
-    auto closed = [&](long double z) { return AxialFieldOnAxis(g, z, current) / b0PerAmp - 1; };
     const auto& b = e.Coefficients();
     // The last term, b_n r^n, falls to 1e-3 tol at r = (1e-3 tol |b0/b_n|)^(1/n): within that
     // the series is as good as the closed form, and far cheaper.
@@ -218,7 +261,7 @@ UniformExtents FindUniformExtents(const PairGeometry& g, const CentreExpansion& 
         }
         out.axial = (lo + hi) / 2;
     } else {
-        out.axial = FirstCrossing(closed, 2 * (g.h / 2 + g.H), 96, tol);
+        out.axial = FirstCrossing(closed, end, 96, tol);
     }
     // In the mid-plane only the even terms with P_2n(0) remain: Bz = sum b_2n rho^2n P_2n(0).
     auto midPlane = [&](long double rho) {
@@ -233,6 +276,22 @@ UniformExtents FindUniformExtents(const PairGeometry& g, const CentreExpansion& 
     out.radial = FirstCrossing(midPlane, reliable, 64, tol);
     out.radialReliable = out.radial < reliable;
     return out;
+}
+
+}  // namespace
+
+UniformExtents FindUniformExtents(const PairGeometry& g, const CentreExpansion& e,
+                                  long double tol) {
+    const long double b0PerAmp = AxialFieldOnAxis(g, 0, 1);
+    auto closed = [&](long double z) { return AxialFieldOnAxis(g, z, 1) / b0PerAmp - 1; };
+    return Extents(closed, 2 * (g.h / 2 + g.H), e, tol);
+}
+
+UniformExtents FindUniformExtents(const std::vector<Loop>& loops, const CentreExpansion& e,
+                                  long double tol, long double end) {
+    const long double b0PerAmp = AxialFieldOfLoops(loops, 0, 1);
+    auto closed = [&](long double z) { return AxialFieldOfLoops(loops, z, 1) / b0PerAmp - 1; };
+    return Extents(closed, end, e, tol);
 }
 
 }  // namespace varnel::design

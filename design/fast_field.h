@@ -23,9 +23,21 @@ long double ConvergenceRadius(const PairGeometry& g);
 
 // The on-axis field about the centre, B(z) = sum b[n] z^n (odd terms are zero for the pair),
 // to order `order`.
+// A circular turn: its radius and its axial position from the centre of the pair, m.
+struct Loop {
+    long double radius, z;
+};
+
 class CentreExpansion {
   public:
     CentreExpansion(const PairGeometry& g, long double I, int order);
+    // The same for turns where they lie, each carrying I, summed loop by loop: a loop at
+    // distance r0 from the centre, at cos(alpha) = z0/r0, adds
+    // mu0 I a^2 / (2 r0^3) * P'_{n+1}(cos alpha) / r0^n to b[n]. The odd terms are kept, for
+    // pairs whose coils differ.
+    CentreExpansion(const std::vector<Loop>& loops, long double I, int order);
+
+    bool Even() const { return even_; }
 
     long double B0() const { return b_[0]; }
     const std::vector<long double>& Coefficients() const { return b_; }
@@ -45,7 +57,11 @@ class CentreExpansion {
   private:
     std::vector<long double> b_;
     long double reach_;
+    bool even_ = true;  // odd terms zero by symmetry
 };
+
+// The axial field on the axis at z of the loops, each carrying I, summed exactly.
+long double AxialFieldOfLoops(const std::vector<Loop>& loops, long double z, long double I);
 
 // How far |B|/B0 strays from 1 on a sphere of radius r about the centre, as the largest of
 // |B|/B0 - 1 and 1 - Bz/B0 over its surface. Since Bz is harmonic and |B| subharmonic, the
@@ -64,5 +80,8 @@ struct UniformExtents {
     bool radialReliable = true;  // false: the crossing lies where the series is too short
 };
 UniformExtents FindUniformExtents(const PairGeometry& g, const CentreExpansion& e, long double tol);
+// The same for turns where they lie; `end` bounds the axial scan.
+UniformExtents FindUniformExtents(const std::vector<Loop>& loops, const CentreExpansion& e,
+                                  long double tol, long double end);
 
 }  // namespace varnel::design

@@ -14,7 +14,6 @@ namespace varnel::design {
 namespace {
 
 constexpr long double kSqrt3Half = 0.866025403784438646763723170752936183L;
-constexpr long double kPiTrue = 3.141592653589793238462643383279502884L;
 
 }  // namespace
 
@@ -52,11 +51,19 @@ std::string WindingName(const Winding& w) {
     return "";
 }
 
+long double PackingFactor(long double turns, long double bare, long double depth,
+                          long double height) {
+    // The calculator's N = H*4*(R2 - R1)*Lambda/(pi*D*D), with its own pi and the bare D.
+    return turns * kPi * bare * bare / (4 * height * depth);
+}
+
 namespace {
 
-// A whole count of turns or layers. The search may try sections millions of wires across; past
-// a billion the count is held there, so that converting it and multiplying two such counts stay
-// within a long long (a winding that size fails every other limit long before).
+long double RandomPitch(const Winding& w, const Wire& wire) {
+    return wire.overall * std::sqrt(kTruePi / (4 * w.fill));
+}
+
+// A whole count, held at a billion so that products of two stay within a long long.
 long long WholeCount(long double v) {
     constexpr long double kMostCounted = 1e9L;
     if (!(v > 0))
@@ -65,6 +72,87 @@ long long WholeCount(long double v) {
 }
 
 }  // namespace
+
+WoundBuild MakeBuild(const Winding& w, const Wire& wire, long long layers, long long perLayer) {
+    const long double d = wire.overall;
+    WoundBuild b;
+    b.layers = layers;
+    b.turnsPerLayer = perLayer;
+    b.turns = layers * perLayer;
+    const auto L = static_cast<long double>(layers), n = static_cast<long double>(perLayer);
+    switch (w.style) {
+        case WindingStyle::Orthocyclic:
+            b.radialPitch = kSqrt3Half * d;
+            b.axialPitch = d;
+            b.firstLayer = d / 2;
+            b.shifted = layers > 1;
+            b.depth = d + (L - 1) * b.radialPitch;
+            b.height = (n + (b.shifted ? 0.5L : 0)) * d;
+            break;
+        case WindingStyle::LayerOnLayer:
+            b.radialPitch = b.axialPitch = d;
+            b.firstLayer = d / 2;
+            b.depth = L * d;
+            b.height = n * d;
+            break;
+        case WindingStyle::Random: {
+            const long double p = RandomPitch(w, wire);
+            b.radialPitch = b.axialPitch = p;
+            b.firstLayer = p / 2;
+            b.depth = L * p;
+            b.height = n * p;
+            break;
+        }
+    }
+    return b;
+}
+
+long long LayersWithin(const Winding& w, const Wire& wire, long double depth) {
+    const long double d = wire.overall;
+    switch (w.style) {
+        case WindingStyle::Orthocyclic:
+            return depth < d ? 0 : WholeCount(1 + (depth - d) / (kSqrt3Half * d) + 1e-12L);
+        case WindingStyle::LayerOnLayer:
+            return WholeCount(depth / d + 1e-12L);
+        case WindingStyle::Random:
+            return WholeCount(depth / RandomPitch(w, wire) + 1e-12L);
+    }
+    return 0;
+}
+
+long long TurnsPerLayerWithin(const Winding& w, const Wire& wire, long double height,
+                              bool shifted) {
+    if (w.style == WindingStyle::Random)
+        return WholeCount(height / RandomPitch(w, wire) + 1e-12L);
+    return WholeCount(height / wire.overall - (shifted ? 0.5L : 0) + 1e-12L);
+}
+
+std::vector<TurnPlace> TurnPlaces(const WoundBuild& b) {
+    std::vector<TurnPlace> places;
+    places.reserve(static_cast<std::size_t>(std::max(0LL, b.turns)));
+    for (long long k = 0; k < b.layers; ++k) {
+        const long double r = b.firstLayer + static_cast<long double>(k) * b.radialPitch;
+        const long double start =
+            b.axialPitch / 2 + (b.shifted && k % 2 == 1 ? b.axialPitch / 2 : 0);
+        for (long long j = 0; j < b.turnsPerLayer; ++j)
+            places.push_back({r, start + static_cast<long double>(j) * b.axialPitch});
+    }
+    return places;
+}
+
+SheetSection EquivalentSheet(const WoundBuild& b) {
+    SheetSection s;
+    s.inner = b.firstLayer - b.radialPitch / 2;
+    s.outer = b.firstLayer + (static_cast<long double>(b.layers) - 0.5L) * b.radialPitch;
+    const long double shift = b.shifted ? b.axialPitch / 4 : 0;
+    s.nearEnd = shift;
+    s.farEnd = b.height - shift;
+    return s;
+}
+
+long double MeanTurnOffset(const WoundBuild& b) {
+    return b.firstLayer + (static_cast<long double>(b.layers) - 1) * b.radialPitch / 2;
+}
 
 WindingFit FitWinding(const Winding& w, const Wire& wire, long double depth, long double H) {
     const long double d = wire.overall;
@@ -91,15 +179,13 @@ WindingFit FitWinding(const Winding& w, const Wire& wire, long double depth, lon
             fit.idealTurns = depth / d * H / d;
             break;
         case WindingStyle::Random:
-            fit.idealTurns = w.fill * depth * H / (kPiTrue * d * d / 4);
+            fit.idealTurns = w.fill * depth * H / (kTruePi * d * d / 4);
             fit.turns = WholeCount(fit.idealTurns);
             break;
     }
     if (fit.idealTurns < 0)
         fit.idealTurns = 0;
-    // The calculator's N = H*4*(R2 - R1)*Lambda/(pi*D*D), with its own pi and the bare D.
-    fit.lambda =
-        static_cast<long double>(fit.turns) * kPi * wire.bare * wire.bare / (4 * H * depth);
+    fit.lambda = PackingFactor(static_cast<long double>(fit.turns), wire.bare, depth, H);
     return fit;
 }
 

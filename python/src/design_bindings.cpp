@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "design/design_json.h"
 #include "design/winding.h"
 #include "python/src/entry_points.h"
 #include "python/src/errors.h"
@@ -89,44 +90,13 @@ Goals GoalsOf(const py::dict& in) {
     return g;
 }
 
-// One design by the names of varnel-calc design --json.
+// One design by the names of varnel-calc design --json (the one writer of them), with the
+// calculator's options beside them for Design.pair().
 py::dict DesignDict(const Design& d, const Goals& g) {
-    const Evaluation& m = d.model;
-    auto real = [](long double v) { return static_cast<double>(v); };
-    py::dict j;
-    j["R1"] = real(m.geometry.R1);
-    j["R2"] = real(m.geometry.R2);
-    j["H"] = real(m.geometry.H);
-    j["h"] = real(m.geometry.h);
-    j["wire"] = d.wire.name;
-    j["D"] = real(d.wire.bare);
-    j["D_overall"] = real(d.wire.overall);
-    j["winding"] = WindingName(g.winding);
-    j["Lambda"] = real(m.fit.lambda);
-    j["turns"] = m.fit.turns;
-    j["layers"] = m.fit.layers;
-    j["turns_per_layer"] = m.fit.turnsPerLayer;
-    j["R20"] = real(d.R20);
-    j["R_hot"] = real(d.Rhot);
-    j["L"] = real(d.L);
-    j["I"] = real(d.I);
-    j["U"] = real(d.U);
-    j["P_hot"] = real(d.P);
-    j["B0"] = real(d.B0classic);
-    j["B0_exact"] = real(d.B0exact);
-    j["uniform_tol"] = real(d.extentsTol);
-    j["uniform_axis"] = real(d.extents.axial);
-    j["uniform_radial"] = real(d.extents.radial);
-    j["uniform_radial_is_lower_bound"] = !d.extents.radialReliable;
-    j["sphere_deviation"] = g.uniform ? py::object(py::float_(real(d.sphereExact))) : py::none();
-    j["dT"] = real(m.hot.rise);
-    j["mass"] = real(m.mass);
-    j["wire_length"] = real(m.wireLength);
-    j["L_over_R"] = real(d.timeConstant);
-    j["heating_rate"] = real(d.heatingRate);
-    j["Roe_hot"] = real(d.hotResistivity);
-    j["binding"] = d.binding;
-    j["command"] = d.command;
+    const py::object loads = py::module_::import("json").attr("loads");
+    py::dict j = loads(Dump(DesignJson(d, g), -1));
+    if (!j.contains("sphere_deviation"))
+        j["sphere_deviation"] = py::none();
     j["inputs"] = d.inputs;
     return j;
 }

@@ -341,6 +341,8 @@ class Design:
     (A), voltage (V) and power (W) hot.  B0, B0_exact: field at the centre by the calculator
     and exact, T.  uniform_tol, uniform_axis, uniform_radial (m),
     uniform_radial_is_lower_bound, sphere_deviation (None without a uniformity goal).
+    sensitivity: how the wound build's strays move it, one dict each: what ("h", "R1", "H",
+    "turn", "wire"), change (m, or turns), B0_change (relative), sphere_deviation.
     dT: temperature rise, K.  mass, kg.  wire_length, m.  L_over_R, s.  heating_rate, K/s.
     Roe_hot: resistivity hot, Ohm*m.  binding: the limits that bind.  command: the
     varnel-calc line that calculates it; inputs: its options.
@@ -371,6 +373,7 @@ class Design:
     uniform_radial: float
     uniform_radial_is_lower_bound: bool
     sphere_deviation: Optional[float]
+    sensitivity: Tuple[dict, ...]
     dT: float
     mass: float
     wire_length: float
@@ -401,7 +404,8 @@ class NoDesignError(VarnelError):
 
 
 def _design_of(row: dict) -> Design:
-    row = dict(row, binding=tuple(row["binding"]), inputs=tuple(row["inputs"]))
+    row = dict(row, binding=tuple(row["binding"]), inputs=tuple(row["inputs"]),
+               sensitivity=tuple(row["sensitivity"]))
     return Design(**row)
 
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -107,6 +108,52 @@ TEST(DesignCommand, NonsenseGoalsExitTwo) {
         EXPECT_EQ(run.exitCode, 2) << args[2] << " " << run.err;
         EXPECT_NE(run.err, "");
     }
+}
+
+// The former's options, the search's own bounds and --robust are read; a grade that leaves
+// wires out says which; a Russian locale changes nothing.
+TEST(DesignCommand, FormerBoundsRobustGradeAndLocale) {
+    const std::vector<std::string> base = {"design", "--B0",        "0.01", "--voltage",
+                                           "12",     "--max-power", "20",   "--bore",
+                                           "0.03",   "--count",     "1",    "--json"};
+    std::vector<std::string> former = base;
+    for (const char* word :
+         {"--former-wall", "0.002", "--cheek", "0.003", "--robust", "h=0.1mm,R1=0.1mm,turns=1"})
+        former.push_back(word);
+    const ProgramRun run = Calc(former);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto d = nlohmann::json::parse(run.out)["designs"][0];
+    EXPECT_GE(d["R1"].get<double>(), 0.032 - 1e-12);  // bore + wall
+    EXPECT_GE(d["h"].get<double>(), 0.006 - 1e-12);   // two cheeks
+    EXPECT_EQ(d["sensitivity"].size(), 9u);
+
+    std::vector<std::string> awg = base;
+    for (const char* word : {"--wires", "awg", "--grade", "heavy"})
+        awg.push_back(word);
+    const ProgramRun heavy = Calc(awg);
+    EXPECT_NE(heavy.err.find("leaves out "), std::string::npos) << heavy.err;
+    EXPECT_NE(heavy.err.find("AWG 10, "), std::string::npos) << heavy.err;
+    EXPECT_NE(heavy.err.find("AWG 23"), std::string::npos) << heavy.err;
+
+    std::vector<std::string> bounded = base;
+    for (const char* word : {"--search-outer", "0.033"})
+        bounded.push_back(word);
+    const ProgramRun own = Calc(bounded);
+    ASSERT_EQ(own.exitCode, 0) << own.err;
+    const auto binding = nlohmann::json::parse(own.out)["designs"][0]["binding"];
+    EXPECT_NE(std::find(binding.begin(), binding.end(), "search-outer"), binding.end()) << own.out;
+
+    RunOptions russian;
+    russian.setEnv = {{"LC_ALL", "ru_RU.UTF-8"}};
+    std::vector<std::string> random = base;
+    for (const char* word : {"--winding", "random:0.55", "--wires", "metric"})
+        random.push_back(word);
+    const ProgramRun ru = RunProgram(VARNEL_CALC_PATH, random, russian);
+    const ProgramRun c = Calc(random);
+    ASSERT_EQ(c.exitCode, 0) << c.err;
+    EXPECT_EQ(ru.exitCode, c.exitCode) << ru.err;
+    // The designs alike; how many builds each other wire looked at depends on the threads.
+    EXPECT_EQ(nlohmann::json::parse(ru.out)["designs"], nlohmann::json::parse(c.out)["designs"]);
 }
 
 }  // namespace

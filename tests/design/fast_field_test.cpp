@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "accuracy/exact_coils.h"
+#include "accuracy/filament.h"
 #include "design/fast_field.h"
 #include "design/search.h"
 
@@ -93,6 +96,41 @@ TEST(FastField, SphereDeviationBoundsTheSurfaceField) {
         const long double dev = std::fabs(std::hypot(f.radial.value, f.axial.value) / e.B0() - 1);
         EXPECT_LE(dev, d.deviation * (1 + 1e-4L) + 1e-9L);
     }
+}
+
+// The expansion of loops where they lie, against the exact loop field summed over them: an
+// unequal pair (three loops above, two below, at other radii) so the odd terms count too.
+TEST(FastField, LoopExpansionMatchesTheExactLoopField) {
+    const std::vector<Loop> loops = {{0.040L, 0.012L},
+                                     {0.041L, 0.013L},
+                                     {0.043L, 0.0125L},
+                                     {0.040L, -0.012L},
+                                     {0.042L, -0.0135L}};
+    const CentreExpansion e(loops, 2, 40);
+    EXPECT_FALSE(e.Even());
+    auto exact = [&](long double rho, long double z) {
+        long double br = 0, bz = 0;
+        for (const Loop& l : loops) {
+            const auto f = varnel::exact::LoopField(l.radius, rho, l.radius - rho, z - l.z);
+            br += 2 * f.radial;
+            bz += 2 * f.axial;
+        }
+        return std::array<long double, 2>{br, bz};
+    };
+    EXPECT_NEAR(e.B0() / exact(0, 0)[1], 1, 1e-15L);
+    EXPECT_NEAR(AxialFieldOfLoops(loops, 0.004L, 2) / exact(0, 0.004L)[1], 1, 1e-15L);
+    // Well inside the reach (about 41.8 mm), 40 terms leave less than (0.2)^40 of the field.
+    for (const auto& [rho, z] : std::vector<std::array<long double, 2>>{
+             {0.0L, 0.006L}, {0.006L, 0.0L}, {0.004L, -0.005L}, {0.005L, 0.004L}}) {
+        const auto f = e.At(rho, z);
+        const auto x = exact(rho, z);
+        EXPECT_NEAR(f.axial / x[1], 1, 1e-13L) << rho << " " << z;
+        if (rho > 0) {
+            EXPECT_NEAR(f.radial, x[0], 1e-13L * std::fabs(x[1])) << rho << " " << z;
+        }
+    }
+    // The odd terms show: the field is not even in z.
+    EXPECT_GT(std::fabs(e.At(0, 0.006L).axial - e.At(0, -0.006L).axial), 1e-8L * e.B0());
 }
 
 }  // namespace
