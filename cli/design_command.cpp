@@ -38,6 +38,7 @@ struct DesignOptions {
                          material = "copper", format = "text";
     std::optional<double> voltage, current, maxPower, maxTempRise, maxOuter, maxLength, maxMass;
     double frequency = 0, ambient = 20, bore = 0, heatTransfer = 12, thermalClass = 155;
+    double windingConductivity = static_cast<double>(kDryWindingConductivity);
     int count = 5;
     unsigned threads = 0;
     bool json = false, csv = false;
@@ -81,6 +82,7 @@ Goals ReadGoals(const DesignOptions& o) {
     g.thermalClass = o.thermalClass;
     g.bore = o.bore;
     g.heatTransfer = o.heatTransfer;
+    g.windingConductivity = o.windingConductivity;
     g.count = o.count;
     g.minimise = o.minimise == "power"  ? Minimise::Power
                  : o.minimise == "size" ? Minimise::Size
@@ -136,6 +138,9 @@ nlohmann::ordered_json DesignJson(const Design& d, const Goals& g) {
     if (g.uniform)
         j["sphere_deviation"] = static_cast<double>(d.sphereExact);
     j["dT"] = static_cast<double>(m.hot.rise);
+    j["dT_hot_spot"] = static_cast<double>(m.hot.hotSpot);
+    j["thermal_time_constant"] = static_cast<double>(d.thermalTimeConstant);
+    j["B0_switch_on"] = static_cast<double>(d.B0switchOn);
     j["mass"] = static_cast<double>(m.mass);
     j["wire_length"] = static_cast<double>(m.wireLength);
     j["L_over_R"] = static_cast<double>(d.timeConstant);
@@ -163,8 +168,14 @@ void PrintText(std::ostream& out, const Answer& a, const Goals& g) {
             << "    R " << Num(d.R20, 4) << " Ohm at 20 C, " << Num(d.Rhot, 4) << " Ohm hot;  L "
             << Num(d.L, 4) << " H;  L/R " << Num(d.timeConstant, 3) << " s\n"
             << "    I " << Num(d.I, 4) << " A  U " << Num(d.U, 4) << " V  P " << Num(d.P, 4)
-            << " W hot;  rise " << Num(m.hot.rise, 3) << " K;  " << Num(d.heatingRate, 3)
-            << " K/s when pulsed\n"
+            << " W hot;  rise " << Num(m.hot.rise, 3) << " K, hot spot " << Num(m.hot.hotSpot, 3)
+            << " K;  " << Num(d.heatingRate, 3) << " K/s when pulsed\n"
+            << "    settles with a time constant of " << Num(d.thermalTimeConstant / 60, 3)
+            << " min"
+            << (g.currentSource
+                    ? ""
+                    : ";  B0 at switch-on, cold, " + Num(d.B0switchOn * 1e3L, 5) + " mT")
+            << "\n"
             << "    B0 " << Num(d.B0exact * 1e3L, 6) << " mT exact (" << Num(d.B0classic * 1e3L, 6)
             << " mT classic);  within " << Num(d.extentsTol * 100, 3) << " %: |z| < "
             << Num(d.extents.axial * 1e3L, 4) << " mm, x "
@@ -202,6 +213,9 @@ void PrintCsv(std::ostream& out, const Answer& a, const Goals& g) {
                                               "uniform_axis",
                                               "uniform_radial",
                                               "dT",
+                                              "dT_hot_spot",
+                                              "thermal_time_constant",
+                                              "B0_switch_on",
                                               "mass",
                                               "wire_length",
                                               "L_over_R",
@@ -251,6 +265,9 @@ CLI::App* AddDesignCommand(CLI::App& app) {
                   "thermal class of the enamel, C: the hottest the winding may run [155]");
     d->add_option("--heat-transfer", o.heatTransfer,
                   "heat-transfer coefficient of the surfaces, W/(m^2 K) [12]");
+    d->add_option("--winding-conductivity", o.windingConductivity,
+                  "thermal conductivity of the winding across its turns, W/(m K), for the hot "
+                  "spot [0.2, a dry winding; 0.5-1 impregnated]");
     d->add_option("--bore", o.bore, "least inner radius R1, m");
     d->add_option("--max-outer", o.maxOuter, "largest outer radius R2, m");
     d->add_option("--max-length", o.maxLength, "largest length 2H + h, m");

@@ -33,10 +33,11 @@ bool Given(const std::optional<long double>& v) {
     return v.has_value();
 }
 
-// The rise the winding may take: the limit given, and never past its thermal class.
-long double AllowedRise(const Goals& g) {
-    const long double byClass = g.thermalClass - g.ambient;
-    return Given(g.maxTempRise) ? std::min(*g.maxTempRise, byClass) : byClass;
+// The temperature limits as one value, at most 1 while both hold: the mean rise, which the
+// winding's resistance tells, within the limit given; the hottest point within the class.
+long double TemperatureLoad(const Goals& g, const ThermalState& t) {
+    const long double byClass = t.hotSpot / (g.thermalClass - g.ambient);
+    return Given(g.maxTempRise) ? std::max(t.rise / *g.maxTempRise, byClass) : byClass;
 }
 
 // The search box: the limits given, or generous ones where none is.
@@ -78,7 +79,7 @@ std::array<long double, kLimits> LimitValues(const Goals& g, const Box& box, con
     if (e.hot.runaway) {
         c[kTemp] = 10;
     } else {
-        c[kTemp] = e.hot.rise / AllowedRise(g) - kHair;
+        c[kTemp] = TemperatureLoad(g, e.hot) - kHair;
     }
     c[kOuter] = e.geometry.R2 / box.R2max - 1;
     c[kLength] = (2 * e.geometry.H + e.geometry.h) / box.lengthMax - 1;
@@ -342,8 +343,10 @@ std::vector<std::string> BindingLimits(const Goals& g, const Box& box, const Eva
     }
     if (Given(g.maxPower) && c[kPower] > -0.02L)
         add("max-power", Quantity(*g.maxPower, "W"));
-    if (e.hot.runaway || c[kTemp] > -0.02L)
-        add("max-temp-rise", "a temperature rise of " + Quantity(AllowedRise(g), "K"));
+    if (e.hot.runaway || (Given(g.maxTempRise) && e.hot.rise / *g.maxTempRise > 0.98L))
+        add("max-temp-rise", "a temperature rise of " + Quantity(*g.maxTempRise, "K"));
+    if (!e.hot.runaway && e.hot.hotSpot / (g.thermalClass - g.ambient) > 0.98L)
+        add("class", "a hot spot of " + Quantity(g.thermalClass, "C"));
     if (c[kOuter] > -0.02L) {
         add(Given(g.maxOuter) ? "max-outer" : "search-outer",
             "an outer radius of " + Quantity(box.R2max * 1e3L, "mm"));
@@ -449,6 +452,8 @@ bool Verify(const Goals& g, const Box& box, const Wire& w, const Evaluation& fou
     d.B0exact = centre.axial.value;
     d.timeConstant = rec.L / rec.R;
     d.heatingRate = rec.P / (rec.m * g.material.specificHeat);
+    d.thermalTimeConstant = d.model.hot.timeConstant;
+    d.B0switchOn = d.B0exact * d.model.hot.coldCurrent / d.model.hot.current;
 
     const CentreExpansion e(d.model.geometry, std::fabs(rec.Id), kReportOrder);
     d.extentsTol = g.uniform ? g.uniform->tol : 1e-3L;
@@ -464,7 +469,7 @@ bool Verify(const Goals& g, const Box& box, const Wire& w, const Evaluation& fou
     if (Given(g.maxLength))
         holds = holds && 2 * rec.H + rec.hh <= *g.maxLength;
     holds = holds && rec.R1 >= g.bore && !d.model.hot.runaway;
-    holds = holds && d.model.hot.rise <= AllowedRise(g);
+    holds = holds && TemperatureLoad(g, d.model.hot) <= 1;
     if (g.uniform) {
         // Points on the sphere's surface, where the deviation is largest, by the integrals.
         constexpr std::array<long double, 5> kAngles = {
@@ -583,6 +588,8 @@ void CheckGoals(const Goals& g) {
         fail("--uniform: the sphere does not fit inside --max-outer");
     if (!(g.heatTransfer >= 0))
         fail("--heat-transfer must not be negative");
+    if (!(g.windingConductivity > 0) || !std::isfinite(g.windingConductivity))
+        fail("--winding-conductivity must be a positive conductivity in W/(m K)");
     if (!(g.ambient > -273.15L))
         fail("--ambient lies below absolute zero");
     if (!(g.thermalClass > g.ambient))
@@ -615,13 +622,20 @@ Evaluation EvaluateTurns(const Goals& g, const Wire& w, long double R1, long dou
         const long double lambda = N * kPiTrue * w.bare * w.bare / (4 * H * depth);
         e.inductance = PairInductance(R1, R2, H, h, w.bare, lambda).inductance;
     }
+    e.wireLength = 2 * N * kPiTrue * (R1 + R2);
+    e.mass = g.material.density * e.wireLength * kPiTrue * w.bare * w.bare / 4;
     ThermalInput t;
     t.resistance20 = e.resistance20;
     t.alpha = g.material.alpha;
     t.ambient = g.ambient;
     t.reactance = 2 * kPiTrue * g.frequency * e.inductance;
     t.heatTransfer = g.heatTransfer;
-    t.area = ExposedArea(R1, R2, H);
+    t.area = CooledArea(R1, R2, H, h);
+    t.R1 = R1;
+    t.R2 = R2;
+    t.H = H;
+    t.conductivity = g.windingConductivity;
+    t.heatCapacity = e.mass * g.material.specificHeat;
     t.currentSource = g.currentSource;
     t.source = g.source;
     e.hot = SteadyState(t);
@@ -631,8 +645,6 @@ Evaluation EvaluateTurns(const Goals& g, const Wire& w, long double R1, long dou
         e.reachRatio = g.uniform->radius / x.Reach();
         e.sphereDeviation = DeviationOnSphere(x, g.uniform->radius).deviation;
     }
-    e.wireLength = 2 * N * kPiTrue * (R1 + R2);
-    e.mass = g.material.density * e.wireLength * kPiTrue * w.bare * w.bare / 4;
     e.size = kPiTrue * R2 * R2 * (2 * H + h);
     return e;
 }

@@ -45,6 +45,7 @@ struct Goals {
     long double thermalClass = 155;
     long double bore = 0;           // least R1, m
     long double heatTransfer = 12;  // W/(m^2*K), natural convection and radiation together
+    long double windingConductivity = kDryWindingConductivity;  // W/(m*K), across the turns
     Material material;
     std::vector<Wire> wires;
     Winding winding;
@@ -89,8 +90,10 @@ struct Design {
     long double sphereExact = 0;  // largest |B|/B0 - 1 at points on the sphere, exact
     UniformExtents extents;       // tolerance: the uniformity goal's, or 1e-3 without one
     long double extentsTol = 0;
-    long double timeConstant = 0;  // L/R, s
-    long double heatingRate = 0;   // P/(m*c), K/s
+    long double timeConstant = 0;         // L/R, s
+    long double heatingRate = 0;          // P/(m*c), K/s
+    long double thermalTimeConstant = 0;  // s, of the approach to the steady rise
+    long double B0switchOn = 0;           // T, at the current of the cold winding
     long double hotResistivity = 0;
     std::vector<std::string> binding;
     std::vector<std::string> inputs;  // the calculator's options, "--R1", "0.02", ...
