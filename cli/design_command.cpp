@@ -259,7 +259,8 @@ CLI::App* AddDesignCommand(CLI::App& app) {
     d->add_option("--current", o.current, "RMS supply current, A (a current source)");
     d->add_option("--f", o.frequency, "supply frequency, Hz [0]");
     d->add_option("--max-power", o.maxPower, "power limit, W (hot)");
-    d->add_option("--max-temp-rise", o.maxTempRise, "temperature rise limit, K");
+    d->add_option("--max-temp-rise", o.maxTempRise,
+                  "limit on the winding's mean temperature rise (by its resistance), K");
     d->add_option("--ambient", o.ambient, "ambient temperature, C [20]");
     d->add_option("--class", o.thermalClass,
                   "thermal class of the enamel, C: the hottest the winding may run [155]");

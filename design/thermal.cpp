@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace varnel::design {
 namespace {
@@ -90,9 +91,11 @@ long double FacingFaceShare(long double gap, long double faceDepth) {
     if (!(gap > 0))
         return 0;
     const long double s = gap / FacingFaceGap(faceDepth);
+    // Below s = 0.35, x > 66 and exp(-x) lies below the precision: the share is x^(-3/4) = s^3,
+    // worked without the fourth power that would underflow for a vanishing gap.
+    if (s < 0.35L)
+        return s * s * s;
     const long double x = 1 / (s * s * s * s);
-    if (x > 64)  // exp(-x) is below the precision; leave it out rather than underflow
-        return std::pow(x, -0.75L);
     return std::pow(-std::expm1(-x) / x, 0.75L);
 }
 
@@ -123,6 +126,8 @@ long double InternalRise(long double q, long double R1, long double R2, long dou
                          long double hi, long double ho) {
     if (!(R2 > R1) || !(R1 > 0) || !(q > 0) || !(k > 0))
         return 0;
+    if (!(hi > 0) && !(ho > 0))  // no surface passes the heat on: no steady state
+        return std::numeric_limits<long double>::infinity();
     const long double ln = std::log1p((R2 - R1) / R1);
     const long double A = q *
                           (hi * R2 / 2 + ho * R1 / 2 + hi * ho * (R2 * R2 - R1 * R1) / (4 * k)) /

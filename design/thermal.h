@@ -65,7 +65,7 @@ long double CooledArea(long double R1, long double R2, long double H, long doubl
 // How far the hottest point of a winding section R1..R2 lies above the section's mean
 // temperature (weighted by volume, as its resistance weighs it), K: heat generated uniformly
 // at `powerDensity` W/m^3 flows radially through `conductivity` W/(m*K) to the inner and outer
-// surfaces, which pass it on at hInner and hOuter W/(m^2*K). One of the two must be positive.
+// surfaces, which pass it on at hInner and hOuter W/(m^2*K); infinite when neither does.
 long double InternalRise(long double powerDensity, long double R1, long double R2,
                          long double conductivity, long double hInner, long double hOuter);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <vector>
 
@@ -117,6 +118,19 @@ TEST(FacingFaces, TheGapIsAFewMillimetres) {
     EXPECT_LT(FacingFaceShare(0.003L, 0.040L), FacingFaceShare(0.003L, 0.010L));
 }
 
+// The share is s^3 (s = gap/s0) where exp(-x) no longer counts: the two forms meet at s = 0.35
+// (x = 66.6), and a vanishing gap raises no floating-point exception.
+TEST(FacingFaces, NarrowGapsAreContinuousAndRaiseNoException) {
+    const long double s0 = FacingFaceGap(0.012L);
+    EXPECT_NEAR(FacingFaceShare(0.35L * s0 * (1 - 1e-12L), 0.012L),
+                FacingFaceShare(0.35L * s0 * (1 + 1e-12L), 0.012L), 1e-12L);
+    EXPECT_NEAR(FacingFaceShare(0.35L * s0, 0.012L), 0.35L * 0.35L * 0.35L, 1e-15L);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    const long double tiny = FacingFaceShare(1e-300L, 0.012L);
+    EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW | FE_UNDERFLOW | FE_INVALID | FE_DIVBYZERO));
+    EXPECT_LT(tiny, 1e-800L);
+}
+
 // One coil of R1 15 mm, R2 27 mm, H 21 mm: outside 2 pi R2 H, inside 2 pi R1 H, outer end
 // pi (R2^2 - R1^2); the facing end by its share. Twice for the pair.
 TEST(FacingFaces, CooledAreaDropsTheFacingFaces) {
@@ -163,6 +177,8 @@ TEST(HotSpot, OneSurfaceInsulated) {
         EXPECT_NEAR(InternalRise(q, c.R1, c.R2, k, c.hi, c.ho) / unit, c.coefficient, 2e-7L)
             << c.name;
     }
+    // Both insulated: the heat has nowhere to go.
+    EXPECT_TRUE(std::isinf(InternalRise(q, 0.01L, 0.03L, k, 0, 0)));
 }
 
 // A thin winding on a large radius is a slab of depth d cooled alike on both faces: the
