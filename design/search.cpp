@@ -343,9 +343,10 @@ std::vector<std::string> BindingLimits(const Goals& g, const Box& box, const Eva
     }
     if (Given(g.maxPower) && c[kPower] > -0.02L)
         add("max-power", Quantity(*g.maxPower, "W"));
-    if (e.hot.runaway || (Given(g.maxTempRise) && e.hot.rise / *g.maxTempRise > 0.98L))
+    // A runaway passes both.
+    if (Given(g.maxTempRise) && (e.hot.runaway || e.hot.rise / *g.maxTempRise > 0.98L))
         add("max-temp-rise", "a temperature rise of " + Quantity(*g.maxTempRise, "K"));
-    if (!e.hot.runaway && e.hot.hotSpot / (g.thermalClass - g.ambient) > 0.98L)
+    if (e.hot.runaway || e.hot.hotSpot / (g.thermalClass - g.ambient) > 0.98L)
         add("class", "a hot spot of " + Quantity(g.thermalClass, "C"));
     if (c[kOuter] > -0.02L) {
         add(Given(g.maxOuter) ? "max-outer" : "search-outer",
