@@ -45,6 +45,7 @@ struct DesignOptions {
                          material = "copper", format = "text", count = "5";
     std::optional<double> voltage, current, maxPower, maxTempRise, maxOuter, maxLength, maxMass;
     double frequency = 0, ambient = 20, bore = 0, heatTransfer = 12, thermalClass = 155;
+    double windingConductivity = static_cast<double>(kDryWindingConductivity);
     double formerWall = 0, cheek = 0;
     double searchOuter = 0.3, searchLength = 0.6, searchInner = 1e-3, searchReach = 0.6;
     std::string robust;
@@ -153,6 +154,7 @@ Goals ReadGoals(const DesignOptions& o) {
     g.bounds = {o.searchOuter, o.searchLength, o.searchInner, o.searchReach};
     g.robust = ReadRobust(o.robust);
     g.heatTransfer = o.heatTransfer;
+    g.windingConductivity = o.windingConductivity;
     g.count = Count(o.count);
     g.minimise = o.minimise == "power"  ? Minimise::Power
                  : o.minimise == "size" ? Minimise::Size
@@ -243,8 +245,14 @@ void PrintText(std::ostream& out, const Answer& a, const Goals& g, bool terminal
             << "    R " << Num(d.R20, 4) << " Ohm at 20 C, " << Num(d.Rhot, 4) << " Ohm hot;  L "
             << Num(d.L, 4) << " H;  L/R " << Num(d.timeConstant, 3) << " s\n"
             << "    I " << Num(d.I, 4) << " A  U " << Num(d.U, 4) << " V  P " << Num(d.P, 4)
-            << " W hot;  rise " << Num(m.hot.rise, 3) << " K;  " << Num(d.heatingRate, 3)
-            << " K/s when pulsed\n"
+            << " W hot;  rise " << Num(m.hot.rise, 3) << " K, hot spot " << Num(m.hot.hotSpot, 3)
+            << " K;  " << Num(d.heatingRate, 3) << " K/s when pulsed\n"
+            << "    settles with a time constant of " << Num(d.thermalTimeConstant / 60, 3)
+            << " min"
+            << (g.currentSource
+                    ? ""
+                    : ";  B0 at switch-on, cold, " + Num(d.B0switchOn * 1e3L, 5) + " mT")
+            << "\n"
             << "    B0 " << Num(d.B0exact * 1e3L, 6) << " mT exact (" << Num(d.B0classic * 1e3L, 6)
             << " mT classic);  within " << Num(d.extentsTol * 100, 3) << " %: |z| < "
             << Num(d.extents.axial * 1e3L, 4) << " mm, x "
@@ -285,6 +293,9 @@ void PrintCsv(std::ostream& out, const Answer& a, const Goals& g, bool terminal)
                                               "uniform_axis",
                                               "uniform_radial",
                                               "dT",
+                                              "dT_hot_spot",
+                                              "thermal_time_constant",
+                                              "B0_switch_on",
                                               "mass",
                                               "wire_length",
                                               "L_over_R",
@@ -335,12 +346,16 @@ CLI::App* AddDesignCommand(CLI::App& app) {
     d->add_option("--current", o.current, "RMS supply current, A (a current source)");
     d->add_option("--f", o.frequency, "supply frequency, Hz [0]");
     d->add_option("--max-power", o.maxPower, "power limit, W (hot)");
-    d->add_option("--max-temp-rise", o.maxTempRise, "temperature rise limit, K");
+    d->add_option("--max-temp-rise", o.maxTempRise,
+                  "limit on the winding's mean temperature rise (by its resistance), K");
     d->add_option("--ambient", o.ambient, "ambient temperature, C [20]");
     d->add_option("--class", o.thermalClass,
                   "thermal class of the enamel, C: the hottest the winding may run [155]");
     d->add_option("--heat-transfer", o.heatTransfer,
                   "heat-transfer coefficient of the surfaces, W/(m^2 K) [12]");
+    d->add_option("--winding-conductivity", o.windingConductivity,
+                  "thermal conductivity of the winding across its turns, W/(m K), for the hot "
+                  "spot [0.2, a dry winding; 0.5-1 impregnated]");
     d->add_option("--bore", o.bore,
                   "clear radius inside the former (a radius, not a diameter), m [0]");
     d->add_option("--former-wall", o.formerWall, "the former's wall: R1 = bore + wall, m [0]");

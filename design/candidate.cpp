@@ -63,7 +63,14 @@ Heat HeatOf(const Goals& g, const Wire& w, const WoundBuild& b, long double R1, 
     t.ambient = g.ambient;
     t.reactance = 2 * kTruePi * g.frequency * heat.inductance;
     t.heatTransfer = g.heatTransfer;
-    t.area = ExposedArea(R1, R2, b.height);
+    t.area = CooledArea(R1, R2, b.height, h);
+    t.R1 = R1;
+    t.R2 = R2;
+    t.H = b.height;
+    t.conductivity = g.windingConductivity;
+    // The wire's heat capacity, both coils: 4 pi N r of wire of section pi D^2 / 4.
+    t.heatCapacity = g.material.density * 4 * kTruePi * N * meanRadius * kTruePi * w.bare *
+                     w.bare / 4 * g.material.specificHeat;
     t.currentSource = g.currentSource;
     t.source = g.source;
     heat.hot = SteadyState(t);
@@ -145,7 +152,7 @@ std::array<long double, kLimits> LimitValues(const Goals& g, const Box& box, con
         c[kReach] = e.reachRatio / g.bounds.reach - 1;
     }
     c[kPower] = g.maxPower ? e.hot.power / *g.maxPower - (1 - m.other) : -1;
-    c[kTemp] = e.hot.runaway ? 10 : e.hot.rise / AllowedRise(g) - (1 - m.other);
+    c[kTemp] = e.hot.runaway ? 10 : TemperatureLoad(g, e.hot) - (1 - m.other);
     c[kOuter] = e.geometry.R2 / box.R2max - 1;
     c[kLength] = (2 * e.geometry.H + e.geometry.h + 2 * g.cheek) / box.lengthMax - 1;
     c[kMass] = g.maxMass ? e.mass / *g.maxMass - (1 - m.other) : -1;

@@ -35,6 +35,9 @@ nlohmann::ordered_json DesignJson(const Design& d, const Goals& g) {
     if (g.uniform)
         j["sphere_deviation"] = static_cast<double>(d.sphereExact);
     j["dT"] = static_cast<double>(m.hot.rise);
+    j["dT_hot_spot"] = static_cast<double>(m.hot.hotSpot);
+    j["thermal_time_constant"] = static_cast<double>(d.thermalTimeConstant);
+    j["B0_switch_on"] = static_cast<double>(d.B0switchOn);
     j["mass"] = static_cast<double>(m.mass);
     j["wire_length"] = static_cast<double>(m.wireLength);
     j["L_over_R"] = static_cast<double>(d.timeConstant);

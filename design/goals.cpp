@@ -131,6 +131,14 @@ std::vector<Rule> BuildRules() {
                  "--heat-transfer must lie between 0 and 10000 W/(m^2 K) (still air is "
                  "10-15, forced water cooling some thousands)");
          }},
+        {[](const Goals& g) {
+             return g.windingConductivity >= 0.01L && g.windingConductivity <= 400;
+         },
+         [](const Goals&) {
+             return S(
+                 "--winding-conductivity must lie between 0.01 and 400 W/(m K) (a dry winding "
+                 "is about 0.2, an impregnated one 0.5-1, copper itself 400)");
+         }},
         {[](const Goals& g) { return g.material.alpha > 0 && g.material.resistivity20 > 0; },
          [](const Goals&) { return S("the material has no resistivity or coefficient"); }},
         {[](const Goals& g) {
@@ -210,6 +218,11 @@ void CheckGoals(const Goals& g) {
 long double AllowedRise(const Goals& g) {
     const long double byClass = g.thermalClass - g.ambient;
     return g.maxTempRise ? std::min(*g.maxTempRise, byClass) : byClass;
+}
+
+long double TemperatureLoad(const Goals& g, const ThermalState& t) {
+    const long double byClass = t.hotSpot / (g.thermalClass - g.ambient);
+    return g.maxTempRise ? std::max(t.rise / *g.maxTempRise, byClass) : byClass;
 }
 
 Box SearchBox(const Goals& g) {

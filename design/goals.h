@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/catalogue.h"
+#include "design/thermal.h"
 #include "design/winding.h"
 
 // What a coil pair must do, the limits it must keep and the bounds of the search for it.
@@ -60,6 +61,7 @@ struct Goals {
     long double formerWall = 0;     // the former's wall: R1 = bore + wall, m
     long double cheek = 0;          // each coil's end plate: the gap is at least two, m
     long double heatTransfer = 12;  // W/(m^2*K), natural convection and radiation together
+    long double windingConductivity = kDryWindingConductivity;  // W/(m*K), across the turns
     Material material;
     std::vector<Wire> wires;
     Winding winding;
@@ -75,8 +77,12 @@ std::vector<long double> ThermalClasses();
 // Throws GoalError naming the first goal that makes no sense and the range that does.
 void CheckGoals(const Goals& goals);
 
-// The rise the winding may take: the limit given, and never past its thermal class.
+// The mean rise the winding may take: the limit given, and never past its thermal class.
 long double AllowedRise(const Goals& g);
+
+// The temperature limits as one value, at most 1 while both hold: the mean rise, which the
+// winding's resistance tells, within the limit given; the hottest point within the class.
+long double TemperatureLoad(const Goals& g, const ThermalState& t);
 
 // The box searched: the user's limits where given, the search's own bounds elsewhere.
 struct Box {

@@ -46,8 +46,11 @@ std::vector<std::string> BindingLimits(const Goals& g, const Box& box, const Eva
     }
     if (g.maxPower && c[kPower] > -0.02L)
         add("max-power", Quantity(*g.maxPower, "W"));
-    if (e.hot.runaway || c[kTemp] > -0.02L)
-        add("max-temp-rise", "a temperature rise of " + Quantity(AllowedRise(g), "K"));
+    // A runaway passes both.
+    if (g.maxTempRise && (e.hot.runaway || e.hot.rise / *g.maxTempRise > 0.98L))
+        add("max-temp-rise", "a temperature rise of " + Quantity(*g.maxTempRise, "K"));
+    if (e.hot.runaway || e.hot.hotSpot / (g.thermalClass - g.ambient) > 0.98L)
+        add("class", "a hot spot of " + Quantity(g.thermalClass, "C"));
     if (c[kOuter] > -0.02L) {
         add(box.outerOwn ? "search-outer" : "max-outer",
             (box.outerOwn ? "the search's own bound on the outer radius, "

@@ -40,8 +40,10 @@ struct Design {
     long double sphereExact = 0;  // largest |B|/B0 - 1 at points on the sphere, the same way
     UniformExtents extents;       // tolerance: the uniformity goal's, or 1e-3 without one
     long double extentsTol = 0;
-    long double timeConstant = 0;  // L/R, s
-    long double heatingRate = 0;   // P/(m*c), K/s
+    long double timeConstant = 0;         // L/R, s
+    long double heatingRate = 0;          // P/(m*c), K/s
+    long double thermalTimeConstant = 0;  // s, of the approach to the steady rise
+    long double B0switchOn = 0;           // T, at the current of the cold winding
     long double hotResistivity = 0;
     std::vector<Sensitivity> sensitivity;
     std::vector<std::string> binding;

@@ -46,7 +46,7 @@ bool Holds(const Goals& g, const Box& box, const Placed& p, const Design& d) {
     holds = holds && m.geometry.R2 <= box.R2max;
     holds = holds && 2 * m.geometry.H + m.geometry.h + 2 * g.cheek <= box.lengthMax;
     holds = holds && m.geometry.R1 >= box.R1min * (1 - 1e-12L) && !m.hot.runaway;
-    holds = holds && m.hot.rise <= AllowedRise(g);
+    holds = holds && TemperatureLoad(g, m.hot) <= 1;
     holds = holds && m.geometry.h >= box.gapMin * (1 - 1e-12L);
     if (g.uniform)
         holds = holds && d.sphereExact <= g.uniform->tol;
@@ -141,6 +141,8 @@ bool Verify(const Goals& g, const Box& box, const Placed& found, Design* out) {
         ExactField(loops, std::fabs(rec.Id), g.uniform ? g.uniform->radius : 0);
     d.B0exact = exact.B0;
     d.sphereExact = exact.sphere;
+    d.thermalTimeConstant = found.eval.hot.timeConstant;
+    d.B0switchOn = d.B0exact * found.eval.hot.coldCurrent / found.eval.hot.current;
     const CentreExpansion e(loops, std::fabs(rec.Id), kReportOrder);
     d.extentsTol = g.uniform ? g.uniform->tol : 1e-3L;
     d.extents = FindUniformExtents(loops, e, d.extentsTol, 2 * (c.h / 2 + c.build.height));

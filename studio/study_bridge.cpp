@@ -153,8 +153,8 @@ std::optional<TemperatureRise> EstimateTemperatureRise(const DesignInputs& input
     in.ambient = inputs.ambientC;
     in.reactance = reactance;
     in.heatTransfer = 12;  // natural convection and radiation, as the design search takes it
-    in.area = design::ExposedArea(inputs.innerRadiusMm / 1000, inputs.outerRadiusMm / 1000,
-                                  inputs.heightMm / 1000);
+    in.area = design::CooledArea(inputs.innerRadiusMm / 1000, inputs.outerRadiusMm / 1000,
+                                 inputs.heightMm / 1000, inputs.gapMm / 1000);
     in.currentSource = inputs.currentSource;
     in.source = inputs.source;
     if (!(resistance20 > 0) || !std::isfinite(resistance20))

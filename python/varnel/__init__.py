@@ -343,7 +343,8 @@ class Design:
     uniform_radial_is_lower_bound, sphere_deviation (None without a uniformity goal).
     sensitivity: how the wound build's strays move it, one dict each: what ("h", "R1", "H",
     "turn", "wire"), change (m, or turns), B0_change (relative), sphere_deviation.
-    dT: temperature rise, K.  mass, kg.  wire_length, m.  L_over_R, s.  heating_rate, K/s.
+    dT: mean temperature rise, K; dT_hot_spot: the hottest point's, K.  thermal_time_constant:
+    of the approach to the steady rise, s.  B0_switch_on: B0 with the winding cold, T.  mass, kg.  wire_length, m.  L_over_R, s.  heating_rate, K/s.
     Roe_hot: resistivity hot, Ohm*m.  binding: the limits that bind.  command: the
     varnel-calc line that calculates it; inputs: its options.
     """
@@ -375,6 +376,9 @@ class Design:
     sphere_deviation: Optional[float]
     sensitivity: Tuple[dict, ...]
     dT: float
+    dT_hot_spot: float
+    thermal_time_constant: float
+    B0_switch_on: float
     mass: float
     wire_length: float
     L_over_R: float

@@ -156,4 +156,24 @@ TEST(DesignCommand, FormerBoundsRobustGradeAndLocale) {
     EXPECT_EQ(nlohmann::json::parse(ru.out)["designs"], nlohmann::json::parse(c.out)["designs"]);
 }
 
+// Aluminium at 30 C with a class-105 enamel: no point of the winding past 105 C, the mean below
+// it by the radial conduction's excess, and the cold winding at switch-on drawing more by
+// Rhot / Rcold = (1 + 0.00403 (30 + dT - 20)) / (1 + 0.00403 (30 - 20)), the field with it.
+TEST(DesignCommand, HotSpotWithinTheClassAndTheFieldAtSwitchOn) {
+    const ProgramRun run = Calc({"design", "--B0", "0.02", "--voltage", "24", "--material",
+                                 "aluminium", "--ambient", "30", "--class", "105", "--max-power",
+                                 "30", "--bore", "0.02", "--count", "2", "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto answer = nlohmann::json::parse(run.out);
+    ASSERT_FALSE(answer["designs"].empty());
+    for (const auto& d : answer["designs"]) {
+        const double rise = d["dT"].get<double>(), hot = d["dT_hot_spot"].get<double>();
+        EXPECT_GT(hot, rise);
+        EXPECT_LE(hot, 105 - 30);
+        EXPECT_NEAR(d["B0_switch_on"].get<double>() / d["B0_exact"].get<double>(),
+                    (1 + 0.00403 * (30 + rise - 20)) / (1 + 0.00403 * 10), 1e-9);
+        EXPECT_GT(d["thermal_time_constant"].get<double>(), 0);
+    }
+}
+
 }  // namespace

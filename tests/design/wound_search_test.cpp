@@ -188,7 +188,7 @@ TEST(WoundSearch, LimitsThatDoNotBindChangeNothing) {
 }
 
 // Goals that a known design meets, with limits just above it, are never "no design": the
-// design the issue worked by hand (0.800 mm, 16 x 19, R1 40, h 28.605 mm: 19.96 W, 50.3 K).
+// design worked by hand (0.800 mm, 16 x 19, R1 40, h 28.605 mm: 19.96 W, 50.3 K).
 TEST(WoundSearch, AQueryWithAKnownDesignFindsOne) {
     Goals g = Example();
     g.maxOuter = 0.0525L;
