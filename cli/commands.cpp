@@ -18,6 +18,7 @@
 #include "study/calc_output.h"
 #include "study/csv_table.h"
 #include "study/field_study.h"
+#include "study/map_flux.h"
 #include "study/study_errors.h"
 #include "study/table_study.h"
 
@@ -254,8 +255,13 @@ int RunField(const CliOptions& options, std::stop_token stop) {
     if (stop.stop_requested())
         return Stopped(out, done, total);
     if (isMap && picture) {
-        out.Write(MapFileBytes(
-            MapPicture{std::move(points), x, z, base.rec, base.field.centre, style}, options.out));
+        MapPicture map{std::move(points), x, z, base.rec, base.field.centre, style, {}, 0};
+        if (style.fieldLines) {
+            const double current = static_cast<double>(base.rec.Id);
+            map.flux = MapFluxGrid(base.rec, current, x, z, options.threads).psi;
+            map.fluxStep = FieldLineStep(base.rec, current);
+        }
+        out.Write(MapFileBytes(map, options.out));
     } else if (picture) {
         out.Write(ProfileFileBytes(
             ProfilePicture{std::move(points), options.axis == "z", at, base.rec, {}}, options.out));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <QLineF>
 #include <QRectF>
 #include <QString>
 
@@ -45,8 +46,13 @@ struct MapStyle {
     bool windings = true;  // the coils' cross-sections and the axis
     MapColour colour = MapColour::Deviation;
     bool contours = true;     // lines where |B| / B0d - 1 reaches 0.01, 0.1, 1 and 10 %
-    bool fieldLines = false;  // lines along the field, traced from the mid-plane
+    bool fieldLines = false;  // contours of the flux function, where the picture has it
     long double sphere = 0;   // radius of a sphere about the centre to outline, m; 0: none
+    // The |B| scale's limits, T (top 0: the strongest field outside the windings; bottom
+    // 0: zero, or three decades below the top on a logarithmic scale) and its kind.
+    long double modulusTop = 0;
+    long double modulusBottom = 0;
+    bool logScale = false;
     MapTexts texts;
 };
 
@@ -58,7 +64,19 @@ struct MapPicture {
     CalcRecord rec;          // the geometry, the turns and the current of the study
     long double centre = 0;  // B0d, T
     MapStyle style;
+    // The flux function r A_phi at the same points (empty: no field lines) and the step
+    // between field lines, Wb/rad (see study/map_flux.h).
+    std::vector<double> flux;
+    double fluxStep = 0;
 };
+
+// One field line of a map: a contour of the flux function at `psi`, as the segments of the
+// cells it crosses, in metres (x, z).
+struct FieldLine {
+    double psi = 0;
+    std::vector<QLineF> segments;
+};
+std::vector<FieldLine> FieldLinesOf(const MapPicture& picture);
 
 struct ProfileStyle {
     bool title = true;   // the heading and the geometry line

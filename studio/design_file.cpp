@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSaveFile>
 #include <cmath>
 
@@ -96,6 +97,15 @@ std::variant<DesignInputs, QString> ReadDesign(const QByteArray& bytes) {
             return Damaged(
                 QCoreApplication::translate("DesignFile", "\"%1\" is missing or not a number")
                     .arg(QLatin1String(f.key)));
+        // A value no box can show is refused, never clamped into range behind the user's back.
+        const InputLimits& limits = LimitsOf(f.member);
+        if (v.toDouble() < limits.minimum || v.toDouble() > limits.maximum)
+            return QCoreApplication::translate(
+                       "DesignFile",
+                       "The file was not opened: \"%1\" is %2, outside the range %3 to %4.")
+                .arg(QLatin1String(f.key), QLocale().toString(v.toDouble(), 'g', 15),
+                     QLocale().toString(limits.minimum, 'g', 15),
+                     QLocale().toString(limits.maximum, 'g', 15));
         inputs.*f.member = v.toDouble();
     }
     for (const TextField& f : kTexts) {

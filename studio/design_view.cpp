@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/design_view.h"
 
+#include "studio/number_spin_box.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -188,7 +190,7 @@ DesignView::~DesignView() {
 QDoubleSpinBox* DesignView::addSpin(QFormLayout* form, const char* name, const QString& label,
                                     const QString& suffix, const QString& tooltip, double minimum,
                                     double maximum, double step, int decimals) {
-    auto* spin = new QDoubleSpinBox;
+    auto* spin = new NumberSpinBox;
     spin->setObjectName(QLatin1String(name));
     spin->setRange(minimum, maximum);
     spin->setSingleStep(step);

@@ -21,6 +21,7 @@
 #include <cmath>
 
 #include "plot/pictures.h"
+#include "studio/number_spin_box.h"
 
 namespace varnel::studio {
 MapView::MapView(QWidget* parent) : QWidget(parent) {
@@ -36,6 +37,26 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     lines_->setObjectName(QStringLiteral("chFieldLines"));
     lines_->setChecked(true);
     lines_->setToolTip(tr("Lines along the field, traced from the mid-plane"));
+    log_ = new QCheckBox(tr("Log scale"));
+    log_->setObjectName(QStringLiteral("chLogScale"));
+    log_->setToolTip(tr("|B| on a logarithmic scale"));
+    auto limit = [this](const char* name, const QString& tip) {
+        auto* spin = new NumberSpinBox;
+        spin->setObjectName(QLatin1String(name));
+        spin->setRange(0, 1e6);
+        spin->setDecimals(3);
+        spin->setSingleStep(1);
+        spin->setSuffix(tr(" mT"));
+        spin->setSpecialValueText(tr("auto"));
+        spin->setToolTip(tip);
+        spin->setKeyboardTracking(true);
+        connect(spin, &QDoubleSpinBox::valueChanged, canvas_, [this] { canvas_->update(); });
+        return spin;
+    };
+    scaleBottom_ = limit("sbScaleBottom", tr("The bottom of the |B| scale; auto: 0, or three "
+                                             "decades below the top on a log scale"));
+    scaleTop_ = limit("sbScaleTop", tr("The top of the |B| scale; auto: the strongest field "
+                                       "outside the windings"));
     reset_ = new QPushButton(tr("Reset View"));
     reset_->setObjectName(QStringLiteral("pbResetView"));
     reset_->setToolTip(tr("Shows the whole pair again after zooming (wheel) or panning (drag)"));
@@ -48,10 +69,32 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     controls->addWidget(new QLabel(tr("Colour:")));
     controls->addWidget(colour_);
     controls->addWidget(lines_);
+    auto* scaleRow = new QHBoxLayout;
+    auto* from = new QLabel(tr("|B| &from"));
+    from->setBuddy(scaleBottom_);
+    auto* to = new QLabel(tr("&to"));
+    to->setBuddy(scaleTop_);
+    scaleRow->addWidget(from);
+    scaleRow->addWidget(scaleBottom_);
+    scaleRow->addWidget(to);
+    scaleRow->addWidget(scaleTop_);
+    scaleRow->addWidget(log_);
+    scaleRow->addStretch(1);
+    auto enableScale = [this, from, to] {
+        const bool on = colour_->currentIndex() == 1;
+        for (QWidget* w :
+             {static_cast<QWidget*>(scaleBottom_), static_cast<QWidget*>(scaleTop_),
+              static_cast<QWidget*>(log_), static_cast<QWidget*>(from), static_cast<QWidget*>(to)})
+            w->setEnabled(on);
+    };
+    enableScale();
+    connect(colour_, &QComboBox::currentIndexChanged, this, enableScale);
+    connect(log_, &QCheckBox::toggled, canvas_, [this] { canvas_->update(); });
     controls->addStretch(1);
     controls->addWidget(reset_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(controls);
+    column->addLayout(scaleRow);
     column->addWidget(canvas_, 1);
     column->addWidget(readoutLabel_);
     connect(colour_, &QComboBox::currentIndexChanged, canvas_, [this] { canvas_->update(); });
@@ -107,8 +150,10 @@ void MapView::recompute() {
         if (!map.picture && map.message.isEmpty())
             return;  // stopped
         map_ = std::move(map);
-        if (!map_.picture)
-            readoutLabel_->setText(map_.message);
+        // The readout speaks of this map: a message of an earlier one goes with it.
+        readout_ = PointField{};
+        readoutLabel_->setText(map_.picture ? tr("Point at the map for the field there.")
+                                            : map_.message);
         canvas_->update();
         Q_EMIT mapShown();
     });
@@ -127,6 +172,9 @@ MapStyle MapView::style() const {
     s.contours = true;
     s.fieldLines = lines_->isChecked();
     s.sphere = sphere_;
+    s.modulusTop = scaleTop_->value() / 1000;
+    s.modulusBottom = scaleBottom_->value() / 1000;
+    s.logScale = log_->isChecked();
     MapTexts& t = s.texts;
     t.xAxis = tr("x (radial), mm");
     t.zAxis = tr("z (axial), mm");
@@ -242,7 +290,10 @@ void MapCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     if (!view_->map_.picture) {
-        p.drawText(rect(), Qt::AlignCenter, tr("Computing the map…"));
+        // Inputs the calculator refuses give no map, and the canvas says why instead of
+        // waiting for one.
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                   view_->map_.message.isEmpty() ? tr("Computing the map…") : view_->map_.message);
         return;
     }
     p.setRenderHint(QPainter::Antialiasing);

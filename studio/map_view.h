@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 
@@ -72,6 +73,9 @@ class MapView : public QWidget {
     MapCanvas* canvas_ = nullptr;
     QComboBox* colour_ = nullptr;
     QCheckBox* lines_ = nullptr;
+    QCheckBox* log_ = nullptr;
+    QDoubleSpinBox* scaleBottom_ = nullptr;
+    QDoubleSpinBox* scaleTop_ = nullptr;
     QPushButton* reset_ = nullptr;
     QLabel* readoutLabel_ = nullptr;
 };

@@ -189,6 +189,13 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
             temperature = tr("needs the thermal model");
         else if (n.temperature->runaway)
             temperature = tr("no steady state (thermal runaway)");
+        else if (n.temperature->power > 0)
+            // The steady state's current and power beside the rise: what a design found by
+            // the search gives hot, where the calculator's results are at 20 °C.
+            temperature = tr("%1 (hot: %2 A, %3 W)")
+                              .arg(locale.toString(n.temperature->kelvin, 'f', 1),
+                                   locale.toString(n.temperature->current, 'g', 4),
+                                   locale.toString(n.temperature->power, 'g', 4));
         else
             temperature = locale.toString(n.temperature->kelvin, 'f', 1);
     }

@@ -14,6 +14,7 @@
 #include "study/calc_request.h"
 #include "study/field_study.h"
 #include "study/map_field.h"
+#include "study/map_flux.h"
 
 namespace varnel::studio {
 namespace {
@@ -161,8 +162,9 @@ std::optional<TemperatureRise> EstimateTemperatureRise(const DesignInputs& input
         return std::nullopt;
     const design::ThermalState s = design::SteadyState(in);
     if (!s.runaway && !(s.power > 0))
-        return TemperatureRise{0, false};
-    return TemperatureRise{static_cast<double>(s.rise), s.runaway};
+        return TemperatureRise{0, false, 0, 0};
+    return TemperatureRise{static_cast<double>(s.rise), s.runaway, static_cast<double>(s.current),
+                           static_cast<double>(s.power)};
 }
 
 MapArea DefaultMapArea(const DesignInputs& in) {
@@ -210,7 +212,13 @@ StudyMap ComputeMap(const DesignInputs& inputs, const MapArea& area, unsigned th
         MapFieldGrid(base->rec, static_cast<double>(base->rec.Id), x, z, threads, stop);
     if (!grid.complete)
         return out;
+    const double current = static_cast<double>(base->rec.Id);
+    FluxGrid flux = MapFluxGrid(base->rec, current, x, z, threads, stop);
+    if (!flux.complete)
+        return out;
     auto picture = std::make_shared<MapPicture>();
+    picture->flux = std::move(flux.psi);
+    picture->fluxStep = FieldLineStep(base->rec, current);
     picture->x = x;
     picture->z = z;
     picture->rec = base->rec;
@@ -362,17 +370,23 @@ DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
         di.gapMm = option("--h") * 1000;
         di.wireDiameterMm = option("--D") * 1000;
         di.wire = FromUtf8(d.wire.name);
-        di.winding = QStringLiteral("given");
-        di.packingFactor = option("--Lambda");
-        // The calculator takes the resistivity at the winding's working temperature.
-        di.material = QStringLiteral("given");
-        di.resistivityNanoOhmM = option("--Roe") * 1e9;
-        di.densityKgM3 = option("--Ro");
+        // The material as such, at 20 C: the studio heats it to the working temperature by
+        // the same thermal model as the search, so the rise, current and power come out as
+        // the search found them (the calculator's own results stay those at 20 C).
+        di.material = in.material;
+        di.resistivityNanoOhmM = static_cast<double>(g.material.resistivity20 * 1e9L);
+        di.densityKgM3 = static_cast<double>(g.material.density);
         di.frequencyHz = option("--f");
         di.source = option("--source");
         di.currentSource = in.currentSource;
         di.ambientC = in.ambientC;
         di.uniformityPercent = in.uniformPercent;
+        di = RoundedToBoxes(di);
+        // The turns as such: the packing factor that gives them for the geometry the boxes
+        // hold, to the packing box's nine decimals (a change of N by about 1e-6).
+        di.winding = QStringLiteral("given");
+        di.packingFactor = PackingForTurns(di, static_cast<double>(d.model.fit.turns));
+        di = RoundedToBoxes(di);
         f.wire = FromUtf8(d.wire.name);
         f.turns = d.model.fit.turns;
         f.lambda = di.packingFactor;

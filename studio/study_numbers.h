@@ -41,6 +41,8 @@ struct UniformExtent {
 struct TemperatureRise {
     double kelvin = 0;
     bool runaway = false;  // no steady state: the winding heats without bound
+    double current = 0;    // RMS, A, and the power, W, at the steady temperature
+    double power = 0;
 };
 
 struct StudyNumbers {

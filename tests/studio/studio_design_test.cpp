@@ -94,6 +94,37 @@ class StudioDesignTest : public QObject {
         QVERIFY2(qAbs(b0 / 0.010 - 1) < 0.011, qPrintable(QString::number(b0)));
     }
 
+    // Every row, loaded, gives the numbers the table shows for it, to the table's digits: the
+    // turns, and hot (at the steady temperature the search found) the rise, current, power and
+    // B0. The inputs panel holds the design exactly as the search handed it over.
+    void loadingEveryRowGivesTheTablesNumbers() {
+        const auto designs = design()->designs();
+        QVERIFY(!designs.isEmpty());
+        const QLocale locale;
+        auto digits = [&](double v, int n) { return locale.toString(v, 'g', n); };
+        for (int row = 0; row < designs.size(); ++row) {
+            design()->choose(row);
+            const QModelIndex index = table()->model()->index(row, 0);
+            const auto& f = designs[table()->model()->data(index, Qt::UserRole + 1).toInt()];
+            QCOMPARE(window->inputsPanel()->inputs(), f.inputs);
+            QTRY_VERIFY_WITH_TIMEOUT(Settled(window), 60000);
+            const auto& n = window->numbersView()->numbers();
+            using varnel::studio::Result;
+            const double turns = *n.classic[std::size_t(Result::Turns)];
+            QCOMPARE(qRound64(turns), f.turns);
+            QVERIFY2(qAbs(turns - f.turns) < 1e-4, qPrintable(QString::number(turns, 'g', 12)));
+            QVERIFY(n.temperature && !n.temperature->runaway);
+            QCOMPARE(digits(n.temperature->kelvin, 3), digits(f.riseK, 3));
+            QCOMPARE(digits(n.temperature->current, 4), digits(f.current, 4));
+            QCOMPARE(digits(n.temperature->power, 4), digits(f.power, 4));
+            // B0 hot: the exact field per ampere times the hot current.
+            const double perAmpere = *n.exact[std::size_t(Result::CentreField)] /
+                                     *n.classic[std::size_t(Result::Source)];
+            QCOMPARE(digits(perAmpere * n.temperature->current * 1000, 5),
+                     digits(f.centreFieldMt, 5));
+        }
+    }
+
     // A limit box at 0 sets no limit and says so in words; any other value shows the number.
     void limitsAtZeroSayNoLimit() {
         struct Box {
