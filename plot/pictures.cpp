@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <span>
 
 #include "command/number_text.h"
 #include "study/calc_output.h"
@@ -675,40 +676,85 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
     }
 }
 
-void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& picture) {
-    const std::vector<FieldPoint>& points = picture.points;
-    const bool alongZ = picture.alongZ;
+double ProfilePosition(const ProfilePicture& picture, const FieldPoint& pt) {
+    if (picture.slanted) {
+        return static_cast<double>(
+            ((pt.x - picture.lineX) * picture.lineUx + (pt.z - picture.lineZ) * picture.lineUz) *
+            1000);
+    }
+    return static_cast<double>(picture.alongZ ? pt.z : pt.x) * 1000;
+}
+
+std::optional<ProfileFrame> FrameOfProfile(const ProfilePicture& picture) {
     const ProfileStyle& style = picture.style;
-    const CanvasScope canvas(p, canvasArea);
-    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    const bool deviation = style.deviationScale > 0;
     double s0 = INFINITY, s1 = -INFINITY, b0 = 0, b1 = 0;
-    for (const FieldPoint& pt : points) {
+    const bool window = style.to > style.from;
+    for (const FieldPoint& pt : picture.points) {
         if (!pt.status.empty())
             continue;
-        const double s = static_cast<double>(alongZ ? pt.z : pt.x) * 1000;
+        const double s = ProfilePosition(picture, pt);
+        if (window && (s < style.from || s > style.to))
+            continue;
         s0 = std::min(s0, s);
         s1 = std::max(s1, s);
+        if (deviation) {
+            const double v = static_cast<double>(pt.deviation) * style.deviationScale;
+            b0 = std::min(b0, v);
+            b1 = std::max(b1, v);
+            continue;
+        }
         for (long double v : {pt.field.modulus, pt.field.axial, pt.field.radial}) {
             b0 = std::min(b0, static_cast<double>(v) * 1000);
             b1 = std::max(b1, static_cast<double>(v) * 1000);
         }
+    }
+    if (!std::isfinite(s0))
+        return std::nullopt;
+    if (window) {
+        s0 = style.from;
+        s1 = style.to;
     }
     if (!(s1 > s0))
         s1 = s0 + 1;
     if (!(b1 > b0))
         b1 = b0 + 1;
     const double pad = (b1 - b0) * 0.05;
-    const Frame f{QRectF(100, 80, kWidth - 100 - 200, kHeight - 80 - 80), s0, s1, b0 - pad,
-                  b1 + pad};
+    // Room on the left for the value ticks and on the right for the legend; the plot takes
+    // the rest.
+    return ProfileFrame{QRectF(100, style.title ? 80 : 24, kWidth - 100 - 200,
+                               kHeight - (style.title ? 80 : 24) - 80),
+                        s0, s1, b0 - pad, b1 + pad};
+}
+
+void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& picture) {
+    const std::vector<FieldPoint>& points = picture.points;
+    const bool alongZ = picture.alongZ;
+    const ProfileStyle& style = picture.style;
+    const CanvasScope canvas(p, canvasArea);
+    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    const std::optional<ProfileFrame> frame = FrameOfProfile(picture);
+    const ProfileFrame pf =
+        frame.value_or(ProfileFrame{QRectF(100, 80, kWidth - 300, kHeight - 160), 0, 1, 0, 1});
+    const Frame f{pf.area, pf.s0, pf.s1, pf.v0, pf.v1};
+    const double s0 = pf.s0, s1 = pf.s1;
     struct Curve {
         QString name;
-        long double FieldValues::*member;
+        long double FieldValues::*member;  // none: the deviation
         QColor colour;
     };
     // |B| last and dashed: along the axis it lies on Bz.
-    const Curve curves[] = {{style.curveNames[0], &FieldValues::axial, QColor(31, 119, 180)},
-                            {style.curveNames[1], &FieldValues::radial, QColor(214, 39, 40)},
-                            {style.curveNames[2], &FieldValues::modulus, QColor(20, 20, 20)}};
+    const Curve components[] = {{style.curveNames[0], &FieldValues::axial, QColor(31, 119, 180)},
+                                {style.curveNames[1], &FieldValues::radial, QColor(214, 39, 40)},
+                                {style.curveNames[2], &FieldValues::modulus, QColor(20, 20, 20)}};
+    const Curve deviationCurve[] = {{style.deviationName, nullptr, QColor(20, 120, 60)}};
+    const bool deviation = style.deviationScale > 0;
+    const std::span<const Curve> curves =
+        deviation ? std::span<const Curve>(deviationCurve) : std::span<const Curve>(components);
+    auto valueOf = [&](const FieldPoint& pt, const Curve& c) {
+        return c.member ? static_cast<double>(pt.field.*c.member) * 1000
+                        : static_cast<double>(pt.deviation) * style.deviationScale;
+    };
     p.save();
     p.setClipRect(f.area);
     p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
@@ -721,8 +767,7 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
                 started = false;
                 continue;
             }
-            const QPointF q = f.At(static_cast<double>(alongZ ? pt.z : pt.x) * 1000,
-                                   static_cast<double>(pt.field.*c.member) * 1000);
+            const QPointF q = f.At(ProfilePosition(picture, pt), valueOf(pt, c));
             started ? line.lineTo(q) : line.moveTo(q);
             started = true;
         }

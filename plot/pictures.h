@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,11 @@ struct ProfileStyle {
     // The words the plot is labelled with; a window gives them in its user's language.
     QString valueLabel = QStringLiteral("B, mT");
     QString curveNames[3] = {QStringLiteral("Bz"), QStringLiteral("Bx"), QStringLiteral("|B|")};
+    // Above 0: one curve, |B| / B0d - 1 times this (100 for %, 1e6 for ppm), named so.
+    double deviationScale = 0;
+    QString deviationName = QStringLiteral("|B| / B0d - 1");
+    // The stretch of the line shown, mm; from >= to: all of it.
+    double from = 0, to = 0;
 };
 
 // |B|, Bz and Bx along a line, in mT over mm.
@@ -98,7 +104,21 @@ struct ProfilePicture {
     long double at = 0;  // the other coordinate of the line, m
     CalcRecord rec;
     ProfileStyle style;
+    // A line at any slant: from (lineX, lineZ), m, along the unit vector (lineUx, lineUz);
+    // positions are the distance along it.
+    bool slanted = false;
+    long double lineX = 0, lineZ = 0, lineUx = 0, lineUz = 1;
 };
+
+// Where PaintProfile puts its plot on the canvas and the ranges it spans: the position along
+// the line, mm, and the value (mT, or the deviation in its unit). None without a point.
+struct ProfileFrame {
+    QRectF area;
+    double s0 = 0, s1 = 1, v0 = 0, v1 = 1;
+};
+std::optional<ProfileFrame> FrameOfProfile(const ProfilePicture& picture);
+// A point's position along the profile's line, mm.
+double ProfilePosition(const ProfilePicture& picture, const FieldPoint& point);
 
 void PaintMap(QPainter& painter, const QRectF& area, const MapPicture& picture);
 

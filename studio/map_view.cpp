@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -111,7 +112,18 @@ MapView::~MapView() {
 }
 
 void MapView::setInputs(const DesignInputs& inputs) {
+    // The field point, the tolerance and the ambient change nothing of the map's cells.
+    DesignInputs before = inputs_;
+    before.pointXMm = inputs.pointXMm;
+    before.pointZMm = inputs.pointZMm;
+    before.uniformityPercent = inputs.uniformityPercent;
+    before.ambientC = inputs.ambientC;
+    const bool same = before == inputs && (map_.picture || busy());
     inputs_ = inputs;
+    if (same) {
+        canvas_->update();
+        return;
+    }
     if (!userArea_)
         area_ = DefaultMapArea(inputs_);
     recompute();
@@ -255,7 +267,10 @@ MapCanvas::MapCanvas(MapView* view) : view_(view) {
     setObjectName(QStringLiteral("mapCanvas"));
     setMouseTracking(true);
     setMinimumSize(400, 304);
-    setToolTip(tr("Wheel: zoom; drag: move the view"));
+    setFocusPolicy(Qt::StrongFocus);
+    setToolTip(
+        tr("Click: set the field point; drag: draw a line for the profiles; right drag: "
+           "move the view; wheel: zoom; arrow keys: move the field point"));
 }
 
 QRectF MapCanvas::pictureArea() const {
@@ -298,6 +313,25 @@ void MapCanvas::paintEvent(QPaintEvent*) {
     }
     p.setRenderHint(QPainter::Antialiasing);
     PaintMap(p, pictureArea(), view_->styled());
+    // The field point of the inputs, and the line being drawn.
+    const QPointF point = pixelAt(view_->inputs_.pointXMm / 1000, view_->inputs_.pointZMm / 1000);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(point, 5, 5);
+    p.drawLine(point - QPointF(9, 0), point + QPointF(9, 0));
+    p.drawLine(point - QPointF(0, 9), point + QPointF(0, 9));
+    if (drawing_ && QLineF(dragFrom_, dragTo_).length() >= 5) {
+        p.setPen(QPen(QColor(200, 0, 120), 2));
+        p.drawLine(dragFrom_, dragTo_);
+    }
+}
+
+QPointF MapCanvas::pixelAt(double x, double z) const {
+    if (!view_->map_.picture)
+        return {};
+    const MapLayout l = LayoutOfMap(pictureArea(), *view_->map_.picture);
+    return {l.cells.left() + (x - l.x0) / (l.x1 - l.x0) * l.cells.width(),
+            l.cells.top() + (l.z1 - z) / (l.z1 - l.z0) * l.cells.height()};
 }
 
 void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
@@ -315,23 +349,74 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
         view_->setArea(a);
         return;
     }
+    if (drawing_) {
+        dragTo_ = event->position();
+        update();
+    }
     double x = 0, z = 0;
     if (pointAt(event->position(), &x, &z))
         view_->pointed(x, z);
 }
 
 void MapCanvas::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
+    setFocus(Qt::MouseFocusReason);
+    dragFrom_ = dragTo_ = event->position();
+    if (event->button() == Qt::LeftButton) {
+        drawing_ = true;
+        return;
+    }
+    if (event->button() != Qt::RightButton && event->button() != Qt::MiddleButton)
         return;
     dragging_ = true;
-    dragFrom_ = event->position();
     dragArea_ = view_->area();
     setCursor(Qt::ClosedHandCursor);
 }
 
-void MapCanvas::mouseReleaseEvent(QMouseEvent*) {
+void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (drawing_) {
+        drawing_ = false;
+        double x0 = 0, z0 = 0, x1 = 0, z1 = 0;
+        const bool click = QLineF(dragFrom_, event->position()).length() < 5;
+        if (click && pointAt(dragFrom_, &x0, &z0)) {
+            Q_EMIT view_->pointChosen(x0, z0);
+        } else if (!click && pointAt(dragFrom_, &x0, &z0) && pointAt(event->position(), &x1, &z1)) {
+            Q_EMIT view_->lineDrawn(x0, z0, x1, z1);
+        }
+        update();
+    }
     dragging_ = false;
     unsetCursor();
+}
+
+void MapCanvas::keyPressEvent(QKeyEvent* event) {
+    const auto& picture = view_->map_.picture;
+    int di = 0, dj = 0;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            di = -1;
+            break;
+        case Qt::Key_Right:
+            di = 1;
+            break;
+        case Qt::Key_Up:
+            dj = 1;
+            break;
+        case Qt::Key_Down:
+            dj = -1;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    if (!picture)
+        return;
+    // One cell a press; the field point stays in the half-plane.
+    const double cell =
+        static_cast<double>(picture->x.stop - picture->x.start) / std::max(1, picture->x.count - 1);
+    const double x = std::max(0.0, view_->inputs_.pointXMm / 1000 + di * cell);
+    const double z = view_->inputs_.pointZMm / 1000 + dj * cell;
+    view_->pointed(x, z);
+    Q_EMIT view_->pointChosen(x, z);
 }
 
 void MapCanvas::wheelEvent(QWheelEvent* event) {

@@ -150,6 +150,17 @@ void StudioWindow::connectStudy() {
         map_->setSphereRadius(g.uniformRadiusMm / 1000);
     });
     connect(study_, &LiveStudy::numbersReady, numbers_, &NumbersView::showNumbers);
+    // The probe: a click on the map sets the field point, a line drawn opens its profile.
+    connect(map_, &MapView::pointChosen, this, [this](double x, double z) {
+        DesignInputs in = inputs_->inputs();
+        in.pointXMm = x * 1000;
+        in.pointZMm = z * 1000;
+        inputs_->setInputs(RoundedToBoxes(in));
+    });
+    connect(map_, &MapView::lineDrawn, this, [this](double x0, double z0, double x1, double z1) {
+        profiles_->setLine(x0, z0, x1, z1);
+        tabs_->setCurrentWidget(profiles_);
+    });
     connect(study_, &LiveStudy::busyChanged, this,
             [this](bool busy) { state_->setText(busy ? tr("Calculating…") : tr("Ready")); });
     state_->setText(tr("Calculating…"));

@@ -284,6 +284,41 @@ StudyProfiles ComputeProfiles(const DesignInputs& inputs, unsigned threads, std:
     return out;
 }
 
+LineProfile ComputeLineProfile(const DesignInputs& inputs, double x0, double z0, double x1,
+                               double z1, std::stop_token stop) {
+    LineProfile out;
+    const CalcOutcome base = StudyBase(RequestFor(inputs));
+    if (base.kind != CalcOutcome::Kind::Results) {
+        out.message = FromUtf8(base.message);
+        return out;
+    }
+    const double length = std::hypot(x1 - x0, z1 - z0);
+    if (!(length > 0))
+        return out;
+    constexpr int kPoints = 121;
+    auto line = std::make_shared<ProfilePicture>();
+    line->rec = base.rec;
+    line->slanted = true;
+    line->lineX = x0;
+    line->lineZ = z0;
+    line->lineUx = (x1 - x0) / length;
+    line->lineUz = (z1 - z0) / length;
+    for (int k = 0; k < kPoints; ++k) {
+        if (stop.stop_requested())
+            return out;
+        const double t = static_cast<double>(k) / (kPoints - 1);
+        // The half-plane ends at the axis: a line drawn across it is folded back.
+        const double x = std::fabs(x0 + t * (x1 - x0)), z = z0 + t * (z1 - z0);
+        std::vector<FieldPoint> one = FieldGrid(base, GridRange{x, x, 1}, GridRange{z, z, 1}, 1);
+        if (one.empty())
+            continue;
+        one.front().x = x0 + t * (x1 - x0);  // the position along the line as drawn
+        line->points.push_back(one.front());
+    }
+    out.line = std::move(line);
+    return out;
+}
+
 namespace {
 
 QByteArray PointsCsv(const std::vector<FieldPoint>& points) {

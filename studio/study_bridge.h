@@ -81,6 +81,15 @@ struct StudyProfiles {
 StudyProfiles ComputeProfiles(const DesignInputs& inputs, unsigned threads,
                               std::stop_token stop = {});
 
+// The field along the straight line from (x0, z0) to (x1, z1), m, by the calculator's sums;
+// null when stopped, with a message when the inputs give no field.
+struct LineProfile {
+    std::shared_ptr<const ProfilePicture> line;
+    QString message;
+};
+LineProfile ComputeLineProfile(const DesignInputs& inputs, double x0, double z0, double x1,
+                               double z1, std::stop_token stop = {});
+
 // The points of a map or a profile as CSV: x, z, Bx, Bz, |B|, deviation, in SI units.
 QByteArray MapCsv(const MapPicture& picture);
 QByteArray ProfileCsv(const ProfilePicture& picture);
