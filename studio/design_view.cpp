@@ -135,6 +135,7 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(Qt::UserRole);
     table_ = new QTableView;
+    table_->setTabKeyNavigation(false);  // one stop in the Tab order
     table_->setObjectName(QStringLiteral("tvDesigns"));
     table_->setModel(sorted_);
     table_->setSortingEnabled(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QComboBox>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QtTest>
 
 #include "plot/pictures.h"
@@ -83,6 +84,35 @@ class StudioProbeTest : public QObject {
         profiles->showLine(0);
         QCOMPARE(profiles->shownPicture()->alongZ, true);
         QVERIFY(!profiles->shownPicture()->slanted);
+    }
+
+    // Ctrl+PgDn, Ctrl+PgUp and Ctrl+Tab switch tabs from a spin box without stepping it.
+    void tabKeysSwitchTabsAndNeverChangeAValue() {
+        QDoubleSpinBox* r1 = Spin(window, "sbR1");
+        r1->setFocus();
+        const double was = r1->value();
+        window->tabs()->setCurrentIndex(0);
+        QTest::keyClick(r1, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(window->tabs()->currentIndex(), 1);
+        QTest::keyClick(r1, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(window->tabs()->currentIndex(), 2);
+        QTest::keyClick(r1, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(window->tabs()->currentIndex(), 1);
+        QCOMPARE(r1->value(), was);
+    }
+
+    // Undo goes back over a change of the inputs, redo forward again.
+    void undoAndRedoStepThroughInputs() {
+        QDoubleSpinBox* h = Spin(window, "sbH");
+        const double was = h->value();
+        QTest::qWait(1100);  // a new step, not merged with the probe's
+        h->setValue(was + 7.25);
+        QCOMPARE(window->inputsPanel()->inputs().heightMm, was + 7.25);
+        window->undoStack()->undo();
+        QCOMPARE(h->value(), was);
+        window->undoStack()->redo();
+        QCOMPARE(h->value(), was + 7.25);
+        window->undoStack()->undo();
     }
 
   private:
