@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgGenerator>
@@ -542,26 +543,50 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
                                  : (bottom >= 0 && bottom < top ? bottom : 0);
     }
 
-    // The cells as one image, a pixel each, stretched over their rectangle: no seams between
-    // cells on a screen, in a PNG or in an SVG (where one rectangle per cell leaves hairlines).
+    // No seams between cells: on a screen and in a PNG the cells are one image, a pixel each,
+    // stretched over their rectangle; in an SVG (where an embedded image would be opaque
+    // bytes) each column's runs of one colour are one rectangle, each overlapping the next by
+    // a little, so that a viewer's antialiasing leaves no hairline between them.
     p.save();
     p.setClipRect(area);
+    const std::size_t nzCells = static_cast<std::size_t>(std::max(1, z.count));
     if (x.count >= 1 && z.count >= 1 &&
-        points.size() >= static_cast<std::size_t>(x.count) * static_cast<std::size_t>(z.count)) {
-        QImage cells(x.count, z.count, QImage::Format_RGB32);
-        for (std::size_t k = 0; k < points.size(); ++k) {
-            const FieldPoint& pt = points[k];
-            const int i = static_cast<int>(k / static_cast<std::size_t>(z.count));
-            const int j = static_cast<int>(k % static_cast<std::size_t>(z.count));
-            const QColor colour =
-                modulus ? (pt.status.empty()
-                               ? ModulusColour(static_cast<double>(pt.field.modulus), scale)
-                               : kNoValue)
-                        : BandColour(pt);
-            cells.setPixel(i, z.count - 1 - j, colour.rgb());  // z upwards
+        points.size() >= static_cast<std::size_t>(x.count) * nzCells) {
+        auto colourOf = [&](const FieldPoint& pt) {
+            return modulus ? (pt.status.empty()
+                                  ? ModulusColour(static_cast<double>(pt.field.modulus), scale)
+                                  : kNoValue)
+                           : BandColour(pt);
+        };
+        const bool svg = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG;
+        if (svg) {
+            p.setRenderHint(QPainter::Antialiasing, false);
+            constexpr double kOverlap = 0.6;  // canvas units
+            for (int i = 0; i < x.count; ++i) {
+                const double px = static_cast<double>(x.At(i));
+                const FieldPoint* column = points.data() + static_cast<std::size_t>(i) * nzCells;
+                for (int j = 0; j < z.count;) {
+                    const QColor colour = colourOf(column[j]);
+                    int k = j + 1;
+                    while (k < z.count && colourOf(column[k]) == colour)
+                        ++k;
+                    const QRectF run(f.At(px - dx / 2, static_cast<double>(z.At(k - 1)) + dz / 2),
+                                     f.At(px + dx / 2, static_cast<double>(z.At(j)) - dz / 2));
+                    p.fillRect(run.adjusted(0, 0, kOverlap, kOverlap), colour);
+                    j = k;
+                }
+            }
+        } else {
+            QImage cells(x.count, z.count, QImage::Format_RGB32);
+            for (std::size_t k = 0; k < points.size(); ++k) {
+                const int i = static_cast<int>(k / nzCells);
+                const int j = static_cast<int>(k % nzCells);
+                cells.setPixel(i, z.count - 1 - j, colourOf(points[k]).rgb());  // z upwards
+            }
+            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            p.drawImage(QRectF(f.At(xs - dx / 2, ze + dz / 2), f.At(xe + dx / 2, zs - dz / 2)),
+                        cells);
         }
-        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.drawImage(QRectF(f.At(xs - dx / 2, ze + dz / 2), f.At(xe + dx / 2, zs - dz / 2)), cells);
     }
     p.setRenderHint(QPainter::Antialiasing, true);
     if (style.fieldLines)

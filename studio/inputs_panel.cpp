@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -20,6 +21,13 @@ namespace varnel::studio {
 namespace {
 
 using I = DesignInputs;
+
+// The letter after "&" in a translated menu title: the input labels leave it to the menu.
+QChar MnemonicOf(const char* title) {
+    const QString text = QCoreApplication::translate("varnel::studio::StudioWindow", title);
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+}
 
 bool Near(double a, double b) {
     return std::fabs(a - b) <= 1e-9 * std::fmax(1, std::fabs(b));
@@ -67,7 +75,7 @@ QDoubleSpinBox* InputsPanel::addSpin(QFormLayout* form, const SpinBoxRow& row) {
     // Typed values apply as they are typed; the study's short pause gathers the keystrokes.
     spin->setKeyboardTracking(true);
     spin->setAlignment(Qt::AlignRight);
-    form->addRow(tr(row.label), spin);
+    form->addRow(labelFor(tr(row.label), spin), spin);
     auto* note = new QLabel(this);
     note->setObjectName(QLatin1String(row.name) + QStringLiteral("Note"));
     note->setWordWrap(true);
@@ -82,6 +90,27 @@ QDoubleSpinBox* InputsPanel::addSpin(QFormLayout* form, const SpinBoxRow& row) {
     return spin;
 }
 
+QLabel* InputsPanel::labelFor(const QString& text, QWidget* buddy) {
+    // Every label gets a letter of its own for Alt+letter, in whatever language it is in:
+    // the first letter of its words not taken by another label or by a menu.
+    if (mnemonics_.isEmpty()) {
+        for (const char* menu : {"&File", "&Edit", "&Help"})
+            mnemonics_.insert(MnemonicOf(menu));
+    }
+    QString shown = QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const QChar c = shown[i].toLower();
+        if (c.isLetter() && !mnemonics_.contains(c)) {
+            mnemonics_.insert(c);
+            shown.insert(i, QLatin1Char('&'));
+            break;
+        }
+    }
+    auto* label = new QLabel(shown, this);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QComboBox* InputsPanel::addCombo(QFormLayout* form, const char* name, const QString& label,
                                  const QString& tooltip) {
     auto* combo = new QComboBox(this);
@@ -90,7 +119,7 @@ QComboBox* InputsPanel::addCombo(QFormLayout* form, const char* name, const QStr
     // Long names of wires and materials must not widen the whole panel.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(20);
-    form->addRow(label, combo);
+    form->addRow(labelFor(label, combo), combo);
     return combo;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QWidget>
 
 #include "studio/catalogue.h"
@@ -57,6 +58,7 @@ class InputsPanel : public QWidget {
 
     QGroupBox* addGroup(const char* name, const QString& title, QFormLayout** form);
     QDoubleSpinBox* addSpin(QFormLayout* form, const SpinBoxRow& row);
+    QLabel* labelFor(const QString& text, QWidget* buddy);
     QComboBox* addCombo(QFormLayout* form, const char* name, const QString& label,
                         const QString& tooltip);
 
@@ -86,6 +88,7 @@ class InputsPanel : public QWidget {
     QRadioButton* voltage_ = nullptr;
     QRadioButton* current_ = nullptr;
     QHash<QDoubleSpinBox*, QLabel*> notes_;
+    QSet<QChar> mnemonics_;
     bool quiet_ = false;  // while the panel itself sets values
 };
 

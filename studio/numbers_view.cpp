@@ -214,10 +214,11 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
         else if (n.temperature->power > 0)
             // The steady state's current and power beside the rise: what a design found by
             // the search gives hot, where the calculator's results are at 20 °C.
-            temperature = tr("%1 (hot: %2 A, %3 W)")
+            temperature = tr("%1 (hot: %2 A, %3 W, B0 %4 mT)")
                               .arg(locale.toString(n.temperature->kelvin, 'f', 1),
                                    locale.toString(n.temperature->current, 'g', 4),
-                                   locale.toString(n.temperature->power, 'g', 4));
+                                   locale.toString(n.temperature->power, 'g', 4),
+                                   locale.toString(n.temperature->centreField * 1000, 'g', 5));
         else
             temperature = locale.toString(n.temperature->kelvin, 'f', 1);
     }

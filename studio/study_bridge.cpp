@@ -6,6 +6,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "accuracy/exact_coils.h"
 #include "command/control_names.h"
 #include "design/search.h"
 #include "design/thermal.h"
@@ -125,6 +126,14 @@ StudyNumbers Refine(const DesignInputs& inputs, StudyNumbers n) {
         }
         temperature = EstimateTemperatureRise(inputs, static_cast<double>(outcome.rec.R),
                                               static_cast<double>(outcome.rec.ZL));
+        // B0 hot: the exact field per ampere (the calculator's where there is no exact one)
+        // times the steady state's current.
+        const auto centre = static_cast<std::size_t>(Result::CentreField);
+        const double perAmpere =
+            n.exact[centre].value_or(static_cast<double>(outcome.field.centre)) /
+            static_cast<double>(outcome.rec.Id);
+        if (temperature && std::isfinite(perAmpere))
+            temperature->centreField = perAmpere * temperature->current;
         const CalcOutcome base = StudyBase(request);
         if (base.kind == CalcOutcome::Kind::Results) {
             const UniformRegion region =
@@ -425,12 +434,34 @@ DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
         f.wire = FromUtf8(d.wire.name);
         f.turns = d.model.fit.turns;
         f.lambda = di.packingFactor;
-        f.resistance = static_cast<double>(d.Rhot);
-        f.current = static_cast<double>(d.I);
-        f.voltage = static_cast<double>(d.U);
-        f.power = static_cast<double>(d.P);
+        // Hot as the steady state of the thermal model has it, the same model the Numbers tab
+        // heats a loaded design with (the calculator run on the printed hot resistivity
+        // differs from it in the fourth digit).
+        const design::ThermalState& hot = d.model.hot;
+        f.resistance = static_cast<double>(hot.resistance);
+        f.current = static_cast<double>(hot.current);
+        f.voltage = static_cast<double>(hot.voltage);
+        f.power = static_cast<double>(hot.power);
+        f.riseK = static_cast<double>(hot.rise);
         f.centreFieldMt = static_cast<double>(d.B0exact * 1000);
-        f.riseK = static_cast<double>(d.model.hot.rise);
+        // The hot numbers again for the pair as the boxes will hold it (lengths to the
+        // micrometre, the turns through the packing factor), by the very steps the Numbers
+        // tab takes, so that loading the design shows the table's numbers to its digits.
+        const CalcOutcome loaded = RunCalculation(RequestFor(di));
+        if (loaded.kind == CalcOutcome::Kind::Results && loaded.rec.Id != 0) {
+            const CalcRecord& r = loaded.rec;
+            const std::optional<TemperatureRise> heated =
+                EstimateTemperatureRise(di, static_cast<double>(r.R), static_cast<double>(r.ZL));
+            if (heated && !heated->runaway) {
+                f.current = heated->current;
+                f.power = heated->power;
+                f.riseK = heated->kelvin;
+                const exact::RefinedField centre =
+                    exact::PairField(r.R1, r.R2, r.H, r.hh, r.N, 0, 0, r.Id);
+                f.centreFieldMt = static_cast<double>(std::fabs(centre.axial.value) /
+                                                      std::fabs(r.Id) * heated->current * 1000);
+            }
+        }
         f.massKg = static_cast<double>(d.model.mass);
         f.uniformAxialMm = static_cast<double>(d.extents.axial * 1000);
         f.uniformRadialMm = static_cast<double>(d.extents.radial * 1000);
