@@ -153,8 +153,9 @@ void MapView::recompute() {
     ++running_;
     const DesignInputs inputs = inputs_;
     const MapArea area = area_;
+    // The cells first, at once; the field lines' flux function after them, being slower.
     QtConcurrent::run(&pool_, [inputs, area, token = stop_.get_token()] {
-        return ComputeMap(inputs, area, 2, token);
+        return ComputeMap(inputs, area, 2, token, false);
     }).then(this, [this, generation](StudyMap map) {
         --running_;
         if (generation != generation_)
@@ -162,6 +163,19 @@ void MapView::recompute() {
         if (!map.picture && map.message.isEmpty())
             return;  // stopped
         map_ = std::move(map);
+        if (map_.picture) {
+            ++running_;
+            QtConcurrent::run(&pool_, [picture = map_.picture, token = stop_.get_token()] {
+                return WithFieldLines(*picture, 2, token);
+            }).then(this, [this, generation](std::shared_ptr<const MapPicture> lined) {
+                --running_;
+                if (generation != generation_ || !lined)
+                    return;
+                map_.picture = std::move(lined);
+                canvas_->update();
+                Q_EMIT mapShown();
+            });
+        }
         // The readout speaks of this map: a message of an earlier one goes with it.
         readout_ = PointField{};
         readoutLabel_->setText(map_.picture ? tr("Point at the map for the field there.")

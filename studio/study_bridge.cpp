@@ -201,8 +201,20 @@ GridRange Cells(double from, double to, int count) {
 
 }  // namespace
 
+std::shared_ptr<const MapPicture> WithFieldLines(const MapPicture& picture, unsigned threads,
+                                                 std::stop_token stop) {
+    const double current = static_cast<double>(picture.rec.Id);
+    FluxGrid flux = MapFluxGrid(picture.rec, current, picture.x, picture.z, threads, stop);
+    if (!flux.complete)
+        return nullptr;
+    auto out = std::make_shared<MapPicture>(picture);
+    out->flux = std::move(flux.psi);
+    out->fluxStep = FieldLineStep(picture.rec, current);
+    return out;
+}
+
 StudyMap ComputeMap(const DesignInputs& inputs, const MapArea& area, unsigned threads,
-                    std::stop_token stop) {
+                    std::stop_token stop, bool fieldLines) {
     StudyMap out;
     auto base = std::make_shared<CalcOutcome>(StudyBase(RequestFor(inputs)));
     if (base->kind != CalcOutcome::Kind::Results) {
@@ -221,13 +233,7 @@ StudyMap ComputeMap(const DesignInputs& inputs, const MapArea& area, unsigned th
         MapFieldGrid(base->rec, static_cast<double>(base->rec.Id), x, z, threads, stop);
     if (!grid.complete)
         return out;
-    const double current = static_cast<double>(base->rec.Id);
-    FluxGrid flux = MapFluxGrid(base->rec, current, x, z, threads, stop);
-    if (!flux.complete)
-        return out;
     auto picture = std::make_shared<MapPicture>();
-    picture->flux = std::move(flux.psi);
-    picture->fluxStep = FieldLineStep(base->rec, current);
     picture->x = x;
     picture->z = z;
     picture->rec = base->rec;
@@ -246,6 +252,11 @@ StudyMap ComputeMap(const DesignInputs& inputs, const MapArea& area, unsigned th
     }
     out.picture = std::move(picture);
     out.base = std::move(base);
+    if (fieldLines) {
+        out.picture = WithFieldLines(*out.picture, threads, stop);
+        if (!out.picture)
+            out.base.reset();
+    }
     return out;
 }
 

@@ -61,7 +61,11 @@ struct StudyMap {
 // Cells from the fast model of the windings (the same field as the calculator's but for its
 // sampling), computed on `threads` threads; empty when stopped.
 StudyMap ComputeMap(const DesignInputs& inputs, const MapArea& area, unsigned threads,
-                    std::stop_token stop = {});
+                    std::stop_token stop = {}, bool fieldLines = true);
+// The map with its field lines' flux function added (a slower step than the cells); null when
+// stopped.
+std::shared_ptr<const MapPicture> WithFieldLines(const MapPicture& picture, unsigned threads,
+                                                 std::stop_token stop = {});
 
 // The field at a point as the calculator computes it there.
 struct PointField {
