@@ -3,6 +3,8 @@
 
 #include "studio/number_spin_box.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -104,8 +106,9 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     scroll->setWidget(goals);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(goals->sizeHint().width() + 20);
+    // At its width where there is room; in a small window it scrolls rather than clips.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll->setMinimumWidth(std::min(goals->sizeHint().width() + 20, 240));
     goalsColumn->addWidget(scroll);
 
     run_ = new QPushButton(tr("Run"));
@@ -143,6 +146,8 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->setMinimumWidth(150);  // scrolls in a small window
+    progress_->setMinimumWidth(40);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* buttons = new QHBoxLayout;

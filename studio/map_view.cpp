@@ -51,6 +51,8 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
         spin->setSpecialValueText(tr("auto"));
         spin->setToolTip(tip);
         spin->setKeyboardTracking(true);
+        spin->setMinimumWidth(70);
+        spin->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(spin, &QDoubleSpinBox::valueChanged, canvas_, [this] { canvas_->update(); });
         return spin;
     };
@@ -81,6 +83,7 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     scaleRow->addWidget(scaleTop_);
     scaleRow->addWidget(log_);
     scaleRow->addStretch(1);
+    scaleRow->addWidget(reset_);
     auto enableScale = [this, from, to] {
         const bool on = colour_->currentIndex() == 1;
         for (QWidget* w :
@@ -92,7 +95,6 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     connect(colour_, &QComboBox::currentIndexChanged, this, enableScale);
     connect(log_, &QCheckBox::toggled, canvas_, [this] { canvas_->update(); });
     controls->addStretch(1);
-    controls->addWidget(reset_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(controls);
     column->addLayout(scaleRow);
@@ -280,7 +282,7 @@ QString MapView::exportTo(const QString& path) const {
 MapCanvas::MapCanvas(MapView* view) : view_(view) {
     setObjectName(QStringLiteral("mapCanvas"));
     setMouseTracking(true);
-    setMinimumSize(400, 304);
+    setMinimumSize(260, 200);
     setFocusPolicy(Qt::StrongFocus);
     setToolTip(
         tr("Click: set the field point; drag: draw a line for the profiles; right drag: "

@@ -27,7 +27,7 @@ class ProfileCanvas : public QWidget {
     explicit ProfileCanvas(ProfilesView* view) : view_(view) {
         setObjectName(QStringLiteral("profileCanvas"));
         setMouseTracking(true);
-        setMinimumSize(300, 200);
+        setMinimumSize(240, 160);
         setToolTip(ProfilesView::tr("Wheel: zoom along the line; double click: all of it"));
     }
 
@@ -108,8 +108,13 @@ ProfilesView::ProfilesView(QWidget* parent) : QWidget(parent) {
     quantity_->addItem(tr("Flux density Bz, Bx, |B|"));
     quantity_->addItem(tr("Deviation |B| / B0d − 1 in %"));
     quantity_->addItem(tr("Deviation |B| / B0d − 1 in ppm"));
+    for (QComboBox* combo : {lineChoice_, quantity_}) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(12);
+    }
     readout_ = new QLabel;
     readout_->setObjectName(QStringLiteral("lProfileReadout"));
+    readout_->setWordWrap(true);
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     canvas_ = new ProfileCanvas(this);
     auto* controls = new QHBoxLayout;
@@ -131,7 +136,7 @@ ProfilesView::ProfilesView(QWidget* parent) : QWidget(parent) {
         canvas_->update();
     });
     connect(quantity_, &QComboBox::currentIndexChanged, canvas_, [this] { canvas_->update(); });
-    setMinimumSize(300, 300);
+    setMinimumSize(260, 240);
 }
 
 void ProfilesView::showLine(int which) {

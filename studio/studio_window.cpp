@@ -136,12 +136,16 @@ void StudioWindow::createCentre() {
     scroll->setObjectName(QStringLiteral("inputsScroll"));
     scroll->setWidget(inputs_);
     scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(inputs_->sizeHint().width() + 24);
+    // The inputs at their width where there is room (the splitter starts so); from 800 px
+    // wide the column may be narrower and scrolls sideways instead.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll->setMinimumWidth(300);
     auto* splitter = new QSplitter;
     splitter->addWidget(scroll);
     splitter->addWidget(tabs_);
+    splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({inputs_->sizeHint().width() + 24, 800});
     splitter->setChildrenCollapsible(false);
     setCentralWidget(splitter);
 }
