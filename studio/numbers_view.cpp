@@ -214,7 +214,7 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
         else if (n.temperature->power > 0)
             // The steady state's current and power beside the rise: what a design found by
             // the search gives hot, where the calculator's results are at 20 °C.
-            temperature = tr("%1 (hot: %2 A, %3 W, B0 %4 mT)")
+            temperature = tr("%1 (%2 A, %3 W, %4 mT)")
                               .arg(locale.toString(n.temperature->kelvin, 'f', 1),
                                    locale.toString(n.temperature->current, 'g', 4),
                                    locale.toString(n.temperature->power, 'g', 4),
@@ -227,6 +227,10 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
              results && n.checked && n.temperature && n.temperature->runaway
                  ? tr("Thermal runaway: the winding heats faster than it can lose heat")
                  : QString());
+    if (!(results && n.checked && n.temperature && n.temperature->runaway))
+        table_->item(kTemperature, kCalculator)
+            ->setToolTip(tr("The rise, and in brackets the current, power and B0 at the steady "
+                            "temperature"));
     setCell(kTemperature, kExact, QString(kDash));
     setCell(kTemperature, kDifference, QString(kDash));
 }

@@ -978,12 +978,16 @@
         <translation>Значение калькулятора отличается от точного более чем на 1 %</translation>
     </message>
     <message>
-        <source>%1 (hot: %2 A, %3 W, B0 %4 mT)</source>
-        <translation>%1 (в нагретом состоянии: %2 А, %3 Вт, B0 %4 мТл)</translation>
+        <source>%1 (%2 A, %3 W, %4 mT)</source>
+        <translation>%1 (%2 А, %3 Вт, %4 мТл)</translation>
     </message>
     <message>
         <source>Thermal runaway: the winding heats faster than it can lose heat</source>
         <translation>Тепловой разгон: обмотка нагревается быстрее, чем отдаёт тепло</translation>
+    </message>
+    <message>
+        <source>The rise, and in brackets the current, power and B0 at the steady temperature</source>
+        <translation>Перегрев, а в скобках ток, мощность и B0 при установившейся температуре</translation>
     </message>
 </context>
 <context>
