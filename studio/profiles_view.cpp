@@ -122,11 +122,11 @@ ProfilesView::ProfilesView(QWidget* parent) : QWidget(parent) {
     lineLabel->setBuddy(lineChoice_);
     auto* showLabel = new QLabel(tr("&Show:"));
     showLabel->setBuddy(quantity_);
+    // The lists take the room there is, so their longest entries show whole where they can.
     controls->addWidget(lineLabel);
-    controls->addWidget(lineChoice_);
+    controls->addWidget(lineChoice_, 1);
     controls->addWidget(showLabel);
-    controls->addWidget(quantity_);
-    controls->addStretch(1);
+    controls->addWidget(quantity_, 1);
     auto* column = new QVBoxLayout(this);
     column->addLayout(controls);
     column->addWidget(canvas_, 1);
