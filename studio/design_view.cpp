@@ -130,10 +130,10 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     state_->setWordWrap(true);
 
     model_ = new QStandardItemModel(this);
-    model_->setHorizontalHeaderLabels({tr("Wire"), tr("R1, mm"), tr("R2, mm"), tr("H, mm"),
-                                       tr("h, mm"), tr("Turns"), tr("Λ"), tr("P, W"), tr("I, A"),
-                                       tr("U, V"), tr("B0, mT"), tr("Rise, K"), tr("Mass, kg"),
-                                       tr("Uniform |z|, mm"), tr("Uniform x, mm")});
+    model_->setHorizontalHeaderLabels(
+        {tr("Wire"), tr("R1, mm"), tr("R2, mm"), tr("H, mm"), tr("h, mm"), tr("Turns"), tr("Λ"),
+         tr("P, W"), tr("I, A"), tr("U, V"), tr("B0, mT"), tr("Rise, K"), tr("Mass, kg"),
+         tr("Uniform |z|, mm"), tr("Uniform x, mm"), tr("Rank"), tr("Binds")});
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(Qt::UserRole);
@@ -362,10 +362,34 @@ void DesignView::fillTable() {
         number(d.massKg, 4);
         number(d.uniformAxialMm, 4);
         number(d.uniformRadialMm, 4);
+        add(locale.toString(d.rank), static_cast<qlonglong>(d.rank));
+        QStringList binds;
+        for (const QString& limit : d.binds)
+            binds << bindName(limit);
+        add(binds.isEmpty() ? tr("none") : binds.join(QStringLiteral(", ")), binds.join(','));
         model_->appendRow(cells);
     }
     table_->sortByColumn(-1, Qt::AscendingOrder);
     load_->setEnabled(false);
+}
+
+QString DesignView::bindName(const QString& limit) const {
+    // The limits by the goal boxes' words, so that the column reads in the user's language.
+    if (limit == QStringLiteral("uniform"))
+        return tr("uniformity");
+    if (limit == QStringLiteral("max-power"))
+        return tr("power");
+    if (limit == QStringLiteral("max-temp-rise"))
+        return tr("rise");
+    if (limit == QStringLiteral("max-outer") || limit == QStringLiteral("search-outer"))
+        return tr("outer radius");
+    if (limit == QStringLiteral("max-length") || limit == QStringLiteral("search-length"))
+        return tr("length");
+    if (limit == QStringLiteral("max-mass"))
+        return tr("mass");
+    if (limit == QStringLiteral("bore"))
+        return tr("bore");
+    return limit;
 }
 
 void DesignView::choose(int row) {

@@ -477,6 +477,9 @@ DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
         f.uniformAxialMm = static_cast<double>(d.extents.axial * 1000);
         f.uniformRadialMm = static_cast<double>(d.extents.radial * 1000);
         f.command = FromUtf8(d.command);
+        f.rank = static_cast<int>(out.designs.size()) + 1;  // the search lists the best first
+        for (const std::string& limit : d.binding)
+            f.binds << FromUtf8(limit);
         out.designs.append(f);
     }
     return out;

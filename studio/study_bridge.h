@@ -132,6 +132,8 @@ struct FoundDesign {
     double centreFieldMt = 0, riseK = 0, massKg = 0;
     double uniformAxialMm = 0, uniformRadialMm = 0;
     QString command;
+    int rank = 0;       // 1: the best of its search
+    QStringList binds;  // the limits it meets with no room to spare, by their option names
 };
 
 struct DesignSearch {

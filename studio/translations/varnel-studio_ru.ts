@@ -433,6 +433,46 @@
         <source>no uniformity goal</source>
         <translation>без цели однородности</translation>
     </message>
+    <message>
+        <source>Rank</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Binds</source>
+        <translation>Ограничивает</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ничто</translation>
+    </message>
+    <message>
+        <source>uniformity</source>
+        <translation>однородность</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>мощность</translation>
+    </message>
+    <message>
+        <source>rise</source>
+        <translation>перегрев</translation>
+    </message>
+    <message>
+        <source>outer radius</source>
+        <translation>внешний радиус</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>длина</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>масса</translation>
+    </message>
+    <message>
+        <source>bore</source>
+        <translation>отверстие</translation>
+    </message>
 </context>
 <context>
     <name>varnel::studio::InputsPanel</name>

@@ -98,6 +98,29 @@ class StudioDesignTest : public QObject {
         QVERIFY2(qAbs(b0 / 0.010 - 1) < 0.011, qPrintable(QString::number(b0)));
     }
 
+    // The rank column keeps "best first" whatever the sorting; the binds column names the
+    // limits each design meets, in words.
+    void rankAndBindsColumns() {
+        const auto designs = design()->designs();
+        QVERIFY(!designs.isEmpty());
+        auto* model = table()->model();
+        const int rank = model->columnCount() - 2, binds = model->columnCount() - 1;
+        QCOMPARE(model->headerData(rank, Qt::Horizontal).toString(), QString("Rank"));
+        table()->sortByColumn(7, Qt::DescendingOrder);  // by power: another order
+        table()->sortByColumn(rank, Qt::AscendingOrder);
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QCOMPARE(model->index(r, rank).data().toString(), QString::number(r + 1));
+            const int i = model->index(r, 0).data(Qt::UserRole + 1).toInt();
+            QCOMPARE(designs[i].rank, r + 1);
+            QVERIFY(!model->index(r, binds).data().toString().isEmpty());
+            QVERIFY(!model->index(r, binds).data().toString().contains(QLatin1Char('-')));
+        }
+        // The goals' power limit binds the best design of the default search (as
+        // varnel-calc design reports it: "binds: max-power").
+        QVERIFY(designs[0].binds.contains(QStringLiteral("max-power")));
+        QVERIFY(model->index(0, binds).data().toString().contains(QStringLiteral("power")));
+    }
+
     // Every row, loaded, gives the numbers the table shows for it, to the table's digits: the
     // turns, and hot (at the steady temperature the search found) the rise, current, power and
     // B0. The inputs panel holds the design exactly as the search handed it over.
