@@ -44,6 +44,37 @@ constexpr TextField kTexts[] = {
     {"material", &DesignInputs::material},
 };
 
+// The goals' numbers and texts by their keys under "goals".
+struct GoalNumber {
+    const char* key;
+    double DesignGoals::*member;
+};
+constexpr GoalNumber kGoalNumbers[] = {
+    {"B0_mT", &DesignGoals::centreFieldMt},
+    {"B0_tolerance_percent", &DesignGoals::centreTolerancePercent},
+    {"uniform_percent", &DesignGoals::uniformPercent},
+    {"uniform_radius_mm", &DesignGoals::uniformRadiusMm},
+    {"source", &DesignGoals::source},
+    {"f_Hz", &DesignGoals::frequencyHz},
+    {"max_power_W", &DesignGoals::maxPowerW},
+    {"max_temp_rise_K", &DesignGoals::maxTempRiseK},
+    {"max_outer_mm", &DesignGoals::maxOuterMm},
+    {"max_length_mm", &DesignGoals::maxLengthMm},
+    {"max_mass_kg", &DesignGoals::maxMassKg},
+    {"ambient_C", &DesignGoals::ambientC},
+    {"bore_mm", &DesignGoals::boreMm},
+};
+struct GoalText {
+    const char* key;
+    QString DesignGoals::*member;
+};
+constexpr GoalText kGoalTexts[] = {
+    {"wires", &DesignGoals::wires},
+    {"winding", &DesignGoals::winding},
+    {"material", &DesignGoals::material},
+    {"minimise", &DesignGoals::minimise},
+};
+
 QString Damaged(const QString& why) {
     return QCoreApplication::translate("DesignFile", "The file is damaged and was not opened: %1.")
         .arg(why);
@@ -125,12 +156,56 @@ std::variant<DesignInputs, QString> ReadDesign(const QByteArray& bytes) {
     return inputs;
 }
 
+QByteArray WriteDesign(const DesignInputs& inputs, const DesignGoals& goals) {
+    QJsonObject o = QJsonDocument::fromJson(WriteDesign(inputs)).object();
+    QJsonObject g;
+    for (const GoalNumber& f : kGoalNumbers)
+        g.insert(QLatin1String(f.key), goals.*f.member);
+    for (const GoalText& f : kGoalTexts)
+        g.insert(QLatin1String(f.key), goals.*f.member);
+    g.insert(QStringLiteral("current_source"), goals.currentSource);
+    g.insert(QStringLiteral("count"), goals.count);
+    o.insert(QStringLiteral("goals"), g);
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+std::optional<DesignGoals> ReadDesignGoals(const QByteArray& bytes) {
+    const QJsonObject g =
+        QJsonDocument::fromJson(bytes).object().value(QStringLiteral("goals")).toObject();
+    if (g.isEmpty())
+        return std::nullopt;
+    DesignGoals goals;
+    for (const GoalNumber& f : kGoalNumbers) {
+        const QJsonValue v = g.value(QLatin1String(f.key));
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            return std::nullopt;
+        goals.*f.member = v.toDouble();
+    }
+    for (const GoalText& f : kGoalTexts) {
+        const QJsonValue v = g.value(QLatin1String(f.key));
+        if (!v.isString())
+            return std::nullopt;
+        goals.*f.member = v.toString();
+    }
+    const QJsonValue current = g.value(QStringLiteral("current_source"));
+    const QJsonValue count = g.value(QStringLiteral("count"));
+    if (!current.isBool() || !count.isDouble())
+        return std::nullopt;
+    goals.currentSource = current.toBool();
+    goals.count = count.toInt();
+    return goals;
+}
+
 QString SaveDesign(const QString& path, const DesignInputs& inputs) {
+    return SaveDesign(path, inputs, DesignGoals{});
+}
+
+QString SaveDesign(const QString& path, const DesignInputs& inputs, const DesignGoals& goals) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QCoreApplication::translate("DesignFile", "Cannot write %1: %2.")
             .arg(path, file.errorString());
-    file.write(WriteDesign(inputs));
+    file.write(WriteDesign(inputs, goals));
     if (!file.commit())
         return QCoreApplication::translate("DesignFile", "Cannot write %1: %2.")
             .arg(path, file.errorString());

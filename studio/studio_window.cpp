@@ -247,13 +247,20 @@ bool StudioWindow::openDesign(const QString& path) {
         return false;
     }
     inputs_->setInputs(std::get<DesignInputs>(read));
+    // The design goals saved with the inputs, where the file has them (checked by the
+    // design view's boxes, which show them as they take them).
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        if (const std::optional<DesignGoals> goals = ReadDesignGoals(file.read(1 << 20)))
+            design_->setGoals(*goals);
+    }
     setFilePath(path);
     remember(path);
     return true;
 }
 
 bool StudioWindow::saveDesign(const QString& path) {
-    const QString message = SaveDesign(path, inputs_->inputs());
+    const QString message = SaveDesign(path, inputs_->inputs(), design_->goals());
     if (!message.isEmpty()) {
         warn(message);
         return false;

@@ -120,6 +120,8 @@ struct DesignGoals {
     QString material = QStringLiteral("copper");
     QString minimise = QStringLiteral("mass");
     int count = 5;
+
+    bool operator==(const DesignGoals&) const = default;
 };
 
 // One design the search found, as the table shows it and the inputs take it.

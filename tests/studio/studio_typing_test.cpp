@@ -3,9 +3,11 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "studio/design_file.h"
+#include "studio/design_view.h"
 #include "studio/inputs_panel.h"
 #include "studio/map_view.h"
 #include "studio_fixture.h"
@@ -152,6 +154,47 @@ class StudioTypingTest : public QObject {
         const auto read = varnel::studio::ReadDesign(varnel::studio::WriteDesign(in));
         QVERIFY(std::holds_alternative<DesignInputs>(read));
         QCOMPARE(std::get<DesignInputs>(read), in);
+    }
+
+    // The design goals are saved with the inputs and come back with them.
+    void theDesignGoalsTravelWithTheFile() {
+        varnel::studio::DesignGoals goals;
+        goals.centreFieldMt = 7.125;
+        goals.centreTolerancePercent = 2.25;
+        goals.uniformPercent = 0.05;
+        goals.uniformRadiusMm = 3.5;
+        goals.currentSource = true;
+        goals.source = 2.5;
+        goals.frequencyHz = 50;
+        goals.maxPowerW = 15.5;
+        goals.maxTempRiseK = 45;
+        goals.maxOuterMm = 80;
+        goals.maxLengthMm = 120;
+        goals.maxMassKg = 2.5;
+        goals.ambientC = 35;
+        goals.boreMm = 25;
+        goals.wires = QStringLiteral("awg");
+        goals.winding = QStringLiteral("layer");
+        goals.material = QStringLiteral("aluminium");
+        goals.minimise = QStringLiteral("power");
+        goals.count = 3;
+        varnel::studio::DesignView* design = window->designView();
+        design->setGoals(goals);
+        QCOMPARE(design->goals(), goals);  // the boxes hold them as they are
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("goals.json"));
+        QVERIFY(window->saveDesign(path));
+        design->setGoals(varnel::studio::DesignGoals{});
+        QVERIFY(window->openDesign(path));
+        QCOMPARE(design->goals(), goals);
+        // A file without goals (an older one) leaves the window's goals as they are.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(varnel::studio::WriteDesign(DesignInputs{}));
+        file.close();
+        QVERIFY(window->openDesign(path));
+        QCOMPARE(design->goals(), goals);
+        design->setGoals(varnel::studio::DesignGoals{});
     }
 
   private:
