@@ -69,8 +69,8 @@ Heat HeatOf(const Goals& g, const Wire& w, const WoundBuild& b, long double R1, 
     t.H = b.height;
     t.conductivity = g.windingConductivity;
     // The wire's heat capacity, both coils: 4 pi N r of wire of section pi D^2 / 4.
-    t.heatCapacity = g.material.density * 4 * kTruePi * N * meanRadius * kTruePi * w.bare *
-                     w.bare / 4 * g.material.specificHeat;
+    t.heatCapacity = g.material.density * 4 * kTruePi * N * meanRadius * kTruePi * w.bare * w.bare /
+                     4 * g.material.specificHeat;
     t.currentSource = g.currentSource;
     t.source = g.source;
     heat.hot = SteadyState(t);

@@ -15,6 +15,7 @@
 #include "plot/picture_app.h"
 #include "plot/picture_request.h"
 #include "plot/pictures.h"
+#include "study/map_flux.h"
 
 namespace {
 using namespace varnel;
@@ -25,7 +26,13 @@ std::string Picture(const PictureRequest& r) {
         style.colour = r.modulusColour ? MapColour::Modulus : MapColour::Deviation;
         style.fieldLines = r.fieldLines;
         style.sphere = r.sphere;
-        return MapFileBytes(MapPicture{r.points, r.x, r.z, r.rec, r.centre, style}, r.path);
+        MapPicture map{r.points, r.x, r.z, r.rec, r.centre, style, {}, 0};
+        if (style.fieldLines) {
+            const double current = static_cast<double>(r.rec.Id);
+            map.flux = MapFluxGrid(r.rec, current, r.x, r.z, 0).psi;
+            map.fluxStep = FieldLineStep(r.rec, current);
+        }
+        return MapFileBytes(map, r.path);
     }
     return ProfileFileBytes(ProfilePicture{r.points, r.alongZ, r.at, r.rec, {}}, r.path);
 }

@@ -6,12 +6,15 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <span>
 
 #include "command/number_text.h"
 #include "study/calc_output.h"
@@ -191,6 +194,33 @@ const QRectF kCanvas(0, 0, kWidth, kHeight);
 
 namespace {
 
+// Round values (1, 2 or 5 times a power of ten) from `low` to `high`: about five evenly
+// spaced on a linear scale; on a logarithmic one 1, 2 and 5 of each decade, or only the
+// decades where they would crowd.
+std::vector<double> ScaleTicks(double low, double high, bool log) {
+    std::vector<double> ticks;
+    if (!(high > low))
+        return ticks;
+    if (!log) {
+        const double step = TickStep(high - low, 5);
+        for (double t = std::ceil(low / step) * step; t <= high * (1 + 1e-9); t += step)
+            ticks.push_back(std::fabs(t) < 1e-9 * step ? 0 : t);
+        return ticks;
+    }
+    const bool crowded = std::log10(high / low) > 4;
+    for (double decade = std::pow(10.0, std::floor(std::log10(low))); decade <= high;
+         decade *= 10) {
+        for (const double m : {1.0, 2.0, 5.0}) {
+            if (crowded && m != 1)
+                continue;
+            const double t = m * decade;
+            if (t >= low * (1 - 1e-9) && t <= high * (1 + 1e-9))
+                ticks.push_back(t);
+        }
+    }
+    return ticks;
+}
+
 // The frame of a map on the canvas: the same scale on both axes, so the coils keep their shape.
 Frame MapFrame(const MapPicture& picture) {
     const GridRange& x = picture.x;
@@ -206,14 +236,29 @@ Frame MapFrame(const MapPicture& picture) {
                  z1};
 }
 
-// |B| from blue through green to yellow as it rises to `top`, dark red above.
-QColor ModulusColour(double b, double top) {
-    if (!(b <= top))
-        return QColor(120, 0, 30);
-    static const QColor stops[] = {QColor(48, 18, 59),   QColor(65, 105, 225),
-                                   QColor(33, 190, 170), QColor(150, 215, 70),
-                                   QColor(250, 220, 50), QColor(240, 100, 30)};
-    const double t = std::clamp(b / top, 0.0, 1.0) * 5;
+// The |B| scale: from `bottom` to `top`, T, on a linear or a logarithmic axis.
+struct ModulusScale {
+    double bottom = 0, top = 1;
+    bool log = false;
+
+    // Where b falls on the scale, 0 at the bottom and 1 at the top.
+    double Position(double b) const {
+        if (log)
+            return std::log(std::max(b, bottom) / bottom) / std::log(top / bottom);
+        return (b - bottom) / (top - bottom);
+    }
+};
+
+const QColor kModulusStops[] = {QColor(48, 18, 59),   QColor(65, 105, 225), QColor(33, 190, 170),
+                                QColor(150, 215, 70), QColor(250, 220, 50), QColor(240, 100, 30)};
+const QColor kAboveScale(120, 0, 30);
+
+// |B| from blue through green to yellow as it rises to the scale's top, dark red above.
+QColor ModulusColour(double b, const ModulusScale& scale) {
+    if (!(b <= scale.top))
+        return kAboveScale;
+    const QColor* stops = kModulusStops;
+    const double t = std::clamp(scale.Position(b), 0.0, 1.0) * 5;
     const int i = std::min(4, static_cast<int>(t));
     const double f = t - i;
     const QColor& a = stops[i];
@@ -282,69 +327,132 @@ void DrawContours(QPainter& p, const Frame& f, const MapPicture& picture) {
     }
 }
 
-// Lines along the field from seeds in the mid-plane, both ways, by midpoint steps through the
-// field interpolated between the grid's points, until they leave the grid or close.
+// The field lines: contours of psi = r A_phi, drawn in the white of the key's sample.
 void DrawFieldLines(QPainter& p, const Frame& f, const MapPicture& picture) {
-    const int nx = picture.x.count, nz = picture.z.count;
-    if (nx < 2 || nz < 2 || picture.points.size() < static_cast<std::size_t>(nx) * nz)
-        return;
-    const double xs = static_cast<double>(picture.x.start),
-                 zs = static_cast<double>(picture.z.start);
-    const double xe = static_cast<double>(picture.x.stop), ze = static_cast<double>(picture.z.stop);
-    const double dx = (xe - xs) / (nx - 1), dz = (ze - zs) / (nz - 1);
-    auto field = [&](double x, double z, double* bx, double* bz) {
-        const double u = (x - xs) / dx, w = (z - zs) / dz;
-        if (!(u >= 0 && w >= 0 && u <= nx - 1 && w <= nz - 1))
-            return false;
-        const int i = std::min(nx - 2, static_cast<int>(u)),
-                  j = std::min(nz - 2, static_cast<int>(w));
-        const double a = u - i, b = w - j;
-        *bx = *bz = 0;
-        for (int k = 0; k < 4; ++k) {
-            const int di = k & 1, dj = k >> 1;
-            const FieldPoint& pt = picture.points[static_cast<std::size_t>(i + di) * nz + j + dj];
-            const double weight = (di ? a : 1 - a) * (dj ? b : 1 - b);
-            *bx += weight * static_cast<double>(pt.field.radial);
-            *bz += weight * static_cast<double>(pt.field.axial);
+    QPen pen(QColor(255, 255, 255, 190), 1.2);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    for (const FieldLine& line : FieldLinesOf(picture)) {
+        QPainterPath path;
+        for (const QLineF& s : line.segments) {
+            path.moveTo(f.At(s.x1(), s.y1()));
+            path.lineTo(f.At(s.x2(), s.y2()));
         }
-        return true;
-    };
-    const double step = std::min(dx, dz) * 0.5;
-    const int seeds = 14;
-    p.setPen(QPen(QColor(255, 255, 255, 170), 1.2));
-    const double zSeed = std::clamp(0.0, zs, ze);
-    for (int s = 1; s <= seeds; ++s) {
-        const double x0 = xs + (xe - xs) * (s - 0.5) / seeds;
-        for (const double direction : {1.0, -1.0}) {
-            QPainterPath path;
-            double x = x0, z = zSeed;
-            path.moveTo(f.At(x, z));
-            for (int n = 0; n < 6000; ++n) {
-                double bx, bz, bx2, bz2;
-                if (!field(x, z, &bx, &bz))
-                    break;
-                double norm = std::hypot(bx, bz);
-                if (!(norm > 0))
-                    break;
-                const double mx = x + direction * step / 2 * bx / norm;
-                const double mz = z + direction * step / 2 * bz / norm;
-                if (!field(mx, mz, &bx2, &bz2))
-                    break;
-                norm = std::hypot(bx2, bz2);
-                if (!(norm > 0))
-                    break;
-                x += direction * step * bx2 / norm;
-                z += direction * step * bz2 / norm;
-                path.lineTo(f.At(x, z));
-                if (n > 20 && std::hypot(x - x0, z - zSeed) < step)
-                    break;  // round to where it began
-            }
-            p.drawPath(path);
-        }
+        p.drawPath(path);
     }
 }
 
 }  // namespace
+
+std::vector<FieldLine> FieldLinesOf(const MapPicture& picture) {
+    std::vector<FieldLine> lines;
+    const int nx = picture.x.count, nz = picture.z.count;
+    const double step = std::fabs(picture.fluxStep);
+    if (nx < 2 || nz < 2 || !(step > 0) ||
+        picture.flux.size() < static_cast<std::size_t>(nx) * static_cast<std::size_t>(nz))
+        return lines;
+    auto psi = [&](int i, int j) {
+        return picture.flux[static_cast<std::size_t>(i) * static_cast<std::size_t>(nz) +
+                            static_cast<std::size_t>(j)];
+    };
+    // The slopes of psi from the field at the cells: d psi/dx = x Bz, d psi/dz = -x Bx.
+    const bool slopes = picture.points.size() == picture.flux.size();
+    auto gradX = [&](int i, int j) {
+        if (!slopes)
+            return std::nan("");
+        const FieldPoint& pt =
+            picture.points[static_cast<std::size_t>(i) * static_cast<std::size_t>(nz) +
+                           static_cast<std::size_t>(j)];
+        return pt.status.empty() ? static_cast<double>(pt.x * pt.field.axial) : std::nan("");
+    };
+    auto gradZ = [&](int i, int j) {
+        if (!slopes)
+            return std::nan("");
+        const FieldPoint& pt =
+            picture.points[static_cast<std::size_t>(i) * static_cast<std::size_t>(nz) +
+                           static_cast<std::size_t>(j)];
+        return pt.status.empty() ? static_cast<double>(-pt.x * pt.field.radial) : std::nan("");
+    };
+    const auto [low, high] = std::minmax_element(picture.flux.begin(), picture.flux.end());
+    // Whole multiples of the step, which the design alone sets: the same lines in any view.
+    // psi = 0 is the axis itself.
+    const long long first = static_cast<long long>(std::ceil(*low / step));
+    const long long last = static_cast<long long>(std::floor(*high / step));
+    constexpr long long kMostLines = 400;  // a view zoomed far out shows a crowd, not a blot
+    if (last - first > kMostLines)
+        return lines;
+    const double x0 = static_cast<double>(picture.x.start),
+                 z0 = static_cast<double>(picture.z.start);
+    const double dx = (static_cast<double>(picture.x.stop) - x0) / (nx - 1);
+    const double dz = (static_cast<double>(picture.z.stop) - z0) / (nz - 1);
+    for (long long k = first; k <= last; ++k) {
+        if (k == 0)
+            continue;
+        FieldLine line;
+        line.psi = static_cast<double>(k) * step;
+        const double level = line.psi;
+        // Marching squares: in each cell, the points where psi crosses the level on its edges,
+        // joined in pairs.
+        for (int i = 0; i + 1 < nx; ++i) {
+            for (int j = 0; j + 1 < nz; ++j) {
+                const int ci[4] = {i, i + 1, i + 1, i};
+                const int cj[4] = {j, j, j + 1, j + 1};
+                double v[4], cx[4], cz[4], gx[4], gz[4];
+                for (int c = 0; c < 4; ++c) {
+                    v[c] = psi(ci[c], cj[c]);
+                    cx[c] = x0 + ci[c] * dx;
+                    cz[c] = z0 + cj[c] * dz;
+                    gx[c] = gradX(ci[c], cj[c]);
+                    gz[c] = gradZ(ci[c], cj[c]);
+                }
+                QPointF cross[4];
+                int count = 0;
+                for (int e = 0; e < 4; ++e) {
+                    const int a = e, b = (e + 1) % 4;
+                    if ((v[a] >= level) != (v[b] >= level)) {
+                        // Along the edge psi is the cubic through its ends' values and slopes
+                        // (the field gives the slopes); its crossing by bisection.
+                        const double ex = cx[b] - cx[a], ez = cz[b] - cz[a];
+                        // Without the field there (none given, or no value), the secant: linear.
+                        double sa = gx[a] * ex + gz[a] * ez, sb = gx[b] * ex + gz[b] * ez;
+                        if (!std::isfinite(sa) || !std::isfinite(sb))
+                            sa = sb = v[b] - v[a];
+                        auto cubic = [&](double t) {
+                            const double t2 = t * t, t3 = t2 * t;
+                            return (2 * t3 - 3 * t2 + 1) * v[a] + (t3 - 2 * t2 + t) * sa +
+                                   (-2 * t3 + 3 * t2) * v[b] + (t3 - t2) * sb - level;
+                        };
+                        double lo = 0, hi = 1;
+                        const bool rising = v[b] >= level;
+                        for (int n = 0; n < 40; ++n) {
+                            const double mid = (lo + hi) / 2;
+                            ((cubic(mid) >= 0) == rising ? hi : lo) = mid;
+                        }
+                        const double t = (lo + hi) / 2;
+                        cross[count++] = QPointF(cx[a] + t * ex, cz[a] + t * ez);
+                    }
+                }
+                if (count == 2) {
+                    line.segments.emplace_back(cross[0], cross[1]);
+                } else if (count == 4) {
+                    // A saddle: the centre's value says which corners the lines part.
+                    const double centre = (v[0] + v[1] + v[2] + v[3]) / 4;
+                    if ((centre >= level) == (v[0] >= level)) {
+                        line.segments.emplace_back(cross[0], cross[3]);
+                        line.segments.emplace_back(cross[1], cross[2]);
+                    } else {
+                        line.segments.emplace_back(cross[0], cross[1]);
+                        line.segments.emplace_back(cross[2], cross[3]);
+                    }
+                }
+            }
+        }
+        if (!line.segments.empty())
+            lines.push_back(std::move(line));
+    }
+    return lines;
+}
 
 MapLayout LayoutOfMap(const QRectF& area, const MapPicture& picture) {
     const Frame f = MapFrame(picture);
@@ -400,29 +508,72 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
     const double dx = x.count > 1 ? (xe - xs) / (x.count - 1) : 1e-3;
     const double dz = z.count > 1 ? (ze - zs) / (z.count - 1) : 1e-3;
     const bool modulus = style.colour == MapColour::Modulus;
-    // The top of the |B| scale: the strongest field outside the windings, where it peaks.
-    double top = 0;
+    // The |B| scale: up to the style's top, or the strongest field outside the windings,
+    // where it peaks; a logarithmic one spans three decades below its top unless told.
+    ModulusScale scale;
     if (modulus) {
-        for (const FieldPoint& pt : points) {
-            if (pt.status.empty() &&
-                !InWinding(r, static_cast<double>(pt.x), static_cast<double>(pt.z)))
-                top = std::max(top, static_cast<double>(pt.field.modulus));
+        double top = static_cast<double>(style.modulusTop);
+        if (!(top > 0)) {
+            top = 0;
+            for (const FieldPoint& pt : points) {
+                if (pt.status.empty() &&
+                    !InWinding(r, static_cast<double>(pt.x), static_cast<double>(pt.z)))
+                    top = std::max(top, static_cast<double>(pt.field.modulus));
+            }
         }
         if (!(top > 0))
             top = 1;
+        scale.top = top;
+        scale.log = style.logScale;
+        const double bottom = static_cast<double>(style.modulusBottom);
+        scale.bottom = scale.log ? (bottom > 0 && bottom < top ? bottom : top / 1000)
+                                 : (bottom >= 0 && bottom < top ? bottom : 0);
     }
 
-    // Cells edge to edge without antialiased seams between them.
+    // No seams between cells: on a screen and in a PNG the cells are one image, a pixel each,
+    // stretched over their rectangle; in an SVG (where an embedded image would be opaque
+    // bytes) each column's runs of one colour are one rectangle, each overlapping the next by
+    // a little, so that a viewer's antialiasing leaves no hairline between them.
     p.save();
     p.setClipRect(area);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (const FieldPoint& pt : points) {
-        const double px = static_cast<double>(pt.x), pz = static_cast<double>(pt.z);
-        const QColor colour =
-            modulus ? (pt.status.empty() ? ModulusColour(static_cast<double>(pt.field.modulus), top)
-                                         : kNoValue)
-                    : BandColour(pt);
-        p.fillRect(QRectF(f.At(px - dx / 2, pz + dz / 2), f.At(px + dx / 2, pz - dz / 2)), colour);
+    const std::size_t nzCells = static_cast<std::size_t>(std::max(1, z.count));
+    if (x.count >= 1 && z.count >= 1 &&
+        points.size() >= static_cast<std::size_t>(x.count) * nzCells) {
+        auto colourOf = [&](const FieldPoint& pt) {
+            return modulus ? (pt.status.empty()
+                                  ? ModulusColour(static_cast<double>(pt.field.modulus), scale)
+                                  : kNoValue)
+                           : BandColour(pt);
+        };
+        const bool svg = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG;
+        if (svg) {
+            p.setRenderHint(QPainter::Antialiasing, false);
+            constexpr double kOverlap = 0.6;  // canvas units
+            for (int i = 0; i < x.count; ++i) {
+                const double px = static_cast<double>(x.At(i));
+                const FieldPoint* column = points.data() + static_cast<std::size_t>(i) * nzCells;
+                for (int j = 0; j < z.count;) {
+                    const QColor colour = colourOf(column[j]);
+                    int k = j + 1;
+                    while (k < z.count && colourOf(column[k]) == colour)
+                        ++k;
+                    const QRectF run(f.At(px - dx / 2, static_cast<double>(z.At(k - 1)) + dz / 2),
+                                     f.At(px + dx / 2, static_cast<double>(z.At(j)) - dz / 2));
+                    p.fillRect(run.adjusted(0, 0, kOverlap, kOverlap), colour);
+                    j = k;
+                }
+            }
+        } else {
+            QImage cells(x.count, z.count, QImage::Format_RGB32);
+            for (std::size_t k = 0; k < points.size(); ++k) {
+                const int i = static_cast<int>(k / nzCells);
+                const int j = static_cast<int>(k % nzCells);
+                cells.setPixel(i, z.count - 1 - j, colourOf(points[k]).rgb());  // z upwards
+            }
+            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            p.drawImage(QRectF(f.At(xs - dx / 2, ze + dz / 2), f.At(xe + dx / 2, zs - dz / 2)),
+                        cells);
+        }
     }
     p.setRenderHint(QPainter::Antialiasing, true);
     if (style.fieldLines)
@@ -467,22 +618,34 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
     p.setFont(Font(13));
     double top2 = room.top() + 30;
     if (modulus) {
+        // One gradient, so no seams between bands of the bar, with round ticks (1, 2, 5).
         const QRectF bar(keyLeft, top2, 28, 200);
-        for (int k = 0; k < 200; ++k) {
-            p.fillRect(QRectF(bar.left(), bar.bottom() - k - 1, bar.width(), 1),
-                       ModulusColour(top * (k + 0.5) / 200, top));
+        QLinearGradient gradient(bar.bottomLeft(), bar.topLeft());
+        if (scale.log) {
+            for (int k = 0; k <= 40; ++k) {
+                const double b = scale.bottom * std::pow(scale.top / scale.bottom, k / 40.0);
+                gradient.setColorAt(k / 40.0, ModulusColour(b, scale));
+            }
+        } else {
+            for (int k = 0; k <= 5; ++k)
+                gradient.setColorAt(k / 5.0, kModulusStops[k]);
         }
+        p.fillRect(bar, gradient);
         p.setBrush(Qt::NoBrush);
         p.drawRect(bar);
-        for (int k = 0; k <= 4; ++k) {
-            const double y = bar.bottom() - bar.height() * k / 4;
+        const double mt = 1000;
+        auto tick = [&](double b) {
+            const double y = bar.bottom() - bar.height() * scale.Position(b);
+            p.drawLine(QPointF(bar.right(), y), QPointF(bar.right() + 4, y));
             p.drawText(QRectF(keyLeft + 36, y - 9, 120, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                       Number(top * 1000 * k / 4));
-        }
+                       Number(b * mt));
+        };
+        for (const double b : ScaleTicks(scale.bottom * mt, scale.top * mt, scale.log))
+            tick(b / mt);
         top2 = bar.bottom() + 16;
-        p.setBrush(QColor(120, 0, 30));
+        p.setBrush(kAboveScale);
         p.drawRect(QRectF(keyLeft, top2, 28, 20));
-        p.drawText(QPointF(keyLeft + 38, top2 + 15), QStringLiteral("> ") + Number(top * 1000));
+        p.drawText(QPointF(keyLeft + 38, top2 + 15), QStringLiteral("> ") + Number(scale.top * mt));
         top2 += 28;
     } else {
         for (int k = 0; k < 5; ++k) {
@@ -525,40 +688,85 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
     }
 }
 
-void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& picture) {
-    const std::vector<FieldPoint>& points = picture.points;
-    const bool alongZ = picture.alongZ;
+double ProfilePosition(const ProfilePicture& picture, const FieldPoint& pt) {
+    if (picture.slanted) {
+        return static_cast<double>(
+            ((pt.x - picture.lineX) * picture.lineUx + (pt.z - picture.lineZ) * picture.lineUz) *
+            1000);
+    }
+    return static_cast<double>(picture.alongZ ? pt.z : pt.x) * 1000;
+}
+
+std::optional<ProfileFrame> FrameOfProfile(const ProfilePicture& picture) {
     const ProfileStyle& style = picture.style;
-    const CanvasScope canvas(p, canvasArea);
-    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    const bool deviation = style.deviationScale > 0;
     double s0 = INFINITY, s1 = -INFINITY, b0 = 0, b1 = 0;
-    for (const FieldPoint& pt : points) {
+    const bool window = style.to > style.from;
+    for (const FieldPoint& pt : picture.points) {
         if (!pt.status.empty())
             continue;
-        const double s = static_cast<double>(alongZ ? pt.z : pt.x) * 1000;
+        const double s = ProfilePosition(picture, pt);
+        if (window && (s < style.from || s > style.to))
+            continue;
         s0 = std::min(s0, s);
         s1 = std::max(s1, s);
+        if (deviation) {
+            const double v = static_cast<double>(pt.deviation) * style.deviationScale;
+            b0 = std::min(b0, v);
+            b1 = std::max(b1, v);
+            continue;
+        }
         for (long double v : {pt.field.modulus, pt.field.axial, pt.field.radial}) {
             b0 = std::min(b0, static_cast<double>(v) * 1000);
             b1 = std::max(b1, static_cast<double>(v) * 1000);
         }
+    }
+    if (!std::isfinite(s0))
+        return std::nullopt;
+    if (window) {
+        s0 = style.from;
+        s1 = style.to;
     }
     if (!(s1 > s0))
         s1 = s0 + 1;
     if (!(b1 > b0))
         b1 = b0 + 1;
     const double pad = (b1 - b0) * 0.05;
-    const Frame f{QRectF(100, 80, kWidth - 100 - 200, kHeight - 80 - 80), s0, s1, b0 - pad,
-                  b1 + pad};
+    // Room on the left for the value ticks and on the right for the legend; the plot takes
+    // the rest.
+    return ProfileFrame{QRectF(100, style.title ? 80 : 24, kWidth - 100 - 200,
+                               kHeight - (style.title ? 80 : 24) - 80),
+                        s0, s1, b0 - pad, b1 + pad};
+}
+
+void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& picture) {
+    const std::vector<FieldPoint>& points = picture.points;
+    const bool alongZ = picture.alongZ;
+    const ProfileStyle& style = picture.style;
+    const CanvasScope canvas(p, canvasArea);
+    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    const std::optional<ProfileFrame> frame = FrameOfProfile(picture);
+    const ProfileFrame pf =
+        frame.value_or(ProfileFrame{QRectF(100, 80, kWidth - 300, kHeight - 160), 0, 1, 0, 1});
+    const Frame f{pf.area, pf.s0, pf.s1, pf.v0, pf.v1};
+    const double s0 = pf.s0, s1 = pf.s1;
     struct Curve {
         QString name;
-        long double FieldValues::*member;
+        long double FieldValues::*member;  // none: the deviation
         QColor colour;
     };
     // |B| last and dashed: along the axis it lies on Bz.
-    const Curve curves[] = {{style.curveNames[0], &FieldValues::axial, QColor(31, 119, 180)},
-                            {style.curveNames[1], &FieldValues::radial, QColor(214, 39, 40)},
-                            {style.curveNames[2], &FieldValues::modulus, QColor(20, 20, 20)}};
+    const Curve components[] = {{style.curveNames[0], &FieldValues::axial, QColor(31, 119, 180)},
+                                {style.curveNames[1], &FieldValues::radial, QColor(214, 39, 40)},
+                                {style.curveNames[2], &FieldValues::modulus, QColor(20, 20, 20)}};
+    const Curve deviationCurve[] = {{style.deviationName, nullptr, QColor(20, 120, 60)}};
+    const bool deviation = style.deviationScale > 0;
+    const std::span<const Curve> curves =
+        deviation ? std::span<const Curve>(deviationCurve) : std::span<const Curve>(components);
+    auto valueOf = [&](const FieldPoint& pt, const Curve& c) {
+        return c.member ? static_cast<double>(pt.field.*c.member) * 1000
+                        : static_cast<double>(pt.deviation) * style.deviationScale;
+    };
     p.save();
     p.setClipRect(f.area);
     p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
@@ -571,8 +779,7 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
                 started = false;
                 continue;
             }
-            const QPointF q = f.At(static_cast<double>(alongZ ? pt.z : pt.x) * 1000,
-                                   static_cast<double>(pt.field.*c.member) * 1000);
+            const QPointF q = f.At(ProfilePosition(picture, pt), valueOf(pt, c));
             started ? line.lineTo(q) : line.moveTo(q);
             started = true;
         }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include <QLineF>
 #include <QRectF>
 #include <QString>
 
@@ -46,8 +48,13 @@ struct MapStyle {
     bool windings = true;  // the coils' cross-sections and the axis
     MapColour colour = MapColour::Deviation;
     bool contours = true;     // lines where |B| / B0d - 1 reaches 0.01, 0.1, 1 and 10 %
-    bool fieldLines = false;  // lines along the field, traced from the mid-plane
+    bool fieldLines = false;  // contours of the flux function, where the picture has it
     long double sphere = 0;   // radius of a sphere about the centre to outline, m; 0: none
+    // The |B| scale's limits, T (top 0: the strongest field outside the windings; bottom
+    // 0: zero, or three decades below the top on a logarithmic scale) and its kind.
+    long double modulusTop = 0;
+    long double modulusBottom = 0;
+    bool logScale = false;
     MapTexts texts;
 };
 
@@ -59,7 +66,19 @@ struct MapPicture {
     CalcRecord rec;          // the geometry, the turns and the current of the study
     long double centre = 0;  // B0d, T
     MapStyle style;
+    // The flux function r A_phi at the same points (empty: no field lines) and the step
+    // between field lines, Wb/rad (see study/map_flux.h).
+    std::vector<double> flux;
+    double fluxStep = 0;
 };
+
+// One field line of a map: a contour of the flux function at `psi`, as the segments of the
+// cells it crosses, in metres (x, z).
+struct FieldLine {
+    double psi = 0;
+    std::vector<QLineF> segments;
+};
+std::vector<FieldLine> FieldLinesOf(const MapPicture& picture);
 
 struct ProfileStyle {
     bool title = true;   // the heading and the geometry line
@@ -72,6 +91,11 @@ struct ProfileStyle {
     // The words the plot is labelled with; a window gives them in its user's language.
     QString valueLabel = QStringLiteral("B, mT");
     QString curveNames[3] = {QStringLiteral("Bz"), QStringLiteral("Bx"), QStringLiteral("|B|")};
+    // Above 0: one curve, |B| / B0d - 1 times this (100 for %, 1e6 for ppm), named so.
+    double deviationScale = 0;
+    QString deviationName = QStringLiteral("|B| / B0d - 1");
+    // The stretch of the line shown, mm; from >= to: all of it.
+    double from = 0, to = 0;
 };
 
 // |B|, Bz and Bx along a line, in mT over mm.
@@ -81,7 +105,21 @@ struct ProfilePicture {
     long double at = 0;  // the other coordinate of the line, m
     CalcRecord rec;
     ProfileStyle style;
+    // A line at any slant: from (lineX, lineZ), m, along the unit vector (lineUx, lineUz);
+    // positions are the distance along it.
+    bool slanted = false;
+    long double lineX = 0, lineZ = 0, lineUx = 0, lineUz = 1;
 };
+
+// Where PaintProfile puts its plot on the canvas and the ranges it spans: the position along
+// the line, mm, and the value (mT, or the deviation in its unit). None without a point.
+struct ProfileFrame {
+    QRectF area;
+    double s0 = 0, s1 = 1, v0 = 0, v1 = 1;
+};
+std::optional<ProfileFrame> FrameOfProfile(const ProfilePicture& picture);
+// A point's position along the profile's line, mm.
+double ProfilePosition(const ProfilePicture& picture, const FieldPoint& point);
 
 void PaintMap(QPainter& painter, const QRectF& area, const MapPicture& picture);
 

@@ -5,36 +5,33 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSaveFile>
 #include <cmath>
 
 namespace varnel::studio {
 namespace {
 
-// Every number of a design, by its key in the file and its place in the inputs, with the range
-// the inputs panel's box for it takes: a value outside it would be changed silently by the box,
-// so a file holding one is refused instead.
+// Every number of a design, by its key in the file and its place in the inputs.
 struct NumberField {
     const char* key;
     double DesignInputs::*member;
-    double minimum, maximum;
 };
-constexpr double kMaxLengthMm = 1e5;
 constexpr NumberField kNumbers[] = {
-    {"R1_mm", &DesignInputs::innerRadiusMm, 0.001, kMaxLengthMm},
-    {"R2_mm", &DesignInputs::outerRadiusMm, 0.001, kMaxLengthMm},
-    {"H_mm", &DesignInputs::heightMm, 0.001, kMaxLengthMm},
-    {"h_mm", &DesignInputs::gapMm, 0.001, kMaxLengthMm},
-    {"D_mm", &DesignInputs::wireDiameterMm, 0.001, 1000},
-    {"Lambda", &DesignInputs::packingFactor, 0.01, 0.99},
-    {"resistivity_nOhm_m", &DesignInputs::resistivityNanoOhmM, 0.001, 1e6},
-    {"density_kg_m3", &DesignInputs::densityKgM3, 1, 1e5},
-    {"source", &DesignInputs::source, -1e6, 1e6},
-    {"f_Hz", &DesignInputs::frequencyHz, 0, 1e9},
-    {"x_mm", &DesignInputs::pointXMm, 0, kMaxLengthMm},
-    {"z_mm", &DesignInputs::pointZMm, -kMaxLengthMm, kMaxLengthMm},
-    {"uniformity_percent", &DesignInputs::uniformityPercent, 0.0001, 50},
-    {"ambient_C", &DesignInputs::ambientC, -60, 200},
+    {"R1_mm", &DesignInputs::innerRadiusMm},
+    {"R2_mm", &DesignInputs::outerRadiusMm},
+    {"H_mm", &DesignInputs::heightMm},
+    {"h_mm", &DesignInputs::gapMm},
+    {"D_mm", &DesignInputs::wireDiameterMm},
+    {"Lambda", &DesignInputs::packingFactor},
+    {"resistivity_nOhm_m", &DesignInputs::resistivityNanoOhmM},
+    {"density_kg_m3", &DesignInputs::densityKgM3},
+    {"source", &DesignInputs::source},
+    {"f_Hz", &DesignInputs::frequencyHz},
+    {"x_mm", &DesignInputs::pointXMm},
+    {"z_mm", &DesignInputs::pointZMm},
+    {"uniformity_percent", &DesignInputs::uniformityPercent},
+    {"ambient_C", &DesignInputs::ambientC},
 };
 
 struct TextField {
@@ -45,6 +42,37 @@ constexpr TextField kTexts[] = {
     {"wire", &DesignInputs::wire},
     {"winding", &DesignInputs::winding},
     {"material", &DesignInputs::material},
+};
+
+// The goals' numbers and texts by their keys under "goals".
+struct GoalNumber {
+    const char* key;
+    double DesignGoals::*member;
+};
+constexpr GoalNumber kGoalNumbers[] = {
+    {"B0_mT", &DesignGoals::centreFieldMt},
+    {"B0_tolerance_percent", &DesignGoals::centreTolerancePercent},
+    {"uniform_percent", &DesignGoals::uniformPercent},
+    {"uniform_radius_mm", &DesignGoals::uniformRadiusMm},
+    {"source", &DesignGoals::source},
+    {"f_Hz", &DesignGoals::frequencyHz},
+    {"max_power_W", &DesignGoals::maxPowerW},
+    {"max_temp_rise_K", &DesignGoals::maxTempRiseK},
+    {"max_outer_mm", &DesignGoals::maxOuterMm},
+    {"max_length_mm", &DesignGoals::maxLengthMm},
+    {"max_mass_kg", &DesignGoals::maxMassKg},
+    {"ambient_C", &DesignGoals::ambientC},
+    {"bore_mm", &DesignGoals::boreMm},
+};
+struct GoalText {
+    const char* key;
+    QString DesignGoals::*member;
+};
+constexpr GoalText kGoalTexts[] = {
+    {"wires", &DesignGoals::wires},
+    {"winding", &DesignGoals::winding},
+    {"material", &DesignGoals::material},
+    {"minimise", &DesignGoals::minimise},
 };
 
 QString Damaged(const QString& why) {
@@ -100,14 +128,15 @@ std::variant<DesignInputs, QString> ReadDesign(const QByteArray& bytes) {
             return Damaged(
                 QCoreApplication::translate("DesignFile", "\"%1\" is missing or not a number")
                     .arg(QLatin1String(f.key)));
-        if (!(v.toDouble() >= f.minimum && v.toDouble() <= f.maximum)) {
-            return Damaged(
-                QCoreApplication::translate("DesignFile", "\"%1\" is %2, outside %3 to %4")
-                    .arg(QLatin1String(f.key))
-                    .arg(v.toDouble())
-                    .arg(f.minimum)
-                    .arg(f.maximum));
-        }
+        // A value no box can show is refused, never clamped into range behind the user's back.
+        const InputLimits& limits = LimitsOf(f.member);
+        if (v.toDouble() < limits.minimum || v.toDouble() > limits.maximum)
+            return QCoreApplication::translate(
+                       "DesignFile",
+                       "The file was not opened: \"%1\" is %2, outside the range %3 to %4.")
+                .arg(QLatin1String(f.key), QLocale().toString(v.toDouble(), 'g', 15),
+                     QLocale().toString(limits.minimum, 'g', 15),
+                     QLocale().toString(limits.maximum, 'g', 15));
         inputs.*f.member = v.toDouble();
     }
     for (const TextField& f : kTexts) {
@@ -127,12 +156,56 @@ std::variant<DesignInputs, QString> ReadDesign(const QByteArray& bytes) {
     return inputs;
 }
 
+QByteArray WriteDesign(const DesignInputs& inputs, const DesignGoals& goals) {
+    QJsonObject o = QJsonDocument::fromJson(WriteDesign(inputs)).object();
+    QJsonObject g;
+    for (const GoalNumber& f : kGoalNumbers)
+        g.insert(QLatin1String(f.key), goals.*f.member);
+    for (const GoalText& f : kGoalTexts)
+        g.insert(QLatin1String(f.key), goals.*f.member);
+    g.insert(QStringLiteral("current_source"), goals.currentSource);
+    g.insert(QStringLiteral("count"), goals.count);
+    o.insert(QStringLiteral("goals"), g);
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+std::optional<DesignGoals> ReadDesignGoals(const QByteArray& bytes) {
+    const QJsonObject g =
+        QJsonDocument::fromJson(bytes).object().value(QStringLiteral("goals")).toObject();
+    if (g.isEmpty())
+        return std::nullopt;
+    DesignGoals goals;
+    for (const GoalNumber& f : kGoalNumbers) {
+        const QJsonValue v = g.value(QLatin1String(f.key));
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            return std::nullopt;
+        goals.*f.member = v.toDouble();
+    }
+    for (const GoalText& f : kGoalTexts) {
+        const QJsonValue v = g.value(QLatin1String(f.key));
+        if (!v.isString())
+            return std::nullopt;
+        goals.*f.member = v.toString();
+    }
+    const QJsonValue current = g.value(QStringLiteral("current_source"));
+    const QJsonValue count = g.value(QStringLiteral("count"));
+    if (!current.isBool() || !count.isDouble())
+        return std::nullopt;
+    goals.currentSource = current.toBool();
+    goals.count = count.toInt();
+    return goals;
+}
+
 QString SaveDesign(const QString& path, const DesignInputs& inputs) {
+    return SaveDesign(path, inputs, DesignGoals{});
+}
+
+QString SaveDesign(const QString& path, const DesignInputs& inputs, const DesignGoals& goals) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QCoreApplication::translate("DesignFile", "Cannot write %1: %2.")
             .arg(path, file.errorString());
-    file.write(WriteDesign(inputs));
+    file.write(WriteDesign(inputs, goals));
     if (!file.commit())
         return QCoreApplication::translate("DesignFile", "Cannot write %1: %2.")
             .arg(path, file.errorString());

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <variant>
 
 #include "studio/design_inputs.h"
+#include "studio/study_bridge.h"
 
 // Design files: the inputs as a JSON object with the version of its layout under "schema".
 namespace varnel::studio {
@@ -22,5 +24,11 @@ std::variant<DesignInputs, QString> OpenDesign(const QString& path);
 // The same from the file's bytes.
 std::variant<DesignInputs, QString> ReadDesign(const QByteArray& bytes);
 QByteArray WriteDesign(const DesignInputs& inputs);
+
+// The same with the design goals under "goals", and the goals of a file: none where it has
+// none (an older file) or they cannot be read, whereupon the window keeps its own.
+QByteArray WriteDesign(const DesignInputs& inputs, const DesignGoals& goals);
+QString SaveDesign(const QString& path, const DesignInputs& inputs, const DesignGoals& goals);
+std::optional<DesignGoals> ReadDesignGoals(const QByteArray& bytes);
 
 }  // namespace varnel::studio

@@ -42,6 +42,26 @@ struct DesignInputs {
     bool operator==(const DesignInputs&) const = default;
 };
 
+// The values an input may take, the decimals its box shows and its key in a design file.
+// Ranges wide enough for a bench coil and a magnet alike; the calculator checks the rest
+// (R2 > R1, a wire that fits the section ...) and says which input is wrong.
+struct InputLimits {
+    const char* key;
+    double DesignInputs::*member;
+    double minimum, maximum;
+    int decimals;
+};
+inline constexpr int kNumberInputs = 14;
+extern const InputLimits kInputLimits[kNumberInputs];
+const InputLimits& LimitsOf(double DesignInputs::*member);
+
+// The packing factor that gives exactly `turns` turns per coil in the calculator's sums
+// (N = 4 lambda H (R2 - R1) / (pi D^2), with its pi), for the geometry of `inputs`.
+double PackingForTurns(const DesignInputs& inputs, double turns);
+
+// The inputs as their boxes hold them: each number rounded to its box's decimals.
+DesignInputs RoundedToBoxes(DesignInputs inputs);
+
 // The decimal text of `value` times ten to `power`, written with "." whatever the locale: the
 // shortest text of the value, its point moved by `power` places, so no rounding is added.
 // DecimalText(12.3, -3) gives "0.0123"; very small or large results take an exponent

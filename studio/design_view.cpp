@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/design_view.h"
 
+#include "studio/number_spin_box.h"
+
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -102,8 +106,9 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     scroll->setWidget(goals);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(goals->sizeHint().width() + 20);
+    // At its width where there is room; in a small window it scrolls rather than clips.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll->setMinimumWidth(std::min(goals->sizeHint().width() + 20, 240));
     goalsColumn->addWidget(scroll);
 
     run_ = new QPushButton(tr("Run"));
@@ -125,14 +130,15 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     state_->setWordWrap(true);
 
     model_ = new QStandardItemModel(this);
-    model_->setHorizontalHeaderLabels({tr("Wire"), tr("R1, mm"), tr("R2, mm"), tr("H, mm"),
-                                       tr("h, mm"), tr("Turns"), tr("Λ"), tr("P, W"), tr("I, A"),
-                                       tr("U, V"), tr("B0, mT"), tr("Rise, K"), tr("Mass, kg"),
-                                       tr("Uniform |z|, mm"), tr("Uniform x, mm")});
+    model_->setHorizontalHeaderLabels(
+        {tr("Wire"), tr("R1, mm"), tr("R2, mm"), tr("H, mm"), tr("h, mm"), tr("Turns"), tr("Λ"),
+         tr("P, W"), tr("I, A"), tr("U, V"), tr("B0, mT"), tr("Rise, K"), tr("Mass, kg"),
+         tr("Uniform |z|, mm"), tr("Uniform x, mm"), tr("Rank"), tr("Binds")});
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(Qt::UserRole);
     table_ = new QTableView;
+    table_->setTabKeyNavigation(false);  // one stop in the Tab order
     table_->setObjectName(QStringLiteral("tvDesigns"));
     table_->setModel(sorted_);
     table_->setSortingEnabled(true);
@@ -140,6 +146,8 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->setMinimumWidth(150);  // scrolls in a small window
+    progress_->setMinimumWidth(40);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* buttons = new QHBoxLayout;
@@ -188,7 +196,7 @@ DesignView::~DesignView() {
 QDoubleSpinBox* DesignView::addSpin(QFormLayout* form, const char* name, const QString& label,
                                     const QString& suffix, const QString& tooltip, double minimum,
                                     double maximum, double step, int decimals) {
-    auto* spin = new QDoubleSpinBox;
+    auto* spin = new NumberSpinBox;
     spin->setObjectName(QLatin1String(name));
     spin->setRange(minimum, maximum);
     spin->setSingleStep(step);
@@ -354,10 +362,34 @@ void DesignView::fillTable() {
         number(d.massKg, 4);
         number(d.uniformAxialMm, 4);
         number(d.uniformRadialMm, 4);
+        add(locale.toString(d.rank), static_cast<qlonglong>(d.rank));
+        QStringList binds;
+        for (const QString& limit : d.binds)
+            binds << bindName(limit);
+        add(binds.isEmpty() ? tr("none") : binds.join(QStringLiteral(", ")), binds.join(','));
         model_->appendRow(cells);
     }
     table_->sortByColumn(-1, Qt::AscendingOrder);
     load_->setEnabled(false);
+}
+
+QString DesignView::bindName(const QString& limit) const {
+    // The limits by the goal boxes' words, so that the column reads in the user's language.
+    if (limit == QStringLiteral("uniform"))
+        return tr("uniformity");
+    if (limit == QStringLiteral("max-power"))
+        return tr("power");
+    if (limit == QStringLiteral("max-temp-rise"))
+        return tr("rise");
+    if (limit == QStringLiteral("max-outer") || limit == QStringLiteral("search-outer"))
+        return tr("outer radius");
+    if (limit == QStringLiteral("max-length") || limit == QStringLiteral("search-length"))
+        return tr("length");
+    if (limit == QStringLiteral("max-mass"))
+        return tr("mass");
+    if (limit == QStringLiteral("bore"))
+        return tr("bore");
+    return limit;
 }
 
 void DesignView::choose(int row) {

@@ -41,6 +41,8 @@ class DesignView : public QWidget {
     void cancel();
     // Offers the design in the table's row `row` (as sorted) to the inputs.
     void choose(int row);
+    // A binding limit's name in the user's language.
+    QString bindName(const QString& limit) const;
 
   Q_SIGNALS:
     void designChosen(const varnel::studio::DesignInputs& inputs);

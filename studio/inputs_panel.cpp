@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/inputs_panel.h"
 
+#include "studio/number_spin_box.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPalette>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -16,10 +22,12 @@ namespace {
 
 using I = DesignInputs;
 
-// Ranges wide enough for a bench coil and a magnet alike (design files are held to the same
-// ranges: design_file.cpp); the calculator checks the rest
-// (R2 > R1, a wire that fits the section ...) and says which input is wrong.
-constexpr double kMaxLengthMm = 1e5;
+// The letter after "&" in a translated menu title: the input labels leave it to the menu.
+QChar MnemonicOf(const char* title) {
+    const QString text = QCoreApplication::translate("varnel::studio::StudioWindow", title);
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+}
 
 bool Near(double a, double b) {
     return std::fabs(a - b) <= 1e-9 * std::fmax(1, std::fabs(b));
@@ -55,20 +63,52 @@ QGroupBox* InputsPanel::addGroup(const char* name, const QString& title, QFormLa
 }
 
 QDoubleSpinBox* InputsPanel::addSpin(QFormLayout* form, const SpinBoxRow& row) {
-    auto* spin = new QDoubleSpinBox(this);
+    auto* spin = new NumberSpinBox(this);
     spin->setObjectName(QLatin1String(row.name));
-    spin->setDecimals(row.decimals);
-    spin->setRange(row.minimum, row.maximum);
+    const InputLimits& limits = LimitsOf(row.member);
+    spin->setDecimals(limits.decimals);
+    spin->setRange(limits.minimum, limits.maximum);
     spin->setSingleStep(row.step);
     spin->setSuffix(tr(row.suffix));
     spin->setToolTip(tr(row.tooltip));
     spin->setAccelerated(true);
-    spin->setKeyboardTracking(false);
+    // Typed values apply as they are typed; the study's short pause gathers the keystrokes.
+    spin->setKeyboardTracking(true);
     spin->setAlignment(Qt::AlignRight);
-    form->addRow(tr(row.label), spin);
+    form->addRow(labelFor(tr(row.label), spin), spin);
+    auto* note = new QLabel(this);
+    note->setObjectName(QLatin1String(row.name) + QStringLiteral("Note"));
+    note->setWordWrap(true);
+    QPalette red = note->palette();
+    red.setColor(QPalette::WindowText, QColor(180, 0, 0));
+    note->setPalette(red);
+    note->hide();
+    form->addRow(QString(), note);
+    notes_.insert(spin, note);
     spins_.append({spin, row.member});
     connect(spin, &QDoubleSpinBox::valueChanged, this, [this, spin] { valueEdited(spin); });
     return spin;
+}
+
+QLabel* InputsPanel::labelFor(const QString& text, QWidget* buddy) {
+    // Every label gets a letter of its own for Alt+letter, in whatever language it is in:
+    // the first letter of its words not taken by another label or by a menu.
+    if (mnemonics_.isEmpty()) {
+        for (const char* menu : {"&File", "&Edit", "&Help"})
+            mnemonics_.insert(MnemonicOf(menu));
+    }
+    QString shown = QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const QChar c = shown[i].toLower();
+        if (c.isLetter() && !mnemonics_.contains(c)) {
+            mnemonics_.insert(c);
+            shown.insert(i, QLatin1Char('&'));
+            break;
+        }
+    }
+    auto* label = new QLabel(shown, this);
+    label->setBuddy(buddy);
+    return label;
 }
 
 QComboBox* InputsPanel::addCombo(QFormLayout* form, const char* name, const QString& label,
@@ -79,7 +119,7 @@ QComboBox* InputsPanel::addCombo(QFormLayout* form, const char* name, const QStr
     // Long names of wires and materials must not widen the whole panel.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(20);
-    form->addRow(label, combo);
+    form->addRow(labelFor(label, combo), combo);
     return combo;
 }
 
@@ -91,22 +131,22 @@ void InputsPanel::createGeometryGroup() {
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " mm"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                            "Inner radius of the winding of each coil, from the axis"),
-         0.001, kMaxLengthMm, 0.5, 3, &I::innerRadiusMm},
+         0.5, &I::innerRadiusMm},
         {"sbR2", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Outer radius R2"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " mm"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                            "Outer radius of the winding of each coil, from the axis"),
-         0.001, kMaxLengthMm, 0.5, 3, &I::outerRadiusMm},
+         0.5, &I::outerRadiusMm},
         {"sbH", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Height H"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " mm"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                            "Axial length of the winding of one coil"),
-         0.001, kMaxLengthMm, 0.5, 3, &I::heightMm},
+         0.5, &I::heightMm},
         {"sbGap", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Gap h"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " mm"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                            "Axial gap between the facing ends of the two coils"),
-         0.001, kMaxLengthMm, 0.5, 3, &I::gapMm},
+         0.5, &I::gapMm},
     };
     for (const SpinBoxRow& s : rows)
         addSpin(form, s);
@@ -125,7 +165,7 @@ void InputsPanel::createWireGroup() {
         form, {"sbD", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Wire diameter D"),
                QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " mm"),
                QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Diameter of the bare conductor"),
-               0.001, 1000, 0.05, 4, &I::wireDiameterMm});
+               0.05, &I::wireDiameterMm});
     winding_ = addCombo(form, "cbWinding", tr("Winding"),
                         tr("How the turns lie, which sets the packing factor"));
     for (const WindingEntry& w : catalogue_.windings)
@@ -135,7 +175,7 @@ void InputsPanel::createWireGroup() {
         {"sbLambda", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Packing factor λ"), "",
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                            "Share of the winding's cross-section filled by conductor (below 1)"),
-         0.01, 0.99, 0.01, 3, &I::packingFactor});
+         0.01, &I::packingFactor});
 }
 
 void InputsPanel::createMaterialGroup() {
@@ -150,12 +190,12 @@ void InputsPanel::createMaterialGroup() {
                QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " nΩ·m"),
                QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                                  "Resistivity of the conductor at 20 °C, in nano-ohm metres"),
-               0.001, 1e6, 0.1, 3, &I::resistivityNanoOhmM});
+               0.1, &I::resistivityNanoOhmM});
     density_ = addSpin(form, {"sbRo", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Density"),
                               QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " kg/m³"),
                               QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                                                 "Density of the conductor, for the mass of wire"),
-                              1, 1e5, 10, 0, &I::densityKgM3});
+                              10, &I::densityKgM3});
 }
 
 void InputsPanel::createSupplyGroup() {
@@ -181,12 +221,12 @@ void InputsPanel::createSupplyGroup() {
                        QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                                          "RMS voltage of a voltage source or current of a current "
                                          "source"),
-                       -1e6, 1e6, 0.1, 4, &I::source});
+                       0.1, &I::source});
     addSpin(form, {"sbFrequency", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Frequency f"),
                    QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " Hz"),
                    QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                                      "Supply frequency; 0 for direct current"),
-                   0, 1e9, 10, 2, &I::frequencyHz});
+                   10, &I::frequencyHz});
 }
 
 void InputsPanel::createPointGroup() {
@@ -197,18 +237,18 @@ void InputsPanel::createPointGroup() {
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " mm"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                            "Distance of the field point from the axis"),
-         0, kMaxLengthMm, 0.5, 3, &I::pointXMm},
+         0.5, &I::pointXMm},
         {"sbZ", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Point, axial z"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " mm"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                            "Axial position of the field point from the centre of the pair"),
-         -kMaxLengthMm, kMaxLengthMm, 0.5, 3, &I::pointZMm},
+         0.5, &I::pointZMm},
         {"sbTolerance", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "Uniform within"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " %"),
          QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                            "How far |B| may depart from its value at the centre inside the uniform "
                            "region"),
-         0.0001, 50, 0.01, 4, &I::uniformityPercent},
+         0.01, &I::uniformityPercent},
     };
     for (const SpinBoxRow& s : rows)
         addSpin(form, s);
@@ -222,7 +262,7 @@ void InputsPanel::createSurroundingsGroup() {
              QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", " °C"),
              QT_TRANSLATE_NOOP("varnel::studio::InputsPanel",
                                "Temperature of the air around the coils"),
-             -60, 200, 1, 1, &I::ambientC});
+             1, &I::ambientC});
 }
 
 void InputsPanel::connectChoices() {
@@ -345,8 +385,58 @@ void InputsPanel::valueEdited(QDoubleSpinBox* spin) {
 }
 
 void InputsPanel::changed() {
-    if (!quiet_)
-        Q_EMIT inputsChanged();
+    if (quiet_)
+        return;
+    checkValues();
+    Q_EMIT inputsChanged();
+}
+
+void InputsPanel::checkValues() {
+    const DesignInputs in = inputs();
+    const QLocale locale;
+    auto mm = [&](double v) { return locale.toString(v, 'g', 6); };
+    QHash<QString, QString> why;
+    if (in.outerRadiusMm <= in.innerRadiusMm) {
+        why[QStringLiteral("sbR2")] =
+            tr("R2 must be larger than R1 (%1 mm).").arg(mm(in.innerRadiusMm));
+    } else if (in.wireDiameterMm >= in.outerRadiusMm - in.innerRadiusMm) {
+        why[QStringLiteral("sbD")] = tr("The wire must be thinner than the winding, R2 − R1 = "
+                                        "%1 mm.")
+                                         .arg(mm(in.outerRadiusMm - in.innerRadiusMm));
+    }
+    if (!why.contains(QStringLiteral("sbD")) && in.wireDiameterMm >= in.heightMm)
+        why[QStringLiteral("sbD")] =
+            tr("The wire must be thinner than the height H = %1 mm.").arg(mm(in.heightMm));
+    for (auto it = notes_.cbegin(); it != notes_.cend(); ++it) {
+        QDoubleSpinBox* spin = it.key();
+        const QString message = why.value(spin->objectName());
+        it.value()->setText(message);
+        it.value()->setVisible(!message.isEmpty());
+        spin->setProperty("problem", !message.isEmpty());
+        if (message.isEmpty()) {
+            spin->setPalette(QPalette());
+        } else {
+            QPalette marked = spin->palette();
+            marked.setColor(QPalette::Base, QColor(255, 218, 218));
+            spin->setPalette(marked);
+        }
+    }
+}
+
+QString InputsPanel::problem(const QString& box) const {
+    for (auto it = notes_.cbegin(); it != notes_.cend(); ++it) {
+        if (it.key()->objectName() == box)
+            return it.value()->isHidden() ? QString() : it.value()->text();
+    }
+    return {};
+}
+
+bool InputsPanel::hasProblems() const {
+    for (const QLabel* note : notes_) {
+        if (!note->isHidden())
+            return true;
+    }
+    return false;
 }
 
 }  // namespace varnel::studio

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QWidget>
 
 #include "studio/catalogue.h"
@@ -11,6 +13,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QFormLayout;
 class QGroupBox;
+class QLabel;
 class QRadioButton;
 class QVBoxLayout;
 
@@ -27,6 +30,9 @@ class InputsPanel : public QWidget {
     DesignInputs inputs() const;
     // Shows these inputs and says so once through inputsChanged.
     void setInputs(const DesignInputs& inputs);
+    // Why the value of the box named `box` cannot be used, as its note says; empty if it can.
+    QString problem(const QString& box) const;
+    bool hasProblems() const;
 
   Q_SIGNALS:
     void inputsChanged();
@@ -38,8 +44,7 @@ class InputsPanel : public QWidget {
         const char* label;
         const char* suffix;
         const char* tooltip;
-        double minimum, maximum, step;
-        int decimals;
+        double step;
         double DesignInputs::*member;
     };
 
@@ -53,6 +58,7 @@ class InputsPanel : public QWidget {
 
     QGroupBox* addGroup(const char* name, const QString& title, QFormLayout** form);
     QDoubleSpinBox* addSpin(QFormLayout* form, const SpinBoxRow& row);
+    QLabel* labelFor(const QString& text, QWidget* buddy);
     QComboBox* addCombo(QFormLayout* form, const char* name, const QString& label,
                         const QString& tooltip);
 
@@ -65,6 +71,8 @@ class InputsPanel : public QWidget {
     void sourceModeChosen();
     void valueEdited(QDoubleSpinBox* spin);
     void changed();
+    // Marks each box whose value cannot be used and says why beside it; clears the rest.
+    void checkValues();
 
     Catalogue catalogue_;
     QVBoxLayout* column_ = nullptr;
@@ -79,6 +87,8 @@ class InputsPanel : public QWidget {
     QDoubleSpinBox* source_ = nullptr;
     QRadioButton* voltage_ = nullptr;
     QRadioButton* current_ = nullptr;
+    QHash<QDoubleSpinBox*, QLabel*> notes_;
+    QSet<QChar> mnemonics_;
     bool quiet_ = false;  // while the panel itself sets values
 };
 

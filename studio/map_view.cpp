@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,6 +22,7 @@
 #include <cmath>
 
 #include "plot/pictures.h"
+#include "studio/number_spin_box.h"
 
 namespace varnel::studio {
 MapView::MapView(QWidget* parent) : QWidget(parent) {
@@ -36,6 +38,28 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     lines_->setObjectName(QStringLiteral("chFieldLines"));
     lines_->setChecked(true);
     lines_->setToolTip(tr("Lines along the field, traced from the mid-plane"));
+    log_ = new QCheckBox(tr("Log scale"));
+    log_->setObjectName(QStringLiteral("chLogScale"));
+    log_->setToolTip(tr("|B| on a logarithmic scale"));
+    auto limit = [this](const char* name, const QString& tip) {
+        auto* spin = new NumberSpinBox;
+        spin->setObjectName(QLatin1String(name));
+        spin->setRange(0, 1e6);
+        spin->setDecimals(3);
+        spin->setSingleStep(1);
+        spin->setSuffix(tr(" mT"));
+        spin->setSpecialValueText(tr("auto"));
+        spin->setToolTip(tip);
+        spin->setKeyboardTracking(true);
+        spin->setMinimumWidth(70);
+        spin->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        connect(spin, &QDoubleSpinBox::valueChanged, canvas_, [this] { canvas_->update(); });
+        return spin;
+    };
+    scaleBottom_ = limit("sbScaleBottom", tr("The bottom of the |B| scale; auto: 0, or three "
+                                             "decades below the top on a log scale"));
+    scaleTop_ = limit("sbScaleTop", tr("The top of the |B| scale; auto: the strongest field "
+                                       "outside the windings"));
     reset_ = new QPushButton(tr("Reset View"));
     reset_->setObjectName(QStringLiteral("pbResetView"));
     reset_->setToolTip(tr("Shows the whole pair again after zooming (wheel) or panning (drag)"));
@@ -48,10 +72,32 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     controls->addWidget(new QLabel(tr("Colour:")));
     controls->addWidget(colour_);
     controls->addWidget(lines_);
+    auto* scaleRow = new QHBoxLayout;
+    auto* from = new QLabel(tr("|B| &from"));
+    from->setBuddy(scaleBottom_);
+    auto* to = new QLabel(tr("&to"));
+    to->setBuddy(scaleTop_);
+    scaleRow->addWidget(from);
+    scaleRow->addWidget(scaleBottom_);
+    scaleRow->addWidget(to);
+    scaleRow->addWidget(scaleTop_);
+    scaleRow->addWidget(log_);
+    scaleRow->addStretch(1);
+    scaleRow->addWidget(reset_);
+    auto enableScale = [this, from, to] {
+        const bool on = colour_->currentIndex() == 1;
+        for (QWidget* w :
+             {static_cast<QWidget*>(scaleBottom_), static_cast<QWidget*>(scaleTop_),
+              static_cast<QWidget*>(log_), static_cast<QWidget*>(from), static_cast<QWidget*>(to)})
+            w->setEnabled(on);
+    };
+    enableScale();
+    connect(colour_, &QComboBox::currentIndexChanged, this, enableScale);
+    connect(log_, &QCheckBox::toggled, canvas_, [this] { canvas_->update(); });
     controls->addStretch(1);
-    controls->addWidget(reset_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(controls);
+    column->addLayout(scaleRow);
     column->addWidget(canvas_, 1);
     column->addWidget(readoutLabel_);
     connect(colour_, &QComboBox::currentIndexChanged, canvas_, [this] { canvas_->update(); });
@@ -68,7 +114,18 @@ MapView::~MapView() {
 }
 
 void MapView::setInputs(const DesignInputs& inputs) {
+    // The field point, the tolerance and the ambient change nothing of the map's cells.
+    DesignInputs before = inputs_;
+    before.pointXMm = inputs.pointXMm;
+    before.pointZMm = inputs.pointZMm;
+    before.uniformityPercent = inputs.uniformityPercent;
+    before.ambientC = inputs.ambientC;
+    const bool same = before == inputs && (map_.picture || busy());
     inputs_ = inputs;
+    if (same) {
+        canvas_->update();
+        return;
+    }
     if (!userArea_)
         area_ = DefaultMapArea(inputs_);
     recompute();
@@ -98,8 +155,9 @@ void MapView::recompute() {
     ++running_;
     const DesignInputs inputs = inputs_;
     const MapArea area = area_;
+    // The cells first, at once; the field lines' flux function after them, being slower.
     QtConcurrent::run(&pool_, [inputs, area, token = stop_.get_token()] {
-        return ComputeMap(inputs, area, 2, token);
+        return ComputeMap(inputs, area, 2, token, false);
     }).then(this, [this, generation](StudyMap map) {
         --running_;
         if (generation != generation_)
@@ -107,8 +165,23 @@ void MapView::recompute() {
         if (!map.picture && map.message.isEmpty())
             return;  // stopped
         map_ = std::move(map);
-        if (!map_.picture)
-            readoutLabel_->setText(map_.message);
+        if (map_.picture) {
+            ++running_;
+            QtConcurrent::run(&pool_, [picture = map_.picture, token = stop_.get_token()] {
+                return WithFieldLines(*picture, 2, token);
+            }).then(this, [this, generation](std::shared_ptr<const MapPicture> lined) {
+                --running_;
+                if (generation != generation_ || !lined)
+                    return;
+                map_.picture = std::move(lined);
+                canvas_->update();
+                Q_EMIT mapShown();
+            });
+        }
+        // The readout speaks of this map: a message of an earlier one goes with it.
+        readout_ = PointField{};
+        readoutLabel_->setText(map_.picture ? tr("Point at the map for the field there.")
+                                            : map_.message);
         canvas_->update();
         Q_EMIT mapShown();
     });
@@ -127,6 +200,9 @@ MapStyle MapView::style() const {
     s.contours = true;
     s.fieldLines = lines_->isChecked();
     s.sphere = sphere_;
+    s.modulusTop = scaleTop_->value() / 1000;
+    s.modulusBottom = scaleBottom_->value() / 1000;
+    s.logScale = log_->isChecked();
     MapTexts& t = s.texts;
     t.xAxis = tr("x (radial), mm");
     t.zAxis = tr("z (axial), mm");
@@ -206,8 +282,11 @@ QString MapView::exportTo(const QString& path) const {
 MapCanvas::MapCanvas(MapView* view) : view_(view) {
     setObjectName(QStringLiteral("mapCanvas"));
     setMouseTracking(true);
-    setMinimumSize(400, 304);
-    setToolTip(tr("Wheel: zoom; drag: move the view"));
+    setMinimumSize(260, 200);
+    setFocusPolicy(Qt::StrongFocus);
+    setToolTip(
+        tr("Click: set the field point; drag: draw a line for the profiles; right drag: "
+           "move the view; wheel: zoom; arrow keys: move the field point"));
 }
 
 QRectF MapCanvas::pictureArea() const {
@@ -242,11 +321,33 @@ void MapCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     if (!view_->map_.picture) {
-        p.drawText(rect(), Qt::AlignCenter, tr("Computing the map…"));
+        // Inputs the calculator refuses give no map, and the canvas says why instead of
+        // waiting for one.
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                   view_->map_.message.isEmpty() ? tr("Computing the map…") : view_->map_.message);
         return;
     }
     p.setRenderHint(QPainter::Antialiasing);
     PaintMap(p, pictureArea(), view_->styled());
+    // The field point of the inputs, and the line being drawn.
+    const QPointF point = pixelAt(view_->inputs_.pointXMm / 1000, view_->inputs_.pointZMm / 1000);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(point, 5, 5);
+    p.drawLine(point - QPointF(9, 0), point + QPointF(9, 0));
+    p.drawLine(point - QPointF(0, 9), point + QPointF(0, 9));
+    if (drawing_ && QLineF(dragFrom_, dragTo_).length() >= 5) {
+        p.setPen(QPen(QColor(200, 0, 120), 2));
+        p.drawLine(dragFrom_, dragTo_);
+    }
+}
+
+QPointF MapCanvas::pixelAt(double x, double z) const {
+    if (!view_->map_.picture)
+        return {};
+    const MapLayout l = LayoutOfMap(pictureArea(), *view_->map_.picture);
+    return {l.cells.left() + (x - l.x0) / (l.x1 - l.x0) * l.cells.width(),
+            l.cells.top() + (l.z1 - z) / (l.z1 - l.z0) * l.cells.height()};
 }
 
 void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
@@ -264,23 +365,74 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
         view_->setArea(a);
         return;
     }
+    if (drawing_) {
+        dragTo_ = event->position();
+        update();
+    }
     double x = 0, z = 0;
     if (pointAt(event->position(), &x, &z))
         view_->pointed(x, z);
 }
 
 void MapCanvas::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
+    setFocus(Qt::MouseFocusReason);
+    dragFrom_ = dragTo_ = event->position();
+    if (event->button() == Qt::LeftButton) {
+        drawing_ = true;
+        return;
+    }
+    if (event->button() != Qt::RightButton && event->button() != Qt::MiddleButton)
         return;
     dragging_ = true;
-    dragFrom_ = event->position();
     dragArea_ = view_->area();
     setCursor(Qt::ClosedHandCursor);
 }
 
-void MapCanvas::mouseReleaseEvent(QMouseEvent*) {
+void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (drawing_) {
+        drawing_ = false;
+        double x0 = 0, z0 = 0, x1 = 0, z1 = 0;
+        const bool click = QLineF(dragFrom_, event->position()).length() < 5;
+        if (click && pointAt(dragFrom_, &x0, &z0)) {
+            Q_EMIT view_->pointChosen(x0, z0);
+        } else if (!click && pointAt(dragFrom_, &x0, &z0) && pointAt(event->position(), &x1, &z1)) {
+            Q_EMIT view_->lineDrawn(x0, z0, x1, z1);
+        }
+        update();
+    }
     dragging_ = false;
     unsetCursor();
+}
+
+void MapCanvas::keyPressEvent(QKeyEvent* event) {
+    const auto& picture = view_->map_.picture;
+    int di = 0, dj = 0;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            di = -1;
+            break;
+        case Qt::Key_Right:
+            di = 1;
+            break;
+        case Qt::Key_Up:
+            dj = 1;
+            break;
+        case Qt::Key_Down:
+            dj = -1;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    if (!picture)
+        return;
+    // One cell a press; the field point stays in the half-plane.
+    const double cell =
+        static_cast<double>(picture->x.stop - picture->x.start) / std::max(1, picture->x.count - 1);
+    const double x = std::max(0.0, view_->inputs_.pointXMm / 1000 + di * cell);
+    const double z = view_->inputs_.pointZMm / 1000 + dj * cell;
+    view_->pointed(x, z);
+    Q_EMIT view_->pointChosen(x, z);
 }
 
 void MapCanvas::wheelEvent(QWheelEvent* event) {

@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 
@@ -48,6 +49,9 @@ class MapView : public QWidget {
 
   Q_SIGNALS:
     void mapShown();
+    // A click (or the arrow keys) chose the field point, m; a drag drew a line, m.
+    void pointChosen(double x, double z);
+    void lineDrawn(double x0, double z0, double x1, double z1);
 
   private:
     friend class MapCanvas;
@@ -72,11 +76,16 @@ class MapView : public QWidget {
     MapCanvas* canvas_ = nullptr;
     QComboBox* colour_ = nullptr;
     QCheckBox* lines_ = nullptr;
+    QCheckBox* log_ = nullptr;
+    QDoubleSpinBox* scaleBottom_ = nullptr;
+    QDoubleSpinBox* scaleTop_ = nullptr;
     QPushButton* reset_ = nullptr;
     QLabel* readoutLabel_ = nullptr;
 };
 
-// The painted map: wheel to zoom about the mouse, drag to pan.
+// The painted map: a click sets the field point, a drag with the left button draws a line for
+// the profiles, with the right or middle button it moves the view; the wheel zooms about the
+// mouse; the arrow keys move the field point by a cell.
 class MapCanvas : public QWidget {
     Q_OBJECT
   public:
@@ -86,17 +95,22 @@ class MapCanvas : public QWidget {
     // Where the picture is painted within the canvas (the canvas's aspect kept).
     QRectF pictureArea() const;
 
+    // The pixel of a point of the half-plane, m.
+    QPointF pixelAt(double x, double z) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     MapView* view_;
-    bool dragging_ = false;
-    QPointF dragFrom_;
+    bool dragging_ = false;  // moving the view (right or middle button)
+    bool drawing_ = false;   // drawing a line (left button)
+    QPointF dragFrom_, dragTo_;
     MapArea dragArea_;
 };
 

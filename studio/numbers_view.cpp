@@ -50,6 +50,13 @@ QString Exact(double v) {
     return QLocale().toString(v, 'g', 10);
 }
 
+// A classic value this far from the exact one is marked.
+constexpr double kMarkedDifference = 0.01;
+
+bool FarFromExact(const std::optional<double>& classic, const std::optional<double>& exact) {
+    return classic && exact && *exact != 0 && std::fabs(*classic / *exact - 1) > kMarkedDifference;
+}
+
 QString Difference(const std::optional<double>& classic, const std::optional<double>& exact) {
     if (!classic || !exact || *exact == 0)
         return QString(kDash);
@@ -74,6 +81,8 @@ void NumbersView::createTable() {
     column->addWidget(status_);
 
     table_ = new QTableWidget(kRowCount, kColumnCount, this);
+    // One stop in the Tab order: the arrow keys move within it.
+    table_->setTabKeyNavigation(false);
     table_->setObjectName(QStringLiteral("twNumbers"));
     table_->setHorizontalHeaderLabels(
         {tr("Quantity"), tr("Calculator"), tr("Exact"), tr("Calc./exact − 1")});
@@ -128,6 +137,15 @@ void NumbersView::setCell(int row, int column, const QString& text) {
     table_->item(row, column)->setText(text);
 }
 
+void NumbersView::markCell(int row, int column, const QString& why) {
+    QTableWidgetItem* item = table_->item(row, column);
+    item->setBackground(why.isEmpty() ? QBrush() : QBrush(QColor(255, 205, 205)));
+    QFont font = item->font();
+    font.setBold(!why.isEmpty());
+    item->setFont(font);
+    item->setToolTip(why);
+}
+
 void NumbersView::showNumbers(const StudyNumbers& n) {
     numbers_ = n;
     const QLocale locale;
@@ -160,6 +178,10 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
         setCell(r, kCalculator, results ? CalculatorText(n.texts[i]) : QString());
         setCell(r, kExact, n.exact[i] ? Exact(*n.exact[i]) : pending);
         setCell(r, kDifference, n.exact[i] ? Difference(n.classic[i], n.exact[i]) : pending);
+        markCell(r, kDifference,
+                 results && FarFromExact(n.classic[i], n.exact[i])
+                     ? tr("The calculator's value is more than 1 % from the exact one")
+                     : QString());
     }
     auto pair = [&](int row, const std::optional<double>& classic,
                     const std::optional<double>& exact) {
@@ -189,10 +211,26 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
             temperature = tr("needs the thermal model");
         else if (n.temperature->runaway)
             temperature = tr("no steady state (thermal runaway)");
+        else if (n.temperature->power > 0)
+            // The steady state's current and power beside the rise: what a design found by
+            // the search gives hot, where the calculator's results are at 20 °C.
+            temperature = tr("%1 (%2 A, %3 W, %4 mT)")
+                              .arg(locale.toString(n.temperature->kelvin, 'f', 1),
+                                   locale.toString(n.temperature->current, 'g', 4),
+                                   locale.toString(n.temperature->power, 'g', 4),
+                                   locale.toString(n.temperature->centreField * 1000, 'g', 5));
         else
             temperature = locale.toString(n.temperature->kelvin, 'f', 1);
     }
     setCell(kTemperature, kCalculator, temperature);
+    markCell(kTemperature, kCalculator,
+             results && n.checked && n.temperature && n.temperature->runaway
+                 ? tr("Thermal runaway: the winding heats faster than it can lose heat")
+                 : QString());
+    if (!(results && n.checked && n.temperature && n.temperature->runaway))
+        table_->item(kTemperature, kCalculator)
+            ->setToolTip(tr("The rise, and in brackets the current, power and B0 at the steady "
+                            "temperature"));
     setCell(kTemperature, kExact, QString(kDash));
     setCell(kTemperature, kDifference, QString(kDash));
 }

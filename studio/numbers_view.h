@@ -32,6 +32,8 @@ class NumbersView : public QWidget {
     void createTable();
     void fillLabels();
     void setCell(int row, int column, const QString& text);
+    // Marks a cell that warns, saying why in its tooltip; empty: unmarked.
+    void markCell(int row, int column, const QString& why);
 
     QLabel* status_ = nullptr;
     QTableWidget* table_ = nullptr;

@@ -6,17 +6,23 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextBrowser>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "studio/design_file.h"
@@ -44,6 +50,9 @@ StudioWindow::StudioWindow(Catalogue catalogue, StudySteps steps, QWidget* paren
     connectStudy();
     setFilePath({});
     resize(1200, 800);
+    shown_ = inputs_->inputs();
+    // Ctrl+Tab and Ctrl+PgDn switch tabs from anywhere, never stepping a spin box.
+    qApp->installEventFilter(this);
     study_->start(inputs_->inputs());
     map_->setInputs(inputs_->inputs());
     profiles_->setInputs(inputs_->inputs());
@@ -68,6 +77,8 @@ void StudioWindow::createActions() {
     make(&quitAction_, tr("&Quit"), QKeySequence::Quit, [this] { close(); });
     make(&copyAction_, tr("&Copy Numbers"), QKeySequence(), [this] { numbers_->copy(); });
     make(&aboutAction_, tr("&About"), QKeySequence(), [this] { showAbout(); });
+    make(&manualAction_, tr("&Manual"), QKeySequence::HelpContents, [this] { showManual(); });
+    undo_ = new QUndoStack(this);
     newAction_->setToolTip(tr("Starts again from the default design"));
     commandAction_->setToolTip(tr("Shows the varnel-calc command that calculates this design"));
 }
@@ -78,6 +89,8 @@ void StudioWindow::createMenus() {
     file->addAction(openAction_);
     file->addAction(saveAction_);
     file->addAction(saveAsAction_);
+    recentMenu_ = file->addMenu(tr("Open &Recent"));
+    recentMenu_->setObjectName(QStringLiteral("menuRecent"));
     file->addSeparator();
     QMenu* exportMenu = file->addMenu(tr("&Export"));
     exportMenu->addAction(exportMapAction_);
@@ -86,8 +99,18 @@ void StudioWindow::createMenus() {
     file->addSeparator();
     file->addAction(quitAction_);
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = undo_->createUndoAction(this, tr("&Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    QAction* redo = undo_->createRedoAction(this, tr("&Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
     edit->addAction(copyAction_);
     QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(manualAction_);
     help->addAction(aboutAction_);
 }
 
@@ -113,12 +136,16 @@ void StudioWindow::createCentre() {
     scroll->setObjectName(QStringLiteral("inputsScroll"));
     scroll->setWidget(inputs_);
     scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(inputs_->sizeHint().width() + 24);
+    // The inputs at their width where there is room (the splitter starts so); from 800 px
+    // wide the column may be narrower and scrolls sideways instead.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll->setMinimumWidth(300);
     auto* splitter = new QSplitter;
     splitter->addWidget(scroll);
     splitter->addWidget(tabs_);
+    splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({inputs_->sizeHint().width() + 24, 800});
     splitter->setChildrenCollapsible(false);
     setCentralWidget(splitter);
 }
@@ -131,6 +158,7 @@ void StudioWindow::createStatusBar() {
 
 void StudioWindow::connectStudy() {
     connect(inputs_, &InputsPanel::inputsChanged, this, [this] {
+        inputsEdited();
         setWindowModified(true);
         study_->request(inputs_->inputs());
         map_->setInputs(inputs_->inputs());
@@ -150,6 +178,17 @@ void StudioWindow::connectStudy() {
         map_->setSphereRadius(g.uniformRadiusMm / 1000);
     });
     connect(study_, &LiveStudy::numbersReady, numbers_, &NumbersView::showNumbers);
+    // The probe: a click on the map sets the field point, a line drawn opens its profile.
+    connect(map_, &MapView::pointChosen, this, [this](double x, double z) {
+        DesignInputs in = inputs_->inputs();
+        in.pointXMm = x * 1000;
+        in.pointZMm = z * 1000;
+        inputs_->setInputs(RoundedToBoxes(in));
+    });
+    connect(map_, &MapView::lineDrawn, this, [this](double x0, double z0, double x1, double z1) {
+        profiles_->setLine(x0, z0, x1, z1);
+        tabs_->setCurrentWidget(profiles_);
+    });
     connect(study_, &LiveStudy::busyChanged, this,
             [this](bool busy) { state_->setText(busy ? tr("Calculating…") : tr("Ready")); });
     state_->setText(tr("Calculating…"));
@@ -186,10 +225,12 @@ bool StudioWindow::maybeSave() {
 }
 
 void StudioWindow::closeEvent(QCloseEvent* event) {
-    if (maybeSave())
+    if (maybeSave()) {
+        QSettings().setValue(QStringLiteral("window/geometry"), saveGeometry());
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void StudioWindow::newDesign() {
@@ -206,25 +247,152 @@ bool StudioWindow::openDesign(const QString& path) {
         return false;
     }
     inputs_->setInputs(std::get<DesignInputs>(read));
+    // The design goals saved with the inputs, where the file has them (checked by the
+    // design view's boxes, which show them as they take them).
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        if (const std::optional<DesignGoals> goals = ReadDesignGoals(file.read(1 << 20)))
+            design_->setGoals(*goals);
+    }
     setFilePath(path);
+    remember(path);
     return true;
 }
 
 bool StudioWindow::saveDesign(const QString& path) {
-    const QString message = SaveDesign(path, inputs_->inputs());
+    const QString message = SaveDesign(path, inputs_->inputs(), design_->goals());
     if (!message.isEmpty()) {
         warn(message);
         return false;
     }
     setFilePath(path);
+    remember(path);
     return true;
+}
+
+namespace {
+constexpr int kRecentFiles = 6;
+
+// One step of the inputs' history: the inputs before and after it. Steps of one burst of
+// typing merge into one.
+class InputsStep : public QUndoCommand {
+  public:
+    InputsStep(InputsPanel* panel, bool* undoing, DesignInputs* shown, DesignInputs before,
+               DesignInputs after)
+        : panel_(panel),
+          undoing_(undoing),
+          shown_(shown),
+          before_(std::move(before)),
+          after_(std::move(after)) {
+        setText(QCoreApplication::translate("varnel::studio::StudioWindow", "change of inputs"));
+        clock_.start();
+    }
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const InputsStep*>(other);
+        if (clock_.elapsed() > 1000)
+            return false;
+        after_ = next->after_;
+        clock_.restart();
+        return true;
+    }
+    void undo() override { apply(before_); }
+    void redo() override { apply(after_); }
+
+  private:
+    void apply(const DesignInputs& in) {
+        if (panel_->inputs() == in)
+            return;  // the first redo: the inputs are already so
+        *undoing_ = true;
+        *shown_ = in;
+        panel_->setInputs(in);
+        *undoing_ = false;
+    }
+    InputsPanel* panel_;
+    bool* undoing_;
+    DesignInputs* shown_;
+    DesignInputs before_, after_;
+    QElapsedTimer clock_;
+};
+}  // namespace
+
+void StudioWindow::inputsEdited() {
+    const DesignInputs now = inputs_->inputs();
+    if (undoing_ || now == shown_)
+        return;
+    undo_->push(new InputsStep(inputs_, &undoing_, &shown_, shown_, now));
+    shown_ = now;
+}
+
+void StudioWindow::restoreSettings() {
+    QSettings settings;
+    const QByteArray geometry = settings.value(QStringLiteral("window/geometry")).toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+    folder_ = settings.value(QStringLiteral("files/folder")).toString();
+    recent_ = settings.value(QStringLiteral("files/recent")).toStringList();
+    fillRecentMenu();
+}
+
+void StudioWindow::remember(const QString& path) {
+    const QString full = QFileInfo(path).absoluteFilePath();
+    folder_ = QFileInfo(full).path();
+    recent_.removeAll(full);
+    recent_.prepend(full);
+    while (recent_.size() > kRecentFiles)
+        recent_.removeLast();
+    QSettings settings;
+    settings.setValue(QStringLiteral("files/folder"), folder_);
+    settings.setValue(QStringLiteral("files/recent"), recent_);
+    fillRecentMenu();
+}
+
+void StudioWindow::fillRecentMenu() {
+    recentMenu_->clear();
+    for (int i = 0; i < recent_.size(); ++i) {
+        const QString path = recent_[i];
+        QAction* a = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        a->setToolTip(path);
+        connect(a, &QAction::triggered, this, [this, path] {
+            if (maybeSave())
+                openDesign(path);
+        });
+    }
+    recentMenu_->setEnabled(!recent_.isEmpty());
+}
+
+void StudioWindow::switchTab(int by) {
+    const int n = tabs_->count();
+    tabs_->setCurrentIndex((tabs_->currentIndex() + by + n) % n);
+}
+
+bool StudioWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
+        int by = 0;
+        if (ctrl && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_PageDown))
+            by = 1;
+        else if (ctrl && (key->key() == Qt::Key_Backtab || key->key() == Qt::Key_PageUp))
+            by = -1;
+        if (by != 0 && widget && widget->window() == this) {
+            if (event->type() == QEvent::KeyPress)
+                switchTab(by);
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void StudioWindow::chooseAndOpen() {
     if (!maybeSave())
         return;
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open Design"), QFileInfo(path_).path(), tr("Coil designs (*.json)"));
+        this, tr("Open Design"), path_.isEmpty() ? folder_ : QFileInfo(path_).path(),
+        tr("Coil designs (*.json)"));
     if (!path.isEmpty())
         openDesign(path);
 }
@@ -234,8 +402,8 @@ bool StudioWindow::save() {
 }
 
 bool StudioWindow::chooseAndSave() {
-    QString path =
-        QFileDialog::getSaveFileName(this, tr("Save Design"), path_, tr("Coil designs (*.json)"));
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save Design"), path_.isEmpty() ? folder_ : path_, tr("Coil designs (*.json)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -284,9 +452,47 @@ void StudioWindow::exportPicture(bool map) {
 }
 
 void StudioWindow::showAbout() {
-    QMessageBox::about(this, tr("Varnel Coils Studio"),
-                       tr("Varnel Coils Studio shows what a pair of coaxial coils gives: the "
-                          "calculator's numbers beside exact values, and the field."));
+    QMessageBox::about(
+        this, tr("Varnel Coils Studio"),
+        tr("<p><b>Varnel Coils Studio %1</b></p>"
+           "<p>Shows what a pair of coaxial coils gives: the calculator's numbers beside exact "
+           "values, and the field.</p>"
+           "<p>Free software under the GNU General Public License, version 3 or later; it "
+           "comes with no warranty. The licence's text is installed in %2.</p>"
+           "<p>Help › Manual has a short guide with the formulas used and their limits; the "
+           "README in the same folder describes the calculator and varnel-calc.</p>")
+            .arg(QStringLiteral(VARNEL_VERSION), DocumentationFolder().toHtmlEscaped()));
+}
+
+QString DocumentationFolder() {
+    return QDir(QCoreApplication::applicationDirPath())
+        .absoluteFilePath(QStringLiteral("../share/doc/varnel-coils"));
+}
+
+void StudioWindow::showManual() {
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("manualDialog"));
+    dialog.setWindowTitle(tr("Varnel Coils Studio Manual"));
+    auto* column = new QVBoxLayout(&dialog);
+    auto* text = new QTextBrowser;
+    text->setObjectName(QStringLiteral("tbManual"));
+    text->setOpenExternalLinks(true);
+    // The installed guide where there is one (it may be newer), else the one built in.
+    const QString name = QLocale().language() == QLocale::Russian
+                             ? QStringLiteral("studio-manual_ru.html")
+                             : QStringLiteral("studio-manual.html");
+    QFile installed(QDir(DocumentationFolder()).absoluteFilePath(name));
+    QFile builtIn(QStringLiteral(":/manual/") + name);
+    QFile& file = installed.exists() ? installed : builtIn;
+    if (file.open(QIODevice::ReadOnly))
+        text->setHtml(QString::fromUtf8(file.readAll()));
+    column->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    column->addWidget(buttons);
+    dialog.resize(640, 520);
+    dialog.exec();
 }
 
 }  // namespace varnel::studio

@@ -8,7 +8,9 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QTabWidget;
+class QUndoStack;
 
 namespace varnel::studio {
 
@@ -17,6 +19,9 @@ class InputsPanel;
 class MapView;
 class NumbersView;
 class ProfilesView;
+
+// Where the installed guide, README and licence are.
+QString DocumentationFolder();
 
 // The studio's window: the inputs on the left, the tabs of what they give on the right, and
 // the file commands. The numbers follow every change of the inputs.
@@ -41,8 +46,14 @@ class StudioWindow : public QMainWindow {
     // The varnel-calc command line that calculates the inputs shown.
     QString commandLine() const;
 
+    // The size, last folder and recent files kept between runs (QSettings).
+    void restoreSettings();
+    QStringList recentFiles() const { return recent_; }
+    QUndoStack* undoStack() const { return undo_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createActions();
@@ -62,6 +73,11 @@ class StudioWindow : public QMainWindow {
     void showCommandLine();
     void exportPicture(bool map);
     void showAbout();
+    void showManual();
+    void remember(const QString& path);
+    void fillRecentMenu();
+    void inputsEdited();
+    void switchTab(int by);
     void warn(const QString& message);
     void setFilePath(const QString& path);
 
@@ -74,6 +90,12 @@ class StudioWindow : public QMainWindow {
     LiveStudy* study_ = nullptr;
     QLabel* state_ = nullptr;
     QString path_;
+    QString folder_;
+    QStringList recent_;
+    QMenu* recentMenu_ = nullptr;
+    QUndoStack* undo_ = nullptr;
+    DesignInputs shown_;    // the inputs as last applied, for the next undo step
+    bool undoing_ = false;  // while an undo step sets the inputs
 
     QAction* newAction_ = nullptr;
     QAction* openAction_ = nullptr;
@@ -85,6 +107,7 @@ class StudioWindow : public QMainWindow {
     QAction* quitAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    QAction* manualAction_ = nullptr;
 };
 
 }  // namespace varnel::studio

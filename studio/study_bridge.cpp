@@ -6,6 +6,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "accuracy/exact_coils.h"
 #include "command/control_names.h"
 #include "design/search.h"
 #include "design/thermal.h"
@@ -14,6 +15,7 @@
 #include "study/calc_request.h"
 #include "study/field_study.h"
 #include "study/map_field.h"
+#include "study/map_flux.h"
 
 namespace varnel::studio {
 namespace {
@@ -124,6 +126,14 @@ StudyNumbers Refine(const DesignInputs& inputs, StudyNumbers n) {
         }
         temperature = EstimateTemperatureRise(inputs, static_cast<double>(outcome.rec.R),
                                               static_cast<double>(outcome.rec.ZL));
+        // B0 hot: the exact field per ampere (the calculator's where there is no exact one)
+        // times the steady state's current.
+        const auto centre = static_cast<std::size_t>(Result::CentreField);
+        const double perAmpere =
+            n.exact[centre].value_or(static_cast<double>(outcome.field.centre)) /
+            static_cast<double>(outcome.rec.Id);
+        if (temperature && std::isfinite(perAmpere))
+            temperature->centreField = perAmpere * temperature->current;
         const CalcOutcome base = StudyBase(request);
         if (base.kind == CalcOutcome::Kind::Results) {
             const UniformRegion region =
@@ -161,8 +171,9 @@ std::optional<TemperatureRise> EstimateTemperatureRise(const DesignInputs& input
         return std::nullopt;
     const design::ThermalState s = design::SteadyState(in);
     if (!s.runaway && !(s.power > 0))
-        return TemperatureRise{0, false};
-    return TemperatureRise{static_cast<double>(s.rise), s.runaway};
+        return TemperatureRise{0, false, 0, 0};
+    return TemperatureRise{static_cast<double>(s.rise), s.runaway, static_cast<double>(s.current),
+                           static_cast<double>(s.power)};
 }
 
 MapArea DefaultMapArea(const DesignInputs& in) {
@@ -190,8 +201,20 @@ GridRange Cells(double from, double to, int count) {
 
 }  // namespace
 
+std::shared_ptr<const MapPicture> WithFieldLines(const MapPicture& picture, unsigned threads,
+                                                 std::stop_token stop) {
+    const double current = static_cast<double>(picture.rec.Id);
+    FluxGrid flux = MapFluxGrid(picture.rec, current, picture.x, picture.z, threads, stop);
+    if (!flux.complete)
+        return nullptr;
+    auto out = std::make_shared<MapPicture>(picture);
+    out->flux = std::move(flux.psi);
+    out->fluxStep = FieldLineStep(picture.rec, current);
+    return out;
+}
+
 StudyMap ComputeMap(const DesignInputs& inputs, const MapArea& area, unsigned threads,
-                    std::stop_token stop) {
+                    std::stop_token stop, bool fieldLines) {
     StudyMap out;
     auto base = std::make_shared<CalcOutcome>(StudyBase(RequestFor(inputs)));
     if (base->kind != CalcOutcome::Kind::Results) {
@@ -229,6 +252,11 @@ StudyMap ComputeMap(const DesignInputs& inputs, const MapArea& area, unsigned th
     }
     out.picture = std::move(picture);
     out.base = std::move(base);
+    if (fieldLines) {
+        out.picture = WithFieldLines(*out.picture, threads, stop);
+        if (!out.picture)
+            out.base.reset();
+    }
     return out;
 }
 
@@ -273,6 +301,41 @@ StudyProfiles ComputeProfiles(const DesignInputs& inputs, unsigned threads, std:
         return out;
     out.axis = std::move(axis);
     out.midPlane = std::move(mid);
+    return out;
+}
+
+LineProfile ComputeLineProfile(const DesignInputs& inputs, double x0, double z0, double x1,
+                               double z1, std::stop_token stop) {
+    LineProfile out;
+    const CalcOutcome base = StudyBase(RequestFor(inputs));
+    if (base.kind != CalcOutcome::Kind::Results) {
+        out.message = FromUtf8(base.message);
+        return out;
+    }
+    const double length = std::hypot(x1 - x0, z1 - z0);
+    if (!(length > 0))
+        return out;
+    constexpr int kPoints = 121;
+    auto line = std::make_shared<ProfilePicture>();
+    line->rec = base.rec;
+    line->slanted = true;
+    line->lineX = x0;
+    line->lineZ = z0;
+    line->lineUx = (x1 - x0) / length;
+    line->lineUz = (z1 - z0) / length;
+    for (int k = 0; k < kPoints; ++k) {
+        if (stop.stop_requested())
+            return out;
+        const double t = static_cast<double>(k) / (kPoints - 1);
+        // The half-plane ends at the axis: a line drawn across it is folded back.
+        const double x = std::fabs(x0 + t * (x1 - x0)), z = z0 + t * (z1 - z0);
+        std::vector<FieldPoint> one = FieldGrid(base, GridRange{x, x, 1}, GridRange{z, z, 1}, 1);
+        if (one.empty())
+            continue;
+        one.front().x = x0 + t * (x1 - x0);  // the position along the line as drawn
+        line->points.push_back(one.front());
+    }
+    out.line = std::move(line);
     return out;
 }
 
@@ -362,30 +425,61 @@ DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
         di.gapMm = option("--h") * 1000;
         di.wireDiameterMm = option("--D") * 1000;
         di.wire = FromUtf8(d.wire.name);
-        di.winding = QStringLiteral("given");
-        di.packingFactor = option("--Lambda");
-        // The calculator takes the resistivity at the winding's working temperature.
-        di.material = QStringLiteral("given");
-        di.resistivityNanoOhmM = option("--Roe") * 1e9;
-        di.densityKgM3 = option("--Ro");
+        // The material as such, at 20 C: the studio heats it to the working temperature by
+        // the same thermal model as the search, so the rise, current and power come out as
+        // the search found them (the calculator's own results stay those at 20 C).
+        di.material = in.material;
+        di.resistivityNanoOhmM = static_cast<double>(g.material.resistivity20 * 1e9L);
+        di.densityKgM3 = static_cast<double>(g.material.density);
         di.frequencyHz = option("--f");
         di.source = option("--source");
         di.currentSource = in.currentSource;
         di.ambientC = in.ambientC;
         di.uniformityPercent = in.uniformPercent;
+        di = RoundedToBoxes(di);
+        // The turns as such: the packing factor that gives them for the geometry the boxes
+        // hold, to the packing box's nine decimals (a change of N by about 1e-6).
+        di.winding = QStringLiteral("given");
+        di.packingFactor = PackingForTurns(di, static_cast<double>(d.model.fit.turns));
+        di = RoundedToBoxes(di);
         f.wire = FromUtf8(d.wire.name);
         f.turns = d.model.fit.turns;
         f.lambda = di.packingFactor;
-        f.resistance = static_cast<double>(d.Rhot);
-        f.current = static_cast<double>(d.I);
-        f.voltage = static_cast<double>(d.U);
-        f.power = static_cast<double>(d.P);
+        // Hot as the steady state of the thermal model has it, the same model the Numbers tab
+        // heats a loaded design with (the calculator run on the printed hot resistivity
+        // differs from it in the fourth digit).
+        const design::ThermalState& hot = d.model.hot;
+        f.resistance = static_cast<double>(hot.resistance);
+        f.current = static_cast<double>(hot.current);
+        f.voltage = static_cast<double>(hot.voltage);
+        f.power = static_cast<double>(hot.power);
+        f.riseK = static_cast<double>(hot.rise);
         f.centreFieldMt = static_cast<double>(d.B0exact * 1000);
-        f.riseK = static_cast<double>(d.model.hot.rise);
+        // The hot numbers again for the pair as the boxes will hold it (lengths to the
+        // micrometre, the turns through the packing factor), by the very steps the Numbers
+        // tab takes, so that loading the design shows the table's numbers to its digits.
+        const CalcOutcome loaded = RunCalculation(RequestFor(di));
+        if (loaded.kind == CalcOutcome::Kind::Results && loaded.rec.Id != 0) {
+            const CalcRecord& r = loaded.rec;
+            const std::optional<TemperatureRise> heated =
+                EstimateTemperatureRise(di, static_cast<double>(r.R), static_cast<double>(r.ZL));
+            if (heated && !heated->runaway) {
+                f.current = heated->current;
+                f.power = heated->power;
+                f.riseK = heated->kelvin;
+                const exact::RefinedField centre =
+                    exact::PairField(r.R1, r.R2, r.H, r.hh, r.N, 0, 0, r.Id);
+                f.centreFieldMt = static_cast<double>(std::fabs(centre.axial.value) /
+                                                      std::fabs(r.Id) * heated->current * 1000);
+            }
+        }
         f.massKg = static_cast<double>(d.model.mass);
         f.uniformAxialMm = static_cast<double>(d.extents.axial * 1000);
         f.uniformRadialMm = static_cast<double>(d.extents.radial * 1000);
         f.command = FromUtf8(d.command);
+        f.rank = static_cast<int>(out.designs.size()) + 1;  // the search lists the best first
+        for (const std::string& limit : d.binding)
+            f.binds << FromUtf8(limit);
         out.designs.append(f);
     }
     return out;

@@ -61,7 +61,11 @@ struct StudyMap {
 // Cells from the fast model of the windings (the same field as the calculator's but for its
 // sampling), computed on `threads` threads; empty when stopped.
 StudyMap ComputeMap(const DesignInputs& inputs, const MapArea& area, unsigned threads,
-                    std::stop_token stop = {});
+                    std::stop_token stop = {}, bool fieldLines = true);
+// The map with its field lines' flux function added (a slower step than the cells); null when
+// stopped.
+std::shared_ptr<const MapPicture> WithFieldLines(const MapPicture& picture, unsigned threads,
+                                                 std::stop_token stop = {});
 
 // The field at a point as the calculator computes it there.
 struct PointField {
@@ -80,6 +84,15 @@ struct StudyProfiles {
 };
 StudyProfiles ComputeProfiles(const DesignInputs& inputs, unsigned threads,
                               std::stop_token stop = {});
+
+// The field along the straight line from (x0, z0) to (x1, z1), m, by the calculator's sums;
+// null when stopped, with a message when the inputs give no field.
+struct LineProfile {
+    std::shared_ptr<const ProfilePicture> line;
+    QString message;
+};
+LineProfile ComputeLineProfile(const DesignInputs& inputs, double x0, double z0, double x1,
+                               double z1, std::stop_token stop = {});
 
 // The points of a map or a profile as CSV: x, z, Bx, Bz, |B|, deviation, in SI units.
 QByteArray MapCsv(const MapPicture& picture);
@@ -107,6 +120,8 @@ struct DesignGoals {
     QString material = QStringLiteral("copper");
     QString minimise = QStringLiteral("mass");
     int count = 5;
+
+    bool operator==(const DesignGoals&) const = default;
 };
 
 // One design the search found, as the table shows it and the inputs take it.
@@ -119,6 +134,8 @@ struct FoundDesign {
     double centreFieldMt = 0, riseK = 0, massKg = 0;
     double uniformAxialMm = 0, uniformRadialMm = 0;
     QString command;
+    int rank = 0;       // 1: the best of its search
+    QStringList binds;  // the limits it meets with no room to spare, by their option names
 };
 
 struct DesignSearch {

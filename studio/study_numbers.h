@@ -41,6 +41,9 @@ struct UniformExtent {
 struct TemperatureRise {
     double kelvin = 0;
     bool runaway = false;  // no steady state: the winding heats without bound
+    double current = 0;    // RMS, A, the power, W, and B0, T, at the steady temperature
+    double power = 0;
+    double centreField = 0;
 };
 
 struct StudyNumbers {

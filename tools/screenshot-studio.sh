@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Varnel Coils Studio on a virtual display and writes a PNG of its window.
-#   tools/screenshot-studio.sh OUT.png [LOCALE [ARGUMENTS...]]
+#   tools/screenshot-studio.sh OUT.png [LOCALE [ARGUMENTS...]]   (--size WxH among them)
 # LOCALE (for example ru_RU.UTF-8) sets the language and regional settings; the arguments go
 # to the studio: a DESIGN.json to open, --tab map|profiles|design to show a tab, --run to run
 # the design search. STUDIO_WAIT (seconds, 3 unless set) is how long to let it work first.
@@ -15,7 +15,7 @@ design=("${@:3}")
 "$root/tools/install-deps.sh"
 
 display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1700x1100x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
 export DISPLAY="$display"

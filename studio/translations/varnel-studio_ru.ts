@@ -86,6 +86,10 @@
         <source>it is far too large for a design</source>
         <translation>он слишком велик для проекта</translation>
     </message>
+    <message>
+        <source>The file was not opened: &quot;%1&quot; is %2, outside the range %3 to %4.</source>
+        <translation>Файл не открыт: «%1» равно %2, вне диапазона от %3 до %4.</translation>
+    </message>
 </context>
 <context>
     <name>varnel::studio::DesignView</name>
@@ -429,6 +433,46 @@
         <source>no uniformity goal</source>
         <translation>без цели однородности</translation>
     </message>
+    <message>
+        <source>Rank</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Binds</source>
+        <translation>Ограничивает</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ничто</translation>
+    </message>
+    <message>
+        <source>uniformity</source>
+        <translation>однородность</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>мощность</translation>
+    </message>
+    <message>
+        <source>rise</source>
+        <translation>перегрев</translation>
+    </message>
+    <message>
+        <source>outer radius</source>
+        <translation>внешний радиус</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>длина</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>масса</translation>
+    </message>
+    <message>
+        <source>bore</source>
+        <translation>отверстие</translation>
+    </message>
 </context>
 <context>
     <name>varnel::studio::InputsPanel</name>
@@ -644,16 +688,28 @@
         <source> A</source>
         <translation> А</translation>
     </message>
+    <message>
+        <source>R2 must be larger than R1 (%1 mm).</source>
+        <translation>R2 должен быть больше R1 (%1 мм).</translation>
+    </message>
+    <message>
+        <source>The wire must be thinner than the winding, R2 − R1 = %1 mm.</source>
+        <translation>Провод должен быть тоньше обмотки, R2 − R1 = %1 мм.</translation>
+    </message>
+    <message>
+        <source>The wire must be thinner than the height H = %1 mm.</source>
+        <translation>Провод должен быть тоньше высоты H = %1 мм.</translation>
+    </message>
 </context>
 <context>
     <name>varnel::studio::MapCanvas</name>
     <message>
-        <source>Wheel: zoom; drag: move the view</source>
-        <translation>Колесо: масштаб; перетаскивание: сдвиг</translation>
-    </message>
-    <message>
         <source>Computing the map…</source>
         <translation>Расчёт карты…</translation>
+    </message>
+    <message>
+        <source>Click: set the field point; drag: draw a line for the profiles; right drag: move the view; wheel: zoom; arrow keys: move the field point</source>
+        <translation>Щелчок: задать точку поля; протяжка: нарисовать линию для профилей; протяжка правой кнопкой: сдвинуть вид; колесо: масштаб; стрелки: сдвинуть точку поля</translation>
     </message>
 </context>
 <context>
@@ -769,6 +825,38 @@
     <message>
         <source>Cannot write %1.</source>
         <translation>Не удалось записать %1.</translation>
+    </message>
+    <message>
+        <source>Log scale</source>
+        <translation>Логарифмическая шкала</translation>
+    </message>
+    <message>
+        <source>|B| on a logarithmic scale</source>
+        <translation>|B| в логарифмической шкале</translation>
+    </message>
+    <message>
+        <source> mT</source>
+        <translation> мТл</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>авто</translation>
+    </message>
+    <message>
+        <source>The bottom of the |B| scale; auto: 0, or three decades below the top on a log scale</source>
+        <translation>Нижний предел шкалы |B|; авто: 0 или три декады ниже верхнего в логарифмической шкале</translation>
+    </message>
+    <message>
+        <source>The top of the |B| scale; auto: the strongest field outside the windings</source>
+        <translation>Верхний предел шкалы |B|; авто: наибольшее поле вне обмоток</translation>
+    </message>
+    <message>
+        <source>|B| &amp;from</source>
+        <translation>|B| &amp;от</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>д&amp;о</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1013,22 @@
         <source>Calc./exact − 1</source>
         <translation>Кальк./точно − 1</translation>
     </message>
+    <message>
+        <source>The calculator&apos;s value is more than 1 % from the exact one</source>
+        <translation>Значение калькулятора отличается от точного более чем на 1 %</translation>
+    </message>
+    <message>
+        <source>%1 (%2 A, %3 W, %4 mT)</source>
+        <translation>%1 (%2 А, %3 Вт, %4 мТл)</translation>
+    </message>
+    <message>
+        <source>Thermal runaway: the winding heats faster than it can lose heat</source>
+        <translation>Тепловой разгон: обмотка нагревается быстрее, чем отдаёт тепло</translation>
+    </message>
+    <message>
+        <source>The rise, and in brackets the current, power and B0 at the steady temperature</source>
+        <translation>Перегрев, а в скобках ток, мощность и B0 при установившейся температуре</translation>
+    </message>
 </context>
 <context>
     <name>varnel::studio::ProfilesView</name>
@@ -971,6 +1075,70 @@
     <message>
         <source>|B|, modulus</source>
         <translation>|B|, модуль</translation>
+    </message>
+    <message>
+        <source>Wheel: zoom along the line; double click: all of it</source>
+        <translation>Колесо: масштаб вдоль линии; двойной щелчок: вся линия</translation>
+    </message>
+    <message>
+        <source>Drag across the map to draw a line.</source>
+        <translation>Проведите указателем по карте, чтобы нарисовать линию.</translation>
+    </message>
+    <message>
+        <source>Along the axis</source>
+        <translation>Вдоль оси</translation>
+    </message>
+    <message>
+        <source>Across the mid-plane</source>
+        <translation>Поперёк средней плоскости</translation>
+    </message>
+    <message>
+        <source>Along the line drawn on the map</source>
+        <translation>Вдоль линии, нарисованной на карте</translation>
+    </message>
+    <message>
+        <source>The line the field is plotted along; drag across the map to draw one</source>
+        <translation>Линия, вдоль которой строится поле; чтобы нарисовать её, проведите указателем по карте</translation>
+    </message>
+    <message>
+        <source>Flux density Bz, Bx, |B|</source>
+        <translation>Индукция Bz, Bx, |B|</translation>
+    </message>
+    <message>
+        <source>Deviation |B| / B0d − 1 in %</source>
+        <translation>Отклонение |B| / B0d − 1 в %</translation>
+    </message>
+    <message>
+        <source>Deviation |B| / B0d − 1 in ppm</source>
+        <translation>Отклонение |B| / B0d − 1 в млн⁻¹</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Линия:</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Показать:</translation>
+    </message>
+    <message>
+        <source>distance along the line drawn, mm</source>
+        <translation>расстояние вдоль нарисованной линии, мм</translation>
+    </message>
+    <message>
+        <source>|B| / B0d − 1, ppm</source>
+        <translation>|B| / B0d − 1, млн⁻¹</translation>
+    </message>
+    <message>
+        <source>|B| / B0d − 1, %</source>
+        <translation>|B| / B0d − 1, %</translation>
+    </message>
+    <message>
+        <source>deviation</source>
+        <translation>отклонение</translation>
+    </message>
+    <message>
+        <source>x = %1 mm, z = %2 mm    Bz = %3 mT, Bx = %4 mT, |B| = %5 mT, |B| / B0d − 1 = %6 ppm</source>
+        <translation>x = %1 мм, z = %2 мм    Bz = %3 мТл, Bx = %4 мТл, |B| = %5 мТл, |B| / B0d − 1 = %6 млн⁻¹</translation>
     </message>
 </context>
 <context>
@@ -1092,10 +1260,6 @@
         <translation>Копировать</translation>
     </message>
     <message>
-        <source>Varnel Coils Studio shows what a pair of coaxial coils gives: the calculator&apos;s numbers beside exact values, and the field.</source>
-        <translation>Студия катушек Варнеля показывает, что даёт пара соосных катушек: числа калькулятора рядом с точными значениями и поле.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
@@ -1122,6 +1286,34 @@
     <message>
         <source>PNG pictures (*.png);;SVG drawings (*.svg);;CSV tables (*.csv)</source>
         <translation>Рисунки PNG (*.png);;Рисунки SVG (*.svg);;Таблицы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Руководство</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Недавние файлы</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>change of inputs</source>
+        <translation>изменение входных данных</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Varnel Coils Studio %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Shows what a pair of coaxial coils gives: the calculator&apos;s numbers beside exact values, and the field.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later; it comes with no warranty. The licence&apos;s text is installed in %2.&lt;/p&gt;&lt;p&gt;Help › Manual has a short guide with the formulas used and their limits; the README in the same folder describes the calculator and varnel-calc.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Студия катушек Варнеля %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Показывает, что даёт пара соосных катушек: числа калькулятора рядом с точными значениями и поле.&lt;/p&gt;&lt;p&gt;Свободная программа под лицензией GNU General Public License версии 3 или более поздней; поставляется без каких-либо гарантий. Текст лицензии установлен в %2.&lt;/p&gt;&lt;p&gt;В меню Справка › Руководство — краткое руководство с используемыми формулами и их пределами; README в той же папке описывает калькулятор и varnel-calc.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Varnel Coils Studio Manual</source>
+        <translation>Руководство Студии катушек Варнеля</translation>
     </message>
 </context>
 </TS>
