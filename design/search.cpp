@@ -163,14 +163,17 @@ Answer FindDesigns(const Goals& g, std::stop_token stop, const Progress& progres
         answer.summaries.push_back(s);
     }
     if (stop.stop_requested()) {
+        // Stopped: the builds found so far are still finished and checked (a few evaluations
+        // each), so that what is answered is the best found until then, every one sound.
         answer.interrupted = true;
+        for (Ranked& r : FinishAndCheck(g, box, results, std::stop_token{}, answer))
+            answer.designs.push_back(std::move(r.design));
         return answer;
     }
     for (Ranked& r : FinishAndCheck(g, box, results, stop, answer))
         answer.designs.push_back(std::move(r.design));
     if (stop.stop_requested()) {
         answer.interrupted = true;
-        answer.designs.clear();
         return answer;
     }
     if (answer.designs.empty()) {
