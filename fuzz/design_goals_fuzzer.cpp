@@ -13,6 +13,7 @@
 
 #include "command/errors.h"
 #include "command/number_text.h"
+#include "design/candidate.h"
 #include "design/catalogue.h"
 #include "design/search.h"
 #include "design/winding.h"
@@ -124,7 +125,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     // Goals taken: the model answers for a pair just outside the bore.
     const long double R1 = std::max(g.bore, 0.01L);
-    const Evaluation e = Evaluate(g, wires.front(), R1, R1 * 1.5L, R1, R1 / 2, true);
+    const WoundBuild build = MakeBuild(g.winding, wires.front(), 4, 10);
+    const Evaluation e =
+        Evaluate(g, Candidate{&wires.front(), build, R1, R1 / 2}, FieldModel::Sheet);
     Check(e.fit.turns >= 0 && e.mass >= 0, "a negative count or mass");
     return 0;
 }
