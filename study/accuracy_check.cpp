@@ -2,8 +2,8 @@
 #include "study/accuracy_check.h"
 
 #include <cmath>
-#include <cstdio>
 #include <ostream>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -75,17 +75,21 @@ std::vector<CheckedQuantity> CheckAccuracy(const CalcOutcome& outcome) {
 }
 
 void PrintCheckTable(std::ostream& out, const std::vector<CheckedQuantity>& quantities) {
-    char line[256];
-    std::snprintf(line, sizeof line, "%-30s %-8s %-18s %-18s %-18s %s\n", "quantity", "unit",
-                  "classic", "exact", "classic/exact - 1", "exact's est. error");
-    out << line;
+    // Columns padded to their widths, as texts: the numbers are the program's own digits.
+    auto row = [&](const std::vector<std::pair<std::string, std::size_t>>& cells) {
+        for (const auto& [text, width] : cells)
+            out << text << std::string(width > text.size() ? width - text.size() : 0, ' ') << ' ';
+    };
+    row({{"quantity", 30}, {"unit", 8}, {"classic", 18}, {"exact", 18}, {"classic/exact - 1", 18}});
+    out << "exact's est. error\n";
     for (const CheckedQuantity& q : quantities) {
         const long double d = RelativeDifference(q);
-        std::snprintf(
-            line, sizeof line, "%-30s %-8s %-18s %-18s %-18s %s\n", q.name.c_str(), q.unit.c_str(),
-            q.hasClassic ? Digits(q.classic, 10).c_str() : "-", Digits(q.exact, 10).c_str(),
-            std::isnan(d) ? "-" : (Digits(d * 100, 3) + " %").c_str(), RelativeEstimate(q).c_str());
-        out << line;
+        row({{q.name, 30},
+             {q.unit, 8},
+             {q.hasClassic ? Digits(q.classic, 10) : "-", 18},
+             {Digits(q.exact, 10), 18},
+             {std::isnan(d) ? "-" : Digits(d * 100, 3) + " %", 18}});
+        out << RelativeEstimate(q) << "\n";
     }
     out << "Exact values: filament formulas integrated over the windings by double-exponential\n"
            "quadrature, refined once; the last column is the change of that refinement relative\n"

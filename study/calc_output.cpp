@@ -27,7 +27,7 @@ std::string DigitsText(long double value, int digits) {
 }
 
 std::optional<long double> ReadDigitsText(std::string_view text) {
-    // from_chars, unlike strtold, never reads the locale's decimal separator.
+    // from_chars reads "." whatever the locale says.
     long double value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);

@@ -2,11 +2,10 @@
 #include "study/map_flux.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <thread>
 
 #include "accuracy/flux_function.h"
+#include "study/map_columns.h"
 
 namespace varnel {
 namespace {
@@ -39,33 +38,11 @@ double PairPsi(const CalcRecord& rec, double I, double x, double z) {
 FluxGrid MapFluxGrid(const CalcRecord& rec, double I, const GridRange& x, const GridRange& z,
                      unsigned threads, std::stop_token stop) {
     FluxGrid grid;
-    const auto nz = static_cast<std::size_t>(z.count);
-    grid.psi.resize(static_cast<std::size_t>(x.count) * nz);
-    const bool mirrored = z.count > 1 && z.start == -z.stop;
-    const std::size_t first = mirrored ? nz / 2 : 0;
-    std::atomic<int> next{0};
-    std::atomic<bool> stopped{false};
-    auto work = [&] {
-        for (int i = next++; i < x.count; i = next++) {
-            if (stop.stop_requested()) {
-                stopped = true;
-                return;
-            }
-            const double xi = static_cast<double>(x.At(i));
-            double* column = grid.psi.data() + static_cast<std::size_t>(i) * nz;
-            for (std::size_t j = first; j < nz; ++j)
-                column[j] = PairPsi(rec, I, xi, static_cast<double>(z.At(static_cast<int>(j))));
-            for (std::size_t j = 0; j < first; ++j)
-                column[j] = column[nz - 1 - j];
-        }
-    };
-    {
-        std::vector<std::jthread> helpers;
-        for (unsigned t = 1; t < std::max(1u, threads); ++t)
-            helpers.emplace_back(work);
-        work();
-    }
-    grid.complete = !stopped;
+    // psi is even in z.
+    grid.complete = FillMapColumns(
+        grid.psi, x, z, threads, stop,
+        [&](double xi, double zj) { return PairPsi(rec, I, xi, zj); },
+        [](double psi) { return psi; });
     return grid;
 }
 
