@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "command/errors.h"
+#include "command/number_styles.h"
 #include "command/number_text.h"
 #include "study/csv_table.h"
 
@@ -60,13 +62,11 @@ std::string Trim(const std::string& s) {
 long double PositiveCell(const std::string& cell, const std::string& column,
                          const std::string& where) {
     const std::string t = Trim(cell);
-    long double v = 0;
-    try {
-        // The program's own number rules, "." as the separator: no locale reaches a catalogue.
-        v = ParseNumber(t, ".");
-    } catch (const ConversionError&) {
+    // The program's own reader, "." as the separator: no locale reaches a catalogue.
+    const std::optional<long double> read = ReadDigitsText(t);
+    if (!read)
         throw CatalogueError(where + column + " '" + t + "' is not a number");
-    }
+    const long double v = *read;
     if (v <= 0)
         throw CatalogueError(where + column + " must be positive, not " + t);
     return v;
@@ -220,13 +220,42 @@ std::vector<Material> ParseMaterials(const std::string& text, const std::string&
     return out;
 }
 
+namespace {
+
+std::string MaterialsPath() {
+    return DataDirectory() + "/materials.csv";
+}
+
+}  // namespace
+
+const std::vector<Material>& ShippedMaterials() {
+    // A table that cannot be read throws here, and is tried again on the next call.
+    static const std::vector<Material> materials =
+        ParseMaterials(ReadWhole(MaterialsPath()), MaterialsPath());
+    return materials;
+}
+
+std::string MaterialKey(const Material& m) {
+    return m.name.substr(0, m.name.find('_'));
+}
+
+std::optional<Material> FindMaterial(const std::string& name) {
+    try {
+        for (const Material& m : ShippedMaterials()) {
+            if (!name.empty() && (m.name == name || MaterialKey(m) == name))
+                return m;
+        }
+    } catch (const CatalogueError&) {
+    }
+    return std::nullopt;
+}
+
 Material LoadMaterial(const std::string& name) {
-    const std::string path = DataDirectory() + "/materials.csv";
-    for (const Material& m : ParseMaterials(ReadWhole(path), path)) {
-        if (!name.empty() && (m.name == name || m.name.substr(0, m.name.find('_')) == name))
+    for (const Material& m : ShippedMaterials()) {
+        if (!name.empty() && (m.name == name || MaterialKey(m) == name))
             return m;
     }
-    throw CatalogueError(path + ": no material '" + name + "'");
+    throw CatalogueError(MaterialsPath() + ": no material '" + name + "'");
 }
 
 }  // namespace varnel::design

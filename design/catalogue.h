@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -59,8 +60,18 @@ std::vector<Wire> LoadWires(const std::string& which, const std::string& grade);
 
 std::vector<Material> ParseMaterials(const std::string& text, const std::string& file);
 
-// A material of the shipped table by its whole name or its first word ("copper",
-// "aluminium"); the start of a word ("cop") names nothing.
+// The one table of conductor materials: the shipped data/materials.csv, read once. Throws
+// CatalogueError when it cannot be read.
+const std::vector<Material>& ShippedMaterials();
+
+// A material's short key: the first word of its name ("copper", "aluminium").
+std::string MaterialKey(const Material& m);
+
+// A shipped material by its whole name or its key; the start of a word ("cop") names nothing.
+// None when no material has that name or the table cannot be read.
+std::optional<Material> FindMaterial(const std::string& name);
+
+// The same, or CatalogueError naming the table.
 Material LoadMaterial(const std::string& name);
 
 }  // namespace varnel::design

@@ -7,6 +7,7 @@
 #include <functional>
 #include <sstream>
 
+#include "command/number_styles.h"
 #include "command/number_text.h"
 #include "study/calc_output.h"
 #include "study/csv_table.h"
@@ -198,10 +199,8 @@ std::vector<long double> ThermalClasses() {
         for (std::size_t i = 1; i < rows.size(); ++i) {
             if (!rows[i].error.empty() || rows[i].fields.empty())
                 continue;
-            try {
-                out.push_back(ParseNumber(WithDecimalSeparator(rows[i].fields[0])));
-            } catch (const std::exception&) {
-            }
+            if (const auto v = ReadDigitsText(TrimText(rows[i].fields[0])))
+                out.push_back(*v);
         }
         return out;
     }();

@@ -10,8 +10,6 @@
 // The words of the answer: the limits that bind a design, and why there is none.
 namespace varnel::design {
 
-// A value with three significant digits and its unit, "." as separator.
-std::string Quantity(long double v, const char* unit);
 // A field in T, mT or uT as people say it.
 std::string FieldText(long double tesla);
 // "a, b and c".

@@ -82,9 +82,6 @@ using Progress = std::function<void(std::size_t done, std::size_t total)>;
 Answer FindDesigns(const Goals& goals, std::stop_token stop, const Progress& progress,
                    unsigned threads);
 
-// A value with `digits` significant digits, "." as separator, whatever the locale.
-std::string ShortNumber(long double value, int digits);
-
 // The gap h that makes the second-order term of a pair of coils of this section vanish
 // (the most uniform spacing), by a bounded search between hLow and hHigh.
 long double MostUniformGap(long double R1, long double R2, long double H, long double hLow,

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/constants.h"
+
 namespace varnel::design {
 namespace {
-
-constexpr long double kPiTrue = 3.141592653589793238462643383279502884L;
 
 // Air in the gap between the coils, at a 45 C film (a 20 C room and a 50 K rise, the middle of
 // what the coils run at): g*beta*dT/(nu*a) with beta = 1/T, nu = 1.772e-5 m^2/s and
@@ -56,7 +56,7 @@ long double PowerSlope(const ThermalInput& in, const ThermalState& s) {
 ThermalState Settled(const ThermalInput& in, long double g, long double rise) {
     ThermalState s = AtRise(in, rise);
     s.coldCurrent = AtRise(in, 0).current;
-    const long double volume = 2 * kPiTrue * (in.R2 * in.R2 - in.R1 * in.R1) * in.H;
+    const long double volume = 2 * kTruePi * (in.R2 * in.R2 - in.R1 * in.R1) * in.H;
     if (in.conductivity > 0 && volume > 0 && s.power > 0) {
         // The generation taken uniform, at the mean resistivity. The core, dT hotter than the
         // mean, generates alpha*dT more (2 % at 5 K, 16 % at 40 K, for copper); in a slab that
@@ -74,7 +74,7 @@ ThermalState Settled(const ThermalInput& in, long double g, long double rise) {
 }  // namespace
 
 long double ExposedArea(long double R1, long double R2, long double H) {
-    const long double one = 2 * kPiTrue * (R1 + R2) * H + 2 * kPiTrue * (R2 * R2 - R1 * R1);
+    const long double one = 2 * kTruePi * (R1 + R2) * H + 2 * kTruePi * (R2 * R2 - R1 * R1);
     return 2 * one;
 }
 
@@ -107,8 +107,8 @@ long double FacingFaceGap(long double faceDepth) {
 }
 
 long double CooledArea(long double R1, long double R2, long double H, long double h) {
-    const long double face = kPiTrue * (R2 * R2 - R1 * R1);
-    const long double one = 2 * kPiTrue * (R1 + R2) * H + face + face * FacingFaceShare(h, R2 - R1);
+    const long double face = kTruePi * (R2 * R2 - R1 * R1);
+    const long double one = 2 * kTruePi * (R1 + R2) * H + face + face * FacingFaceShare(h, R2 - R1);
     return 2 * one;
 }
 

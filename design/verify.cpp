@@ -2,11 +2,11 @@
 #include "design/verify.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "accuracy/filament.h"
 #include "command/control_names.h"
+#include "command/number_styles.h"
 #include "command/number_text.h"
 #include "design/report.h"
 #include "design/sensitivity.h"
@@ -22,14 +22,6 @@ constexpr int kReportOrder = 40;  // terms of the expansion for the extents repo
 void Set(CalcRequest& r, std::string_view option, long double value) {
     // Every digit, so the calculator reads the value itself; its separator, so it reads at all.
     r.texts[*InputIndex(option)] = WithDecimalSeparator(FullPrecisionText(value));
-}
-
-// The shortest text that reads back as the same double: the command reproduces the design
-// to some 1e-16, without a tail of digits. to_chars, so no locale enters.
-std::string ShortestText(long double value) {
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value)).ptr;
-    return std::string(buffer, end);
 }
 
 bool Holds(const Goals& g, const Box& box, const Placed& p, const Design& d) {
@@ -80,7 +72,7 @@ std::string DesignCommand(const CalcRequest& request) {
         if (i == kXInput || i == kZInput)
             continue;
         command += " --" + std::string(kInputBoxes[i].option) + " " +
-                   ShortestText(ParseNumber(request.texts[i]));
+                   ShortestText(static_cast<double>(ParseNumber(request.texts[i])));
     }
     if (request.currentSource)
         command += " --current";
@@ -153,7 +145,7 @@ bool Verify(const Goals& g, const Box& box, const Placed& found, Design* out) {
         if (i == kXInput || i == kZInput)
             continue;
         d.inputs.push_back("--" + std::string(kInputBoxes[i].option));
-        d.inputs.push_back(ShortestText(ParseNumber(request.texts[i])));
+        d.inputs.push_back(ShortestText(static_cast<double>(ParseNumber(request.texts[i]))));
     }
     d.command = DesignCommand(request);
     *out = d;

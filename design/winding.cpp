@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "command/errors.h"
+#include "command/number_styles.h"
 #include "command/number_text.h"
 #include "engine/constants.h"
 #include "study/calc_output.h"
@@ -25,12 +26,8 @@ Winding ParseWinding(const std::string& text) {
     if (text == "random")
         return {WindingStyle::Random, 0.7L};
     if (text.starts_with("random:")) {
-        const std::string f = text.substr(7);
-        long double fill = 0;
-        try {
-            fill = ParseNumber(f, ".");  // "." whatever the locale
-        } catch (const ConversionError&) {
-        }
+        // "." whatever the locale; a text that is no number is no fill.
+        const long double fill = ReadDigitsText(TrimText(text.substr(7))).value_or(0);
         if (!(fill > 0) || !(fill < 1))
             throw std::invalid_argument("--winding: the fill of a random winding lies in (0, 1)");
         return {WindingStyle::Random, fill};
@@ -55,6 +52,23 @@ long double PackingFactor(long double turns, long double bare, long double depth
                           long double height) {
     // The calculator's N = H*4*(R2 - R1)*Lambda/(pi*D*D), with its own pi and the bare D.
     return turns * kPi * bare * bare / (4 * height * depth);
+}
+
+long double IdealPackingFactor(const Winding& w, const Wire& wire) {
+    const long double d = wire.overall;
+    long double turnsPerArea = 0;
+    switch (w.style) {
+        case WindingStyle::Orthocyclic:
+            turnsPerArea = 2 / (std::sqrt(3.0L) * d * d);
+            break;
+        case WindingStyle::LayerOnLayer:
+            turnsPerArea = 1 / (d * d);
+            break;
+        case WindingStyle::Random:
+            turnsPerArea = w.fill / (kTruePi * d * d / 4);
+            break;
+    }
+    return PackingFactor(turnsPerArea, wire.bare, 1, 1);
 }
 
 namespace {

@@ -33,6 +33,11 @@ std::string WindingName(const Winding& w);
 long double PackingFactor(long double turns, long double bare, long double depth,
                           long double height);
 
+// The packing factor of a section wound in this style without end effects: as many turns as
+// the overall diameter's cells fill it (orthocyclic 2/(sqrt 3 d^2) per unit area, layer on layer
+// 1/d^2, random a share `fill` of circles of area pi d^2/4), through PackingFactor.
+long double IdealPackingFactor(const Winding& w, const Wire& wire);
+
 // One coil wound of whole layers of whole turns. A random winding has no layers: its turns are
 // counted as rows and columns of the mean pitch its fill gives, sqrt(pi/(4 fill)) * d.
 struct WoundBuild {

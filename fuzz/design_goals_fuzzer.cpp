@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "command/errors.h"
+#include "command/number_styles.h"
 #include "command/number_text.h"
 #include "design/candidate.h"
 #include "design/catalogue.h"
@@ -50,12 +51,7 @@ enum Line {
 
 // A number by the rules `design` reads its options with; none for a text that is not one.
 std::optional<long double> Number(const std::string& text) {
-    try {
-        return ParseNumber(TrimText(text), ".");
-    } catch (const ConversionError& e) {
-        Check(!e.message().empty(), "empty conversion message");
-        return std::nullopt;
-    }
+    return ReadDigitsText(TrimText(text));
 }
 
 }  // namespace

@@ -15,15 +15,11 @@
 namespace varnel {
 namespace {
 
-std::string Digits(long double v, int digits) {
-    return DigitsText(v, digits);
-}
-
 // The estimate of the exact value's error relative to it, as text: "-" where the value is 0.
 std::string RelativeEstimate(const CheckedQuantity& q) {
     if (q.exact == 0)
         return q.estimatedError == 0 ? "0" : "-";
-    return Digits(q.estimatedError / std::fabs(q.exact), 2);
+    return DigitsText(q.estimatedError / std::fabs(q.exact), 2);
 }
 
 long double RelativeDifference(const CheckedQuantity& q) {
@@ -86,9 +82,9 @@ void PrintCheckTable(std::ostream& out, const std::vector<CheckedQuantity>& quan
         const long double d = RelativeDifference(q);
         row({{q.name, 30},
              {q.unit, 8},
-             {q.hasClassic ? Digits(q.classic, 10) : "-", 18},
-             {Digits(q.exact, 10), 18},
-             {std::isnan(d) ? "-" : Digits(d * 100, 3) + " %", 18}});
+             {q.hasClassic ? DigitsText(q.classic, 10) : "-", 18},
+             {DigitsText(q.exact, 10), 18},
+             {std::isnan(d) ? "-" : DigitsText(d * 100, 3) + " %", 18}});
         out << RelativeEstimate(q) << "\n";
     }
     out << "Exact values: filament formulas integrated over the windings by double-exponential\n"

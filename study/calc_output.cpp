@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/calc_output.h"
 
-#include <charconv>
 #include <ostream>
 
 #include "command/control_names.h"
@@ -15,29 +14,6 @@ void PrintResultLines(std::ostream& out, const CalcOutcome& outcome, bool curren
             caption = kVoltageCaption;
         out << caption << ": " << outcome.controls.Text(box.name) << '\n';
     }
-}
-
-std::string DigitsText(long double value, int digits) {
-    // to_chars writes as printf's %g does in the "C" locale, whatever locale the process has.
-    char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits)
-            .ptr;
-    return std::string(buffer, end);
-}
-
-std::optional<long double> ReadDigitsText(std::string_view text) {
-    // from_chars reads "." whatever the locale says.
-    long double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
-std::string FullPrecisionText(long double value) {
-    return DigitsText(value, 21);
 }
 
 nlohmann::ordered_json OutcomeJson(const CalcOutcome& outcome, bool full) {

@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "command/number_styles.h"
 #include "study/calc_request.h"
 
 namespace varnel {
@@ -33,17 +34,5 @@ struct ResultValue {
     long double value;
 };
 std::array<ResultValue, 16> ResultValues(const CalcOutcome& outcome, bool currentSource);
-
-// A value with `digits` significant digits as printf's %g writes it, always with "." as the
-// decimal separator.
-std::string DigitsText(long double value, int digits);
-
-// The number a text written with "." stands for (as DigitsText writes them, and as data files
-// and command lines give them): the whole text, correctly rounded, whatever the locale; nothing
-// for anything else or a value beyond the range.
-std::optional<long double> ReadDigitsText(std::string_view text);
-
-// A value with every digit its extended value has (21 significant digits).
-std::string FullPrecisionText(long double value);
 
 }  // namespace varnel
