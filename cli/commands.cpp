@@ -15,11 +15,13 @@
 #include "cli/picture_process.h"
 #include "cli/progress_bar.h"
 #include "command/errors.h"
+#include "command/number_styles.h"
 #include "command/number_text.h"
 #include "plot/picture_size.h"
 #include "study/accuracy_check.h"
 #include "study/calc_output.h"
 #include "study/csv_table.h"
+#include "study/field_points_csv.h"
 #include "study/field_study.h"
 #include "study/study_errors.h"
 #include "study/table_study.h"
@@ -76,16 +78,6 @@ bool BaseHolds(const CalcOutcome& base, bool json, int* exitCode) {
     }
     *exitCode = ExitFor(base);
     return false;
-}
-
-std::string PointCsv(const FieldPoint& p, FieldModel model) {
-    const bool ok = p.status.empty();
-    auto full = [ok](long double v) { return ok ? FullPrecisionText(v) : std::string(); };
-    std::ostringstream line;
-    WriteCsvLine(line, {SpreadsheetSafe(p.xText), SpreadsheetSafe(p.zText), full(p.field.radial),
-                        full(p.field.axial), full(p.field.modulus), full(p.field.angle),
-                        full(p.deviation), p.status, FieldModelName(model)});
-    return line.str();
 }
 
 // A batch file, or standard input for "-".
@@ -149,13 +141,9 @@ void CheckPictureExtent(const GridRange& range, const std::string& what) {
 }
 
 std::string Extent(bool found, long double metres, long double scanned) {
-    std::ostringstream s;
-    if (found) {
-        s << static_cast<double>(metres * 1000) << " mm";
-    } else {
-        s << "beyond " << static_cast<double>(scanned * 1000) << " mm (the scan's end)";
-    }
-    return s.str();
+    // Six digits of the double, as a stream writes them, but with "." whatever the locale.
+    auto mm = [](long double m) { return QuantityText(static_cast<double>(m * 1000), 6, "mm"); };
+    return found ? mm(metres) : "beyond " + mm(scanned) + " (the scan's end)";
 }
 
 FieldModel ModelOf(const CliOptions& options) {
@@ -275,14 +263,14 @@ int RunField(const CliOptions& options, std::stop_token stop) {
     std::size_t failed = 0;
     std::string firstFailure;
     if (!picture)
-        out.Write("x,z,Bx,Bz,B,angle,deviation,status,model\n");
+        out.Write(FieldPointsHeader(kEveryPointColumn));
     auto take = [&](const FieldPoint& p) {
         if (!p.status.empty() && failed++ == 0)
             firstFailure = p.status;
         if (picture) {
             points.push_back(p);
         } else {
-            out.Write(PointCsv(p, model));
+            out.Write(FieldPointLine(p, model, kEveryPointColumn));
         }
     };
     std::optional<ProgressBar> bar(std::in_place);
@@ -355,8 +343,8 @@ int RunUniform(const CliOptions& options) {
         return kExitResults;
     }
     std::ostringstream text;
-    text << "Field within " << static_cast<double>(tolerance * 100)
-         << " % of B0d = " << FormatNumber(region.centre) << " T (" << FieldModelName(model)
+    text << "Field within " << QuantityText(static_cast<double>(tolerance * 100), 6, "%")
+         << " of B0d = " << FormatNumber(region.centre) << " T (" << FieldModelName(model)
          << " field):\n"
          << "  along the axis: |z| < " << Extent(region.axialFound, region.axial, region.scanAxial)
          << '\n'

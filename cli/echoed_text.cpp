@@ -3,23 +3,10 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdio>
 
 namespace varnel {
 namespace {
-
-bool IsNumber(std::string_view text) {
-    if (text.starts_with('+'))
-        text.remove_prefix(1);
-    if (text.empty() || text.starts_with('+'))
-        return false;
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    // Out of range still means the text is written as a number.
-    return (error == std::errc() || error == std::errc::result_out_of_range) &&
-           end == text.data() + text.size();
-}
 
 std::string Hex(unsigned char c) {
     char buffer[8];
@@ -28,17 +15,6 @@ std::string Hex(unsigned char c) {
 }
 
 }  // namespace
-
-std::string SpreadsheetSafe(std::string_view text) {
-    if (text.empty())
-        return std::string();
-    const char first = text.front();
-    const bool risky = first == '=' || first == '+' || first == '@' || first == '-' ||
-                       first == '\t' || first == '\r';
-    if (!risky || IsNumber(text))
-        return std::string(text);
-    return "'" + std::string(text);
-}
 
 std::string TerminalSafe(std::string_view text) {
     std::string shown;

@@ -4,12 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace varnel {
+#include "study/csv_table.h"  // SpreadsheetSafe, which CSV tables share
 
-// A text echoed into CSV as a spreadsheet will not run it: one starting with "=", "+", "@",
-// "-", a tab or CR gets a leading apostrophe, unless the whole text is a number ("-1E-3",
-// "+2"), which stays as it is.
-std::string SpreadsheetSafe(std::string_view text);
+namespace varnel {
 
 // A text shown on a terminal with its control characters (C0, DEL, and C1 in UTF-8) written as
 // \xHH, so that an escape sequence in an input is seen, not obeyed; a backslash itself

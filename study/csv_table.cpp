@@ -3,12 +3,26 @@
 
 #include <csv.h>
 
+#include <charconv>
 #include <functional>
 #include <memory>
 #include <ostream>
 
 namespace varnel {
 namespace {
+
+// A text written as a number, "+" allowed; out of range still counts.
+bool IsNumber(std::string_view text) {
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    if (text.empty() || text.starts_with('+'))
+        return false;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    // Out of range still means the text is written as a number.
+    return (error == std::errc() || error == std::errc::result_out_of_range) &&
+           end == text.data() + text.size();
+}
 
 // libcsv's state between rows (its ROW_NOT_BEGUN).
 constexpr int kBetweenRows = 0;
@@ -134,6 +148,17 @@ void WriteCsvLine(std::ostream& out, const std::vector<std::string>& fields) {
         out << CsvField(fields[i]);
     }
     out << '\n';
+}
+
+std::string SpreadsheetSafe(std::string_view text) {
+    if (text.empty())
+        return std::string();
+    const char first = text.front();
+    const bool risky = first == '=' || first == '+' || first == '@' || first == '-' ||
+                       first == '\t' || first == '\r';
+    if (!risky || IsNumber(text))
+        return std::string(text);
+    return "'" + std::string(text);
 }
 
 }  // namespace varnel

@@ -30,6 +30,11 @@ void ReadCsvRecords(std::string_view text, const std::function<void(CsvRow&&)>& 
 // end.
 std::string CsvField(std::string_view text);
 
+// A text echoed into CSV as a spreadsheet will not run it: one starting with "=", "+", "@",
+// "-", a tab or CR gets a leading apostrophe, unless the whole text is a number ("-1E-3",
+// "+2"), which stays as it is.
+std::string SpreadsheetSafe(std::string_view text);
+
 // Writes the fields as one CSV line ending in LF.
 void WriteCsvLine(std::ostream& out, const std::vector<std::string>& fields);
 
