@@ -3,15 +3,13 @@
 
 #include <unistd.h>
 
-#include <atomic>
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
-#include <thread>
 
 #include <nlohmann/json.hpp>
 
@@ -20,12 +18,14 @@
 #include "cli/output_file.h"
 #include "cli/progress_bar.h"
 #include "command/errors.h"
+#include "command/number_styles.h"
 #include "command/number_text.h"
 #include "design/catalogue_gaps.h"
 #include "design/design_json.h"
 #include "design/search.h"
 #include "study/calc_output.h"
 #include "study/csv_table.h"
+#include "study/parallel_runner.h"
 
 namespace varnel {
 namespace {
@@ -60,12 +60,10 @@ DesignOptions& Options() {
 
 // --count read by the program's number rules ("1e2" is 100): a whole number from 1 to 100.
 int Count(const std::string& text) {
-    long double n = 0;
-    try {
-        n = ParseNumber(TrimText(text), ".");
-    } catch (const ConversionError&) {
+    const std::optional<long double> read = ReadDigitsText(TrimText(text));
+    if (!read)
         throw GoalError("--count: '" + text + "' is not a number");
-    }
+    const long double n = *read;
     if (!(n >= 1 && n <= 100) || n != static_cast<long double>(static_cast<int>(n)))
         throw GoalError("--count: '" + text + "' is not a whole number from 1 to 100");
     return static_cast<int>(n);
@@ -91,13 +89,12 @@ Tolerances ReadRobust(const std::string& text) {
             value.resize(value.size() - 2);
             scale = 1e-3L;
         }
-        long double v = 0;
-        try {
-            v = ParseNumber(value, ".") * scale;  // "." whatever the locale
-        } catch (const ConversionError&) {
+        const std::optional<long double> read = ReadDigitsText(TrimText(value));
+        if (!read) {
             throw GoalError("--robust takes h=0.1mm,R1=0.1mm,H=0.1mm,turns=1,wire; '" + item +
                             "' is not one of them");
         }
+        const long double v = *read * scale;
         if (name == "h")
             t.gap = v;
         else if (name == "R1")
@@ -120,18 +117,15 @@ Goals ReadGoals(const DesignOptions& o) {
     g.B0 = o.B0;
     g.B0Tol = o.B0Tol;
     if (!o.uniform.empty()) {
+        // The program's own reader, "." whatever the locale.
         const auto colon = o.uniform.find(':');
-        Uniformity u;
-        try {
-            // The program's own number rules, "." whatever the locale.
-            if (colon == std::string::npos)
-                throw ConversionError(o.uniform);
-            u.tol = ParseNumber(o.uniform.substr(0, colon), ".");
-            u.radius = ParseNumber(o.uniform.substr(colon + 1), ".");
-        } catch (const ConversionError&) {
+        const std::optional<long double> tol = ReadDigitsText(TrimText(o.uniform.substr(0, colon)));
+        const std::optional<long double> radius =
+            colon == std::string::npos ? std::nullopt
+                                       : ReadDigitsText(TrimText(o.uniform.substr(colon + 1)));
+        if (!tol || !radius)
             throw GoalError("--uniform takes TOL:RADIUS, such as 0.001:0.005");
-        }
-        g.uniform = u;
+        g.uniform = Uniformity{*tol, *radius};
     }
     if (o.voltage.has_value() == o.current.has_value())
         throw GoalError("give the supply: --voltage V or --current A");
@@ -167,10 +161,6 @@ Goals ReadGoals(const DesignOptions& o) {
     g.material = LoadMaterial(o.material);
     g.wires = LoadWires(o.wires, o.grade);
     return g;
-}
-
-std::string Num(long double v, int digits = 6) {
-    return ShortNumber(v, digits);
 }
 
 std::string Join(const std::vector<std::string>& parts, const char* separator) {
@@ -216,14 +206,14 @@ std::string SensitivityText(const Design& d, const Goals& g) {
     std::string out;
     for (const Sensitivity& x : d.sensitivity) {
         std::string change = x.what == "turn" ? (x.change > 0 ? "+1 turn" : "-1 turn")
-                                              : Num(x.change * 1e3L, 3) + " mm";
+                                              : DigitsText(x.change * 1e3L, 3) + " mm";
         if (x.what != "turn" && x.change > 0)
             change = "+" + change;
         const std::string what = x.what == "turn" ? "one coil" : x.what;
         out += "\n      " + what + " " + change + ": B0 " + (x.B0 >= 0 ? "+" : "") +
-               Num(x.B0 * 100, 3) + " %";
+               DigitsText(x.B0 * 100, 3) + " %";
         if (g.uniform)
-            out += ", deviation " + Num(x.deviation, 3);
+            out += ", deviation " + DigitsText(x.deviation, 3);
     }
     return out;
 }
@@ -233,32 +223,36 @@ void PrintText(std::ostream& out, const Answer& a, const Goals& g, bool terminal
     for (const Design& d : a.designs) {
         const Evaluation& m = d.model;
         out << "#" << ++rank << "  wire " << Shown(d.wire.name, terminal) << " (bare "
-            << Num(d.wire.bare * 1e3L) << " mm, overall " << Num(d.wire.overall * 1e3L) << " mm), "
-            << WindingName(g.winding) << "\n"
-            << "    R1 " << Num(m.geometry.R1 * 1e3L) << " mm  R2 " << Num(m.geometry.R2 * 1e3L)
-            << " mm  H " << Num(m.geometry.H * 1e3L) << " mm  h " << Num(m.geometry.h * 1e3L)
+            << DigitsText(d.wire.bare * 1e3L, 6) << " mm, overall "
+            << DigitsText(d.wire.overall * 1e3L, 6) << " mm), " << WindingName(g.winding) << "\n"
+            << "    R1 " << DigitsText(m.geometry.R1 * 1e3L, 6) << " mm  R2 "
+            << DigitsText(m.geometry.R2 * 1e3L, 6) << " mm  H "
+            << DigitsText(m.geometry.H * 1e3L, 6) << " mm  h " << DigitsText(m.geometry.h * 1e3L, 6)
             << " mm\n"
             << "    " << m.fit.turns << " turns per coil";
         if (m.fit.layers > 0)
             out << " in " << m.fit.layers << " layers of up to " << m.fit.turnsPerLayer;
-        out << ", Lambda " << Num(m.fit.lambda, 9) << "\n"
-            << "    R " << Num(d.R20, 4) << " Ohm at 20 C, " << Num(d.Rhot, 4) << " Ohm hot;  L "
-            << Num(d.L, 4) << " H;  L/R " << Num(d.timeConstant, 3) << " s\n"
-            << "    I " << Num(d.I, 4) << " A  U " << Num(d.U, 4) << " V  P " << Num(d.P, 4)
-            << " W hot;  rise " << Num(m.hot.rise, 3) << " K, hot spot " << Num(m.hot.hotSpot, 3)
-            << " K;  " << Num(d.heatingRate, 3) << " K/s when pulsed\n"
-            << "    settles with a time constant of " << Num(d.thermalTimeConstant / 60, 3)
+        out << ", Lambda " << DigitsText(m.fit.lambda, 9) << "\n"
+            << "    R " << DigitsText(d.R20, 4) << " Ohm at 20 C, " << DigitsText(d.Rhot, 4)
+            << " Ohm hot;  L " << DigitsText(d.L, 4) << " H;  L/R " << DigitsText(d.timeConstant, 3)
+            << " s\n"
+            << "    I " << DigitsText(d.I, 4) << " A  U " << DigitsText(d.U, 4) << " V  P "
+            << DigitsText(d.P, 4) << " W hot;  rise " << DigitsText(m.hot.rise, 3)
+            << " K, hot spot " << DigitsText(m.hot.hotSpot, 3) << " K;  "
+            << DigitsText(d.heatingRate, 3) << " K/s when pulsed\n"
+            << "    settles with a time constant of " << DigitsText(d.thermalTimeConstant / 60, 3)
             << " min"
             << (g.currentSource
                     ? ""
-                    : ";  B0 at switch-on, cold, " + Num(d.B0switchOn * 1e3L, 5) + " mT")
+                    : ";  B0 at switch-on, cold, " + DigitsText(d.B0switchOn * 1e3L, 5) + " mT")
             << "\n"
-            << "    B0 " << Num(d.B0exact * 1e3L, 6) << " mT exact (" << Num(d.B0classic * 1e3L, 6)
-            << " mT classic);  within " << Num(d.extentsTol * 100, 3) << " %: |z| < "
-            << Num(d.extents.axial * 1e3L, 4) << " mm, x "
-            << (d.extents.radialReliable ? "< " : ">= ") << Num(d.extents.radial * 1e3L, 4)
+            << "    B0 " << DigitsText(d.B0exact * 1e3L, 6) << " mT exact ("
+            << DigitsText(d.B0classic * 1e3L, 6) << " mT classic);  within "
+            << DigitsText(d.extentsTol * 100, 3) << " %: |z| < "
+            << DigitsText(d.extents.axial * 1e3L, 4) << " mm, x "
+            << (d.extents.radialReliable ? "< " : ">= ") << DigitsText(d.extents.radial * 1e3L, 4)
             << " mm\n"
-            << "    mass " << Num(m.mass, 4) << " kg, " << Num(m.wireLength, 4)
+            << "    mass " << DigitsText(m.mass, 4) << " kg, " << DigitsText(m.wireLength, 4)
             << " m of wire;  binds: " << (d.binding.empty() ? "none" : Join(d.binding, ", "))
             << "\n"
             << "    as built, at the same current:" << SensitivityText(d, g) << "\n"
@@ -326,9 +320,9 @@ void PrintCsv(std::ostream& out, const Answer& a, const Goals& g, bool terminal)
             cells.push_back(Shown(cell, terminal));
         }
         for (const Sensitivity& x : d.sensitivity) {
-            cells.push_back(Num(x.B0, 6));
+            cells.push_back(DigitsText(x.B0, 6));
             if (g.uniform)
-                cells.push_back(Num(x.deviation, 6));
+                cells.push_back(DigitsText(x.deviation, 6));
         }
         WriteCsvLine(out, cells);
     }
@@ -404,105 +398,106 @@ std::string EmptyDesignValue(int argc, char** argv) {
     return "";
 }
 
-int RunDesign() {
-    const DesignOptions& o = Options();
-    Goals goals;
+namespace {
+
+// The goals the options give, checked; none after saying what is wrong with them.
+std::optional<Goals> CheckedGoals(const DesignOptions& o) {
     try {
-        goals = ReadGoals(o);
+        Goals goals = ReadGoals(o);
         CheckGoals(goals);
+        return goals;
     } catch (const std::exception& e) {
         if (o.json) {
             PrintChecked(Dump(nlohmann::ordered_json{{"error", WholeMessage(e)}}) + "\n");
         } else {
             SayOnStderr("varnel-calc design: " + WholeMessage(e));
         }
-        return 2;
+        return std::nullopt;
     }
-    SayGradeGap(o);
-    const unsigned threads =
-        o.threads > 0 ? o.threads : std::max(1u, std::thread::hardware_concurrency());
-    // Ctrl-C, SIGTERM and SIGHUP stop the search as they stop the other studies.
-    const InterruptWatch interrupts;
-    std::atomic<std::size_t> done{0}, total{1};
-    std::atomic<bool> finished{false};
-    Answer answer;
-    std::exception_ptr failure;
-    {
-        std::jthread worker([&] {
-            try {
-                answer = FindDesigns(
-                    goals, interrupts.token(),
-                    [&](std::size_t d, std::size_t t) {
-                        done = d;
-                        total = t;
-                    },
-                    threads);
-            } catch (...) {
-                failure = std::current_exception();
-            }
-            finished = true;
-        });
-        ProgressBar bar;
-        while (!finished) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            bar.Update(done.load(), total.load());
-        }
-        worker.join();
-    }
-    if (failure) {
-        try {
-            std::rethrow_exception(failure);
-        } catch (const std::exception& e) {
-            SayOnStderr("varnel-calc design: " + WholeMessage(e));
-            return 2;
-        }
-    }
-    if (answer.interrupted) {
-        // As a study closes its array: a whole JSON object with what was found, marked stopped.
-        if (o.json) {
-            nlohmann::ordered_json j;
-            j["designs"] = nlohmann::ordered_json::array();
-            for (const Design& d : answer.designs)
-                j["designs"].push_back(DesignJson(d, goals));
-            j["stopped"] = true;
-            PrintChecked(Dump(j) + "\n");
-        }
-        std::cerr << "Interrupted: "
-                  << (o.json ? "the designs found so far written.\n" : "no design written.\n");
-        return interrupts.ExitStatus();
-    }
-    if (answer.designs.empty()) {
-        if (o.json) {
-            nlohmann::ordered_json j;
-            j["error"] = answer.error;
-            j["best"] = answer.best ? DesignJson(*answer.best, goals) : nlohmann::ordered_json();
-            if (answer.closest)
-                j["closest"] = ClosestJson(*answer.closest);
-            PrintChecked(Dump(j) + "\n");
-        } else {
-            SayOnStderr(answer.error);
-            if (answer.best)
-                SayOnStderr("The closest: " + answer.best->command);
-        }
-        return 1;
-    }
+}
+
+nlohmann::ordered_json DesignsJson(const Answer& answer, const Goals& goals) {
+    nlohmann::ordered_json designs = nlohmann::ordered_json::array();
+    for (const Design& d : answer.designs)
+        designs.push_back(DesignJson(d, goals));
+    return designs;
+}
+
+// Stopped: as a study closes its array, a whole JSON object with what was found, marked stopped.
+int SayStopped(const DesignOptions& o, const Answer& answer, const Goals& goals,
+               const InterruptWatch& interrupts) {
     if (o.json) {
         nlohmann::ordered_json j;
-        j["designs"] = nlohmann::ordered_json::array();
-        for (const Design& d : answer.designs)
-            j["designs"].push_back(DesignJson(d, goals));
-        j["search"] = SearchJson(answer);
+        j["designs"] = DesignsJson(answer, goals);
+        j["stopped"] = true;
+        PrintChecked(Dump(j) + "\n");
+    }
+    std::cerr << "Interrupted: "
+              << (o.json ? "the designs found so far written.\n" : "no design written.\n");
+    return interrupts.ExitStatus();
+}
+
+int SayNoDesign(const DesignOptions& o, const Answer& answer, const Goals& goals) {
+    if (o.json) {
+        nlohmann::ordered_json j;
+        j["error"] = answer.error;
+        j["best"] = answer.best ? DesignJson(*answer.best, goals) : nlohmann::ordered_json();
+        if (answer.closest)
+            j["closest"] = ClosestJson(*answer.closest);
         PrintChecked(Dump(j) + "\n");
     } else {
-        std::ostringstream text;
-        const bool terminal = IsTerminal(1);
-        if (o.csv) {
-            PrintCsv(text, answer, goals, terminal);
-        } else {
-            PrintText(text, answer, goals, terminal);
-        }
-        PrintChecked(text.str());
+        SayOnStderr(answer.error);
+        if (answer.best)
+            SayOnStderr("The closest: " + answer.best->command);
     }
+    return 1;
+}
+
+void SayDesigns(const DesignOptions& o, const Answer& answer, const Goals& goals) {
+    if (o.json) {
+        nlohmann::ordered_json j;
+        j["designs"] = DesignsJson(answer, goals);
+        j["search"] = SearchJson(answer);
+        PrintChecked(Dump(j) + "\n");
+        return;
+    }
+    std::ostringstream text;
+    const bool terminal = IsTerminal(1);
+    if (o.csv) {
+        PrintCsv(text, answer, goals, terminal);
+    } else {
+        PrintText(text, answer, goals, terminal);
+    }
+    PrintChecked(text.str());
+}
+
+}  // namespace
+
+int RunDesign() {
+    const DesignOptions& o = Options();
+    const std::optional<Goals> goals = CheckedGoals(o);
+    if (!goals)
+        return 2;
+    SayGradeGap(o);
+    // Ctrl-C, SIGTERM and SIGHUP stop the search as they stop the other studies.
+    const InterruptWatch interrupts;
+    Answer answer;
+    try {
+        std::optional<ProgressBar> bar(std::in_place);
+        answer = FindDesigns(
+            *goals, interrupts.token(),
+            [&bar](std::size_t done, std::size_t total) { bar->Update(done, total); },
+            o.threads > 0 ? o.threads : DefaultThreads());
+        bar.reset();  // its line ends before anything else is said
+    } catch (const std::exception& e) {
+        SayOnStderr("varnel-calc design: " + WholeMessage(e));
+        return 2;
+    }
+    if (answer.interrupted)
+        return SayStopped(o, answer, *goals, interrupts);
+    if (answer.designs.empty())
+        return SayNoDesign(o, answer, *goals);
+    SayDesigns(o, answer, *goals);
     return 0;
 }
 

@@ -53,7 +53,7 @@ std::vector<WireResult> SearchEveryWire(const Goals& g, const Box& box, std::sto
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return g.wires[a].bare < g.wires[b].bare;
     });
-    RunInOrder(
+    ParallelFor(
         wires, std::max(1u, threads),
         [&](std::size_t k) {
             const std::size_t i = order[k];
@@ -61,11 +61,7 @@ std::vector<WireResult> SearchEveryWire(const Goals& g, const Box& box, std::sto
             if (!results[i].best.empty())
                 shared.Add(results[i].best.front().objective);
         },
-        [](std::size_t) {}, stop,
-        [&](std::size_t done, std::size_t total) {
-            if (progress)
-                progress(done, total);
-        });
+        stop, progress);
     return results;
 }
 
@@ -142,10 +138,6 @@ void ExplainNoDesign(const Goals& g, const Box& box, const std::vector<WireResul
 }
 
 }  // namespace
-
-std::string ShortNumber(long double value, int digits) {
-    return DigitsText(value, digits);
-}
 
 Answer FindDesigns(const Goals& g, std::stop_token stop, const Progress& progress,
                    unsigned threads) {

@@ -2,13 +2,12 @@
 #pragma once
 
 #include <algorithm>
-#include <atomic>
 #include <cstddef>
 #include <stop_token>
-#include <thread>
 #include <vector>
 
 #include "study/grid.h"
+#include "study/parallel_runner.h"
 
 namespace varnel {
 
@@ -22,29 +21,15 @@ bool FillMapColumns(std::vector<Cell>& cells, const GridRange& x, const GridRang
     cells.resize(static_cast<std::size_t>(x.count) * nz);
     const bool mirrored = z.count > 1 && z.start == -z.stop;
     const std::size_t first = mirrored ? nz / 2 : 0;
-    std::atomic<int> next{0};
-    std::atomic<bool> stopped{false};
-    auto work = [&] {
-        for (int i = next++; i < x.count; i = next++) {
-            if (stop.stop_requested()) {
-                stopped = true;
-                return;
-            }
-            const double xi = static_cast<double>(x.At(i));
-            Cell* column = cells.data() + static_cast<std::size_t>(i) * nz;
-            for (std::size_t j = first; j < nz; ++j)
-                column[j] = value(xi, static_cast<double>(z.At(static_cast<int>(j))));
-            for (std::size_t j = 0; j < first; ++j)
-                column[j] = mirror(column[nz - 1 - j]);
-        }
+    auto column = [&](std::size_t i) {
+        const double xi = static_cast<double>(x.At(static_cast<int>(i)));
+        Cell* cell = cells.data() + i * nz;
+        for (std::size_t j = first; j < nz; ++j)
+            cell[j] = value(xi, static_cast<double>(z.At(static_cast<int>(j))));
+        for (std::size_t j = 0; j < first; ++j)
+            cell[j] = mirror(cell[nz - 1 - j]);
     };
-    {
-        std::vector<std::jthread> helpers;
-        for (unsigned t = 1; t < std::max(1u, threads); ++t)
-            helpers.emplace_back(work);
-        work();
-    }
-    return !stopped;
+    return ParallelFor(static_cast<std::size_t>(x.count), std::max(1u, threads), column, stop);
 }
 
 }  // namespace varnel

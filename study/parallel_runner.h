@@ -24,6 +24,13 @@ std::size_t RunInOrder(std::size_t count, unsigned threads,
 
 std::size_t InOrderWindow(unsigned threads);
 
+// The libraries' one parallel for: body(i) for items 0 .. count-1 on `threads` threads, each
+// item's result kept by body itself, in no order the caller may rely on. `stop` and `progress`
+// as for RunInOrder (progress counts the items done before the first not yet done). True when
+// every item ran, false when a stop ended the run first.
+bool ParallelFor(std::size_t count, unsigned threads, const std::function<void(std::size_t)>& body,
+                 std::stop_token stop = {}, const Progress& progress = {});
+
 // The threads to use when the user does not say: every core.
 unsigned DefaultThreads();
 
