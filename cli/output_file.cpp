@@ -11,6 +11,8 @@
 #include <cstring>
 #include <vector>
 
+#include "plot/pipe_bytes.h"
+
 namespace varnel {
 namespace {
 
@@ -89,15 +91,9 @@ void OutputFile::Write(std::string_view text) {
 }
 
 void OutputFile::Flush() {
-    std::size_t done = 0;
-    while (done < buffer_.size()) {
-        const ssize_t n = write(fd_, buffer_.data() + done, buffer_.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            Fail("cannot write", n < 0 ? errno : EIO);
-        done += static_cast<std::size_t>(n);
-    }
+    errno = 0;  // a write of nothing leaves it so: the device's fault, EIO
+    if (!WriteAll(fd_, buffer_))
+        Fail("cannot write", errno != 0 ? errno : EIO);
     buffer_.clear();
 }
 

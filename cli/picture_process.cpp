@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "plot/pipe_bytes.h"
 #include "study/study_errors.h"
 
 extern char** environ;
@@ -73,19 +74,6 @@ class NoPipeSignal {
   private:
     struct sigaction previous_ = {};
 };
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 std::string ReadAll(int fd) {
     std::string bytes;

@@ -3,9 +3,6 @@
 // profile picture, writes the request (plot/picture_request.h) to its standard input and takes
 // the file's bytes from its standard output; exit status 0. On a failure it writes the message
 // instead and ends with 1. Every other command of varnel-calc starts without loading Qt.
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <iostream>
@@ -15,6 +12,7 @@
 #include "plot/picture_app.h"
 #include "plot/picture_request.h"
 #include "plot/pictures.h"
+#include "plot/pipe_bytes.h"
 #include "study/map_flux.h"
 
 namespace {
@@ -37,19 +35,6 @@ std::string Picture(const PictureRequest& r) {
     return ProfileFileBytes(ProfilePicture{r.points, r.alongZ, r.at, r.rec, {}}, r.path);
 }
 
-bool WriteAll(const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(1, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,5 +51,5 @@ int main(int argc, char** argv) {
         answer = e.what();
         status = 1;
     }
-    return WriteAll(answer) ? status : 1;
+    return WriteAll(1, answer) ? status : 1;
 }

@@ -136,13 +136,8 @@ MapLayout LayoutOfMap(const QRectF& area, const MapPicture& picture);
 QRectF DrawnPartOfMap(const MapPicture& picture);
 void PaintProfile(QPainter& painter, const QRectF& area, const ProfilePicture& picture);
 
-// Writes the picture as PNG or SVG, by the path's extension, at the canvas size. Needs a
-// QGuiApplication (for the fonts); throws IoError when the file cannot be written.
-void WriteMap(const MapPicture& picture, const std::string& path);
-void WriteProfile(const ProfilePicture& picture, const std::string& path);
-
-// The bytes of the PNG or SVG file WriteMap or WriteProfile would write, for a caller that
-// writes the file itself.
+// The picture as the bytes of a PNG or SVG file, by the path's extension, at the canvas size,
+// for the caller to write (with an atomic replace). Needs a QGuiApplication, for the fonts.
 std::string MapFileBytes(const MapPicture& picture, const std::string& path);
 std::string ProfileFileBytes(const ProfilePicture& picture, const std::string& path);
 
