@@ -22,26 +22,19 @@ void AddInputOptions(CLI::App& app, CalcRequest& request, bool withPoint) {
                  "current source: --source is the RMS current and the voltage is computed");
 }
 
-CommandLine::CommandLine(CliOptions& o)
-    : options_(o),
-      app_(
-          "varnel-calc: the Varnel Coils calculation of a pair of coaxial coils in series.\n"
-          "Each option sets the text of one input box of the window, exactly as typed there\n"
-          "(use --NAME=TEXT for texts that start with '-' or are empty). The decimal separator\n"
-          "is always '.', whatever the locale, so scripts give the same results everywhere.\n"
-          "Without a subcommand it makes one calculation. An output file is replaced only\n"
-          "when it has been written whole.",
-          "varnel-calc") {
-    o.threads = DefaultThreads();
-    app_.set_version_flag("--version",
-                          "varnel-calc " VARNEL_VERSION
-                          "\nCopyright (C) 2026 Varnel Coils developers.\n"
-                          "License GPL-3.0-or-later: GNU GPL version 3 or later "
-                          "<https://gnu.org/licenses/gpl.html>.\n"
-                          "This is free software: you are free to change and redistribute it.\n"
-                          "There is NO WARRANTY, to the extent permitted by law.");
-    app_.require_subcommand(0, 1);
-    app_.footer(
+namespace {
+
+// The version and the exit statuses, as --version and --help show them.
+void DescribeProgram(CLI::App& app) {
+    app.set_version_flag("--version",
+                         "varnel-calc " VARNEL_VERSION
+                         "\nCopyright (C) 2026 Varnel Coils developers.\n"
+                         "License GPL-3.0-or-later: GNU GPL version 3 or later "
+                         "<https://gnu.org/licenses/gpl.html>.\n"
+                         "This is free software: you are free to change and redistribute it.\n"
+                         "There is NO WARRANTY, to the extent permitted by law.");
+    app.require_subcommand(0, 1);
+    app.footer(
         "Exit status:\n"
         "  0    results written\n"
         "  1    an input check failed, or no point of a study could be calculated\n"
@@ -51,16 +44,21 @@ CommandLine::CommandLine(CliOptions& o)
         "  129  a study stopped by SIGHUP, 130 by SIGINT (Ctrl-C), 143 by SIGTERM: the whole\n"
         "       rows written are kept\n"
         "  141  standard output was a pipe that closed (quietly)");
-    AddInputOptions(app_, o.request);
-    app_.add_flag("--json", o.json, "write the status and results as JSON");
-    app_.add_flag("--full", o.full, "also every value at full precision");
+}
 
-    auto* sweep = app_.add_subcommand("sweep", "one calculation per combination of varied inputs");
+struct TableCommands {
+    CLI::App* sweep;
+    CLI::App* batch;
+};
+
+// sweep and batch: many calculations, a row each.
+TableCommands AddTableCommands(CLI::App& app, CliOptions& o) {
+    auto* sweep = app.add_subcommand("sweep", "one calculation per combination of varied inputs");
     sweep->add_option("--vary", o.vary, "NAME=START:STOP:COUNT; several make every combination")
         ->required();
     AddInputOptions(*sweep, o.request);
 
-    auto* batch = app_.add_subcommand("batch", "one calculation per row of a CSV file");
+    auto* batch = app.add_subcommand("batch", "one calculation per row of a CSV file");
     batch->add_option("FILE", o.batchFile, "CSV with a header of input names (R1,...,z,current)")
         ->required();
     AddInputOptions(*batch, o.request);
@@ -73,7 +71,18 @@ CommandLine::CommandLine(CliOptions& o)
             ->check(CLI::Range(1, 256));
     }
 
-    auto* map = app_.add_subcommand("map", "the field on a grid of points, as CSV or a picture");
+    return {sweep, batch};
+}
+
+struct FieldCommands {
+    CLI::App* map;
+    CLI::App* profile;
+    CLI::App* uniform;
+};
+
+// map, profile and uniform: the field at many points, by either model.
+FieldCommands AddFieldCommands(CLI::App& app, CliOptions& o) {
+    auto* map = app.add_subcommand("map", "the field on a grid of points, as CSV or a picture");
     map->add_option("--x", o.xRange, "radial range START:STOP:COUNT, m")->required();
     map->add_option("--z", o.zRange, "axial range START:STOP:COUNT, m")->required();
     map->add_option("--colour", o.colour, "picture: deviation or modulus [deviation]");
@@ -82,7 +91,7 @@ CommandLine::CommandLine(CliOptions& o)
                     "picture: outline the uniform sphere of RADIUS, m (0 or more)");
     AddInputOptions(*map, o.request, false);
 
-    auto* profile = app_.add_subcommand("profile", "the field along a line, as CSV or a plot");
+    auto* profile = app.add_subcommand("profile", "the field along a line, as CSV or a plot");
     profile->add_option("--axis", o.axis, "z (along the axis) or x (radially)")
         ->required()
         ->check(CLI::IsMember({"z", "x"}));
@@ -96,7 +105,7 @@ CommandLine::CommandLine(CliOptions& o)
             ->check(CLI::Range(1, 256));
     }
 
-    auto* uniform = app_.add_subcommand("uniform", "the region where the field is uniform");
+    auto* uniform = app.add_subcommand("uniform", "the region where the field is uniform");
     uniform
         ->add_option("--tol", o.tolerance, "tolerance on |B|/B0d - 1, above 0 and below 1 [0.001]")
         ->option_text("NUMBER");
@@ -110,14 +119,36 @@ CommandLine::CommandLine(CliOptions& o)
             ->check(CLI::IsMember({"exact", "classic"}));
     }
 
+    return {map, profile, uniform};
+}
+
+}  // namespace
+
+CommandLine::CommandLine(CliOptions& o)
+    : options_(o),
+      app_(
+          "varnel-calc: the Varnel Coils calculation of a pair of coaxial coils in series.\n"
+          "Each option sets the text of one input box of the window, exactly as typed there\n"
+          "(use --NAME=TEXT for texts that start with '-' or are empty). The decimal separator\n"
+          "is always '.', whatever the locale, so scripts give the same results everywhere.\n"
+          "Without a subcommand it makes one calculation. An output file is replaced only\n"
+          "when it has been written whole.",
+          "varnel-calc") {
+    o.threads = DefaultThreads();
+    DescribeProgram(app_);
+    AddInputOptions(app_, o.request);
+    app_.add_flag("--json", o.json, "write the status and results as JSON");
+    app_.add_flag("--full", o.full, "also every value at full precision");
+    const TableCommands tables = AddTableCommands(app_, o);
+    const FieldCommands fields = AddFieldCommands(app_, o);
     auto* check = app_.add_subcommand(
         "check", "the classic values beside high-accuracy ones, and the force between the coils");
     check->add_flag("--json", o.json, "write the comparison as JSON");
     AddInputOptions(*check, o.request);
 
-    subcommands_ = {{sweep, Subcommand::Sweep},     {batch, Subcommand::Batch},
-                    {map, Subcommand::Map},         {profile, Subcommand::Profile},
-                    {uniform, Subcommand::Uniform}, {check, Subcommand::Check}};
+    subcommands_ = {{tables.sweep, Subcommand::Sweep},     {tables.batch, Subcommand::Batch},
+                    {fields.map, Subcommand::Map},         {fields.profile, Subcommand::Profile},
+                    {fields.uniform, Subcommand::Uniform}, {check, Subcommand::Check}};
 }
 
 void CommandLine::Resolve() {
