@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/design_inputs.h"
 
-#include <charconv>
 #include <cmath>
 #include <string>
+
+#include "command/number_styles.h"
+#include "design/winding.h"
 
 namespace varnel::studio {
 
@@ -47,58 +49,13 @@ DesignInputs RoundedToBoxes(DesignInputs in) {
 }
 
 double PackingForTurns(const DesignInputs& in, double turns) {
-    const long double pi = 3.1415926L;  // the calculator's
-    const long double d = in.wireDiameterMm;
-    return static_cast<double>(turns * pi * d * d /
-                               (4.0L * in.heightMm * (in.outerRadiusMm - in.innerRadiusMm)));
+    // The one rule for Lambda, with the calculator's pi; millimetres cancel.
+    return static_cast<double>(design::PackingFactor(
+        turns, in.wireDiameterMm, in.outerRadiusMm - in.innerRadiusMm, in.heightMm));
 }
 
 QString DecimalText(double value, int power) {
-    if (!std::isfinite(value))
-        return QStringLiteral("nan");
-    char buffer[400];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (ec != std::errc())
-        return QStringLiteral("nan");
-    std::string text(buffer, end);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative)
-        text.erase(0, 1);
-
-    // The value as 0.digits times ten to `exponent`, without leading or trailing zeros.
-    const std::size_t point = text.find('.');
-    std::string digits = text;
-    int exponent = static_cast<int>(point == std::string::npos ? text.size() : point);
-    if (point != std::string::npos)
-        digits.erase(point, 1);
-    std::size_t lead = 0;
-    while (lead < digits.size() && digits[lead] == '0')
-        ++lead;
-    digits.erase(0, lead);
-    exponent -= static_cast<int>(lead);
-    while (!digits.empty() && digits.back() == '0')
-        digits.pop_back();
-    if (digits.empty())
-        return QStringLiteral("0");
-    exponent += power;
-
-    const int count = static_cast<int>(digits.size());
-    std::string out = negative ? "-" : "";
-    if (exponent <= -6 || exponent > 18) {
-        out += digits.substr(0, 1);
-        if (count > 1)
-            out += "." + digits.substr(1);
-        out += "E" + std::to_string(exponent - 1);
-    } else if (exponent <= 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-exponent), '0') + digits;
-    } else if (exponent >= count) {
-        out += digits + std::string(static_cast<std::size_t>(exponent - count), '0');
-    } else {
-        out += digits.substr(0, static_cast<std::size_t>(exponent)) + "." +
-               digits.substr(static_cast<std::size_t>(exponent));
-    }
-    return QString::fromStdString(out);
+    return QString::fromStdString(ShiftedText(value, power));
 }
 
 }  // namespace varnel::studio
