@@ -2,23 +2,51 @@
 #include "studio/catalogue.h"
 
 #include <QCoreApplication>
-#include <cmath>
 #include <exception>
 
+#include "command/number_styles.h"
 #include "design/catalogue.h"
+#include "design/winding.h"
 
 namespace varnel::studio {
 
+namespace {
+
+// The list's name of a shipped material, translated; a material the program has no words for
+// shows its name in the table.
+QString MaterialName(const std::string& key, const std::string& name) {
+    if (key == "copper")
+        return QCoreApplication::translate("Catalogue", "Copper, annealed (IEC 60028)");
+    if (key == "aluminium")
+        return QCoreApplication::translate("Catalogue", "Aluminium (EC 1350)");
+    return QString::fromStdString(name);
+}
+
+// Every material of the shipped table, its resistivity in nOhm m by moving the point of its
+// text, so that 1.7241e-08 becomes exactly 17.241.
+QList<MaterialEntry> ShippedMaterialEntries() {
+    QList<MaterialEntry> out;
+    try {
+        for (const design::Material& m : design::ShippedMaterials()) {
+            const std::string key = design::MaterialKey(m);
+            const std::string nano = ShiftedText(static_cast<double>(m.resistivity20), 9);
+            out.append({QString::fromStdString(key), MaterialName(key, m.name),
+                        static_cast<double>(ReadDigitsText(nano).value_or(0)),
+                        static_cast<double>(m.density)});
+        }
+    } catch (const std::exception&) {
+        out.clear();  // without the table, the resistivity and density are typed
+    }
+    return out;
+}
+
+}  // namespace
+
 Catalogue BuiltInCatalogue() {
     Catalogue c;
-    // Resistivity at 20 °C and density of the standard conductor grades.
-    c.materials = {
-        {QStringLiteral("copper"),
-         QCoreApplication::translate("Catalogue", "Copper, annealed (IEC 60028)"), 17.241, 8890},
-        {QStringLiteral("aluminium"),
-         QCoreApplication::translate("Catalogue", "Aluminium (EC 1350)"), 28.264, 2703},
-        {kGivenKey, QCoreApplication::translate("Catalogue", "Other (as typed)"), 0, 0},
-    };
+    c.materials = ShippedMaterialEntries();
+    c.materials.append(
+        {kGivenKey, QCoreApplication::translate("Catalogue", "Other (as typed)"), 0, 0});
     // The calculator's presets: the middle of the range each style reaches.
     c.windings = {
         {kGivenKey, QCoreApplication::translate("Catalogue", "Packing factor as typed"),
@@ -41,9 +69,9 @@ Catalogue BuiltInCatalogue() {
     } catch (const std::exception&) {
         c.wires.clear();
     }
-    // Wound in layers, the packing factor follows from the bare and overall diameters: turns
-    // stacked square fill pi/4 of the cell of the overall diameter, orthocyclic turns pi/(2
-    // sqrt 3).
+    // Wound in layers, the packing factor follows from the bare and overall diameters, by the
+    // design tool's winding styles (its LayerOnLayer is "square" here: "layer" is the preset
+    // that saved designs name).
     c.windings.append({QStringLiteral("orthocyclic"),
                        QCoreApplication::translate("Catalogue", "Orthocyclic, from the wire"),
                        std::nullopt});
@@ -55,13 +83,14 @@ Catalogue BuiltInCatalogue() {
             return w.packingFactor;
         if (!(bare > 0) || !(overall >= bare))
             return std::nullopt;
-        const double ratio = (bare / overall) * (bare / overall);
-        constexpr double kPi = 3.14159265358979323846;
-        if (w.key == QStringLiteral("orthocyclic"))
-            return kPi / (2 * std::sqrt(3.0)) * ratio;
-        if (w.key == QStringLiteral("square"))
-            return kPi / 4 * ratio;
-        return std::nullopt;
+        design::Winding style{design::WindingStyle::Orthocyclic, 0};
+        if (w.key == QStringLiteral("square")) {
+            style.style = design::WindingStyle::LayerOnLayer;
+        } else if (w.key != QStringLiteral("orthocyclic")) {
+            return std::nullopt;
+        }
+        return static_cast<double>(
+            design::IdealPackingFactor(style, design::Wire{"", bare / 1000.0L, overall / 1000.0L}));
     };
     return c;
 }

@@ -8,11 +8,13 @@
 
 #include "accuracy/exact_coils.h"
 #include "command/control_names.h"
+#include "design/catalogue.h"
 #include "design/search.h"
 #include "design/thermal.h"
 #include "plot/pictures.h"
 #include "study/accuracy_check.h"
 #include "study/calc_request.h"
+#include "study/field_points_csv.h"
 #include "study/field_study.h"
 #include "study/map_field.h"
 #include "study/map_flux.h"
@@ -156,10 +158,16 @@ StudyNumbers Refine(const DesignInputs& inputs, StudyNumbers n) {
 
 std::optional<TemperatureRise> EstimateTemperatureRise(const DesignInputs& inputs,
                                                        double resistance20, double reactance) {
+    // The resistance's temperature coefficient of the conductor chosen, copper's for one typed;
+    // none without the table of materials.
+    std::optional<design::Material> material = design::FindMaterial(inputs.material.toStdString());
+    if (!material)
+        material = design::FindMaterial("copper");
+    if (!material)
+        return std::nullopt;
     design::ThermalInput in;
     in.resistance20 = resistance20;
-    // The resistance's temperature coefficient of the conductor: aluminium's, else copper's.
-    in.alpha = inputs.material == QStringLiteral("aluminium") ? 0.00403L : 0.00393L;
+    in.alpha = material->alpha;
     in.ambient = inputs.ambientC;
     in.reactance = reactance;
     in.heatTransfer = 12;  // natural convection and radiation, as the design search takes it
@@ -333,6 +341,7 @@ LineProfile ComputeLineProfile(const DesignInputs& inputs, double x0, double z0,
         if (one.empty())
             continue;
         one.front().x = x0 + t * (x1 - x0);  // the position along the line as drawn
+        one.front().xText.clear();           // so that the position, not |x|, is written
         line->points.push_back(one.front());
     }
     out.line = std::move(line);
@@ -341,17 +350,12 @@ LineProfile ComputeLineProfile(const DesignInputs& inputs, double x0, double z0,
 
 namespace {
 
+// The study's one writer of field points; a point that failed keeps its line, its values empty.
 QByteArray PointsCsv(const std::vector<FieldPoint>& points) {
-    QByteArray csv = "x,z,Bx,Bz,B,deviation\n";
-    auto number = [](long double v) { return QByteArray::number(static_cast<double>(v), 'g', 12); };
-    for (const FieldPoint& p : points) {
-        if (!p.status.empty())
-            continue;
-        csv += number(p.x) + ',' + number(p.z) + ',' + number(p.field.radial) + ',' +
-               number(p.field.axial) + ',' + number(p.field.modulus) + ',' + number(p.deviation) +
-               '\n';
-    }
-    return csv;
+    static constexpr PointColumn kColumns[] = {PointColumn::X,  PointColumn::Z,
+                                               PointColumn::Bx, PointColumn::Bz,
+                                               PointColumn::B,  PointColumn::Deviation};
+    return QByteArray::fromStdString(FieldPointsCsv(points, FieldModel::Exact, kColumns));
 }
 
 }  // namespace
