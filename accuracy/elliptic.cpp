@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "accuracy/twin.h"
+
 namespace varnel::exact {
 
 CompleteElliptic EllipticKE(long double kSquared, long double kComplement) {
@@ -97,6 +99,21 @@ std::array<double, n> CelOfOneModulus(double kc, std::array<CelTerms, n> terms) 
     return values;
 }
 
+// One integral's p, c and s for both moduli, lane m for modulus m.
+struct TwinTerms {
+    Twin pp, cc, ss;
+
+    // CelTerms::Step with one division instead of two.
+    void Step(Twin kk) {
+        const Twin f = cc;
+        const Twin r = 1 / pp;
+        cc += ss * r;
+        const Twin g = kk * r;
+        ss = 2 * (ss + f * g);
+        pp += g;
+    }
+};
+
 }  // namespace
 
 double Cel(double kc, double p, double c, double s) {
@@ -106,6 +123,71 @@ double Cel(double kc, double p, double c, double s) {
 std::array<double, 2> CelPair(double kc, double p1, double c1, double s1, double p2, double c2,
                               double s2) {
     return CelOfOneModulus<2>(kc, {CelTerms(kc, p1, c1, s1), CelTerms(kc, p2, c2, s2)});
+}
+
+}  // namespace varnel::exact
+
+namespace varnel::exact {
+
+SolenoidCels SolenoidCelsOf(const std::array<double, 4>& kc, const std::array<double, 4>& gamma) {
+    // Modulus j in lane j % 2 of half j / 2.
+    TwinTerms radial[2], axial[2];
+    Twin k[2];
+    for (std::size_t j = 0; j < 4; ++j) {
+        const std::size_t half = j / 2;
+        const int lane = static_cast<int>(j % 2);
+        // p = 1: pp = 1, c = 1, s = -1 as they are.
+        radial[half].pp[lane] = 1;
+        radial[half].cc[lane] = 1;
+        radial[half].ss[lane] = -1;
+        const double g = gamma[j], modulus = std::fabs(kc[j]);
+        // p = gamma^2 > 0: pp = |gamma| and s / pp = the sign of gamma; at gamma = 0 the
+        // transformation for p <= 0 gives pp = s = |kc| (the mean of the two sides' limits).
+        axial[half].pp[lane] = g != 0 ? std::fabs(g) : modulus;
+        axial[half].cc[lane] = 1;
+        axial[half].ss[lane] = g > 0 ? 1 : (g < 0 ? -1 : modulus);
+        k[half][lane] = std::fmax(modulus, 1e-300);
+    }
+    Twin em[2], g[2], kk[2];
+    for (std::size_t half = 0; half < 2; ++half) {
+        em[half] = Twin{1, 1};
+        radial[half].Step(k[half]);
+        axial[half].Step(k[half]);
+        g[half] = em[half];
+        em[half] += k[half];
+        kk[half] = k[half];
+    }
+    for (int it = 0; it < 40; ++it) {
+        bool going = false;
+        for (std::size_t half = 0; half < 2; ++half) {
+            const Twin gap = g[half] - k[half];
+            going = going || std::fabs(gap[0]) > g[half][0] * 1e-9 ||
+                    std::fabs(gap[1]) > g[half][1] * 1e-9;
+        }
+        if (!going)
+            break;
+        for (std::size_t half = 0; half < 2; ++half) {
+            k[half] = 2 * SquareRoot(kk[half]);
+            kk[half] = k[half] * em[half];
+            radial[half].Step(kk[half]);
+            axial[half].Step(kk[half]);
+            g[half] = em[half];
+            em[half] += k[half];
+        }
+    }
+    SolenoidCels out{};
+    for (std::size_t half = 0; half < 2; ++half) {
+        const Twin e = em[half];
+        const Twin r = std::numbers::pi / 2 * (radial[half].ss + radial[half].cc * e) /
+                       (e * (e + radial[half].pp));
+        const Twin a = std::numbers::pi / 2 * (axial[half].ss + axial[half].cc * e) /
+                       (e * (e + axial[half].pp));
+        for (int lane = 0; lane < 2; ++lane) {
+            out.radial[2 * half + static_cast<std::size_t>(lane)] = r[lane];
+            out.axial[2 * half + static_cast<std::size_t>(lane)] = a[lane];
+        }
+    }
+    return out;
 }
 
 }  // namespace varnel::exact

@@ -3,10 +3,11 @@
 
 // The exact field of windings of uniform current density, fast: each winding is a stack of thin
 // solenoids, each in closed form (Derby and Olbert's formula with Bulirsch's cel), added over
-// the radius by adaptive Gauss-Kronrod quadrature split at the point's radius. Double
-// precision; it agrees with the tanh-sinh integrals of exact_coils.h within 1e-9 of |B|, inside
-// the windings too, at some microseconds a point: fast enough for maps, profiles and the
-// studio's views. The classic engine's sums differ from it by their sampling alone.
+// the radius by Gauss-Legendre rules whose length is chosen from how close the point lies to
+// the sheets' singular radii, split at the point's radius. Double precision; it agrees with the
+// tanh-sinh integrals of exact_coils.h within 1e-9 of |B|, inside the windings too, at about a
+// microsecond a point: fast enough for maps, profiles, Python arrays and the studio's views. The
+// classic engine's sums differ from it by their sampling alone.
 namespace varnel::exact {
 
 struct FastField {

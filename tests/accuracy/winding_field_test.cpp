@@ -62,6 +62,16 @@ TEST(WindingField, AgreesWithTheIntegralsWithinOnePartInABillion) {
              offset + s.H / 2 - 0.15L * (s.R2 - s.R1)},
             {"in the bore", 0.5L * s.R1, 0.25L * offset},
             {"far off", 7 * s.R2, -3 * (offset + s.H)},
+            // Where the rule's length is chosen from the nearest singular radius: level with a
+            // winding beside it (the sheets pass through the point), just above an end face,
+            // and just beside the threshold for the double-exponential rule.
+            {"in the bore level with the lower winding's middle", 0.6L * s.R1, -offset},
+            {"beside the upper winding, 1e-4 of its depth outside", s.R2 + 1e-4L * (s.R2 - s.R1),
+             offset + 0.1L * s.H},
+            {"1e-3 of the depth above the upper winding's end face", s.R1 + 0.7L * (s.R2 - s.R1),
+             offset + s.H / 2 + 1e-3L * (s.R2 - s.R1)},
+            {"0.011 of the depth outside the lower winding's inner corner",
+             s.R1 - 0.011L * (s.R2 - s.R1), -offset - s.H / 2},
         };
         for (const Point& p : points) {
             long double change = 0;
