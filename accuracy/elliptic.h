@@ -38,4 +38,10 @@ struct SolenoidCels {
 };
 SolenoidCels SolenoidCelsOf(const std::array<double, 4>& kc, const std::array<double, 4>& gamma);
 
+// The same for a thin solenoid's flux function: radial[j] = cel(kc[j], 1, 0, 1) and
+// axial[j] = gamma[j]^2 cel(kc[j], gamma[j]^2, 0, 1) (that is, cel(kc, gamma^2, 0, gamma^2),
+// zero at gamma = 0).
+SolenoidCels SolenoidFluxCelsOf(const std::array<double, 4>& kc,
+                                const std::array<double, 4>& gamma);
+
 }  // namespace varnel::exact

@@ -45,13 +45,48 @@ std::array<FastField, 2> Sheets(const std::array<double, 2>& a, double b, double
     return out;
 }
 
+// The flux function psi = rho A_phi of the same two thin solenoids, in the same units, in the
+// first component (the second is zero). A_phi of a loop integrated along the sheet gives
+// asinh(zeta / s) under the angle's integral; by parts, and with phi = pi - 2t, the angle's
+// integral becomes 4 zeta / root (cel(kc, 1, 0, 1) - gamma^2 cel(kc, gamma^2, 0, 1)).
+std::array<FastField, 2> FluxSheets(const std::array<double, 2>& a, double b, double rho,
+                                    double z) {
+    const Twin zz = {z + b, z - b};
+    std::array<double, 4> kc, gamma;
+    Twin root[2];
+    for (std::size_t i = 0; i < 2; ++i) {
+        const double sum = a[i] + rho, difference = a[i] - rho;
+        root[i] = SquareRoot(zz * zz + sum * sum);
+        const Twin modulus = SquareRoot(zz * zz + difference * difference) / root[i];
+        kc[2 * i] = modulus[0];
+        kc[2 * i + 1] = modulus[1];
+        gamma[2 * i] = gamma[2 * i + 1] = difference / sum;
+    }
+    const SolenoidCels cel = SolenoidFluxCelsOf(kc, gamma);
+    std::array<FastField, 2> out;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::size_t j = 2 * i;
+        const Twin ends =
+            zz / root[i] *
+            (Twin{cel.radial[j], cel.radial[j + 1]} - Twin{cel.axial[j], cel.axial[j + 1]});
+        out[i].radial = a[i] * rho * (ends[0] - ends[1]);
+    }
+    return out;
+}
+
+// What the sheets are summed for.
+enum class Quantity { Field, Flux };
+
 // Adds w[i] times the sheet of radius a[i], for n radii: two at a time.
 template <typename Radius, typename Weight>
-FastField WeightedSheets(int n, Radius radius, Weight weight, double b, double rho, double z) {
+FastField WeightedSheets(Quantity what, int n, Radius radius, Weight weight, double b, double rho,
+                         double z) {
     FastField sum;
     for (int i = 0; i < n; i += 2) {
         const bool pair = i + 1 < n;
-        const std::array<FastField, 2> s = Sheets({radius(i), radius(pair ? i + 1 : i)}, b, rho, z);
+        const std::array<double, 2> radii = {radius(i), radius(pair ? i + 1 : i)};
+        const std::array<FastField, 2> s =
+            what == Quantity::Field ? Sheets(radii, b, rho, z) : FluxSheets(radii, b, rho, z);
         for (int j = 0; j < (pair ? 2 : 1); ++j) {
             const double w = weight(i + j);
             sum.radial += w * s[static_cast<std::size_t>(j)].radial;
@@ -74,6 +109,7 @@ constexpr int kMostNodes = 12;
 
 // The sheets over the radii [from, to] for a point (rho, z), half-height b.
 struct RadialIntegral {
+    Quantity what;
     double b, rho, z;
     double height;  // imaginary part of the nearest singular radius
 
@@ -94,7 +130,7 @@ struct RadialIntegral {
         const GaussLegendre::Rule rule = GaussLegendre::Of(n);
         const auto at = [&](int i) { return static_cast<std::size_t>(i); };
         const FastField sum = WeightedSheets(
-            n, [&](int i) { return mid + half * rule.node[at(i)]; },
+            what, n, [&](int i) { return mid + half * rule.node[at(i)]; },
             [&](int i) { return rule.weight[at(i)]; }, b, rho, z);
         return {sum.radial * half, sum.axial * half};
     }
@@ -122,7 +158,7 @@ struct RadialIntegral {
             return nodes[static_cast<std::size_t>(i)];
         };
         const FastField sum = WeightedSheets(
-            static_cast<int>(nodes.size()),
+            what, static_cast<int>(nodes.size()),
             [&](int i) {
                 const double s = static_cast<double>(at(i).s);
                 return s < 0.5 ? from + length * s
@@ -144,7 +180,10 @@ struct RadialIntegral {
 
 }  // namespace
 
-FastField WindingField(double R1, double R2, double H, double J, double rho, double z) {
+namespace {
+
+// The sheets over the winding's radii by the rules above, in units of mu0 J / pi.
+FastField OverTheWinding(Quantity what, double R1, double R2, double H, double rho, double z) {
     const double b = H / 2;
     // Beside the winding and level with it the sheets pass through the point; above or below
     // it (or inside it, split at the point's radius so that each piece sees one side) the
@@ -153,7 +192,7 @@ FastField WindingField(double R1, double R2, double H, double J, double rho, dou
     const double height = std::fabs(z) < b && !inside && rho != R1 && rho != R2
                               ? 0
                               : std::min(std::fabs(z + b), std::fabs(z - b));
-    const RadialIntegral integral{b, rho, z, height};
+    const RadialIntegral integral{what, b, rho, z, height};
     const double cuts[3] = {R1, inside ? rho : R2, R2};
     const int pieces = inside ? 2 : 1;
     FastField sum;
@@ -164,8 +203,30 @@ FastField WindingField(double R1, double R2, double H, double J, double rho, dou
         sum.radial += piece.radial;
         sum.axial += piece.axial;
     }
+    return sum;
+}
+
+}  // namespace
+
+FastField WindingField(double R1, double R2, double H, double J, double rho, double z) {
+    const FastField sum = OverTheWinding(Quantity::Field, R1, R2, H, rho, z);
     const double unit = kMu0 * J / kPi;
     return {unit * sum.radial, unit * sum.axial};
+}
+
+double WindingFluxFunction(double R1, double R2, double H, double J, double rho, double z) {
+    if (rho == 0)
+        return 0;  // no flux through a circle of no size
+    return kMu0 * J / kPi * OverTheWinding(Quantity::Flux, R1, R2, H, rho, z).radial;
+}
+
+double PairWindingFluxFunction(double R1, double R2, double H, double h, double N, double I,
+                               double x, double z) {
+    const double offset = H / 2 + h / 2;
+    const double J = N * I / ((R2 - R1) * H);
+    const double rho = std::fabs(x);
+    return WindingFluxFunction(R1, R2, H, J, rho, z + offset) +
+           WindingFluxFunction(R1, R2, H, J, rho, z - offset);
 }
 
 FastField PairWindingField(double R1, double R2, double H, double h, double N, double I, double x,

