@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What an input change in the studio costs before the window can show it: the quick step
-// (the calculator's results) and the slow one (exact values, force, uniform extents).
+// (the calculator's results), the slow one (the exact column: exact values, force, uniform
+// extents), and the map. The studio's computing functions alone, without its widgets.
 #include <benchmark/benchmark.h>
 
 #include "studio/study_bridge.h"
@@ -28,8 +29,28 @@ BENCHMARK(BM_StudioSlowStep)->Unit(benchmark::kMillisecond);
 
 namespace {
 
-// The map the studio draws for the default pair at its default resolution, on two threads:
-// what an input change costs before the map can be redrawn.
+// The map the studio draws for the default pair at its default resolution, on two threads,
+// wall time as the user waits for it: the cells (what is painted first), the field lines'
+// flux function added after them, and both as one call.
+void BM_StudioMapCellsOfTheDefaultPair(benchmark::State& state) {
+    const varnel::studio::DesignInputs inputs;
+    const varnel::studio::MapArea area = varnel::studio::DefaultMapArea(inputs);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(varnel::studio::ComputeMap(inputs, area, 2, {}, false));
+    }
+}
+BENCHMARK(BM_StudioMapCellsOfTheDefaultPair)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_StudioFieldLinesOfTheDefaultPair(benchmark::State& state) {
+    const varnel::studio::DesignInputs inputs;
+    const varnel::studio::MapArea area = varnel::studio::DefaultMapArea(inputs);
+    const varnel::studio::StudyMap cells = varnel::studio::ComputeMap(inputs, area, 2, {}, false);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(varnel::studio::WithFieldLines(*cells.picture, 2));
+    }
+}
+BENCHMARK(BM_StudioFieldLinesOfTheDefaultPair)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_StudioMapOfTheDefaultPair(benchmark::State& state) {
     const varnel::studio::DesignInputs inputs;
     const varnel::studio::MapArea area = varnel::studio::DefaultMapArea(inputs);

@@ -7,8 +7,9 @@ integrals, vectorised: the time of each on the same points, and how far apart th
 
 The model is the one varnel.field computes: each winding a stack of thin solenoids in closed
 form (Derby and Olbert's, with Bulirsch's cel written through Carlson's R_F and R_J), added
-over the radius by 10-point Gauss-Legendre, in two stretches where the point's radius falls
-inside the winding.
+over the radius, here by a fixed 10-point Gauss-Legendre rule in two stretches where the
+point's radius falls inside the winding (varnel sizes its rules point by point, and takes the
+double-exponential rule next to an end face, where a fixed rule cannot follow the peak).
 """
 
 import argparse
@@ -97,15 +98,25 @@ def main():
     ours, wall, cpu = timed(lambda: varnel.field(x, z, pair, threads=args.threads))
     theirs, swall, scpu = timed(lambda: scipy_field(0.04, 0.06, 0.02, 0.03, N, I, x, z))
     scale = np.max(np.hypot(theirs[0], theirs[1]))
-    apart = max(np.max(np.abs(ours.Bx - theirs[0])), np.max(np.abs(ours.Bz - theirs[1]))) / scale
+    apart_each = np.maximum(np.abs(ours.Bx - theirs[0]), np.abs(ours.Bz - theirs[1])) / scale
+    # Near the windings the sheets' field bends sharply across the radius (and peaks
+    # logarithmically next to an end face), which the fixed 10-point rule of the numpy version
+    # follows only from about a centimetre away; varnel's rules are held there against the
+    # accuracy library by the C++ tests. So the agreement is told beyond 10 mm of the windings.
+    ax, az = np.abs(x), np.abs(z)
+    across = np.maximum(np.maximum(0.04 - ax, ax - 0.06), 0)
+    along = np.maximum(np.maximum(0.015 - az, az - 0.035), 0)
+    far = np.hypot(across, along) > 0.01
+    apart = np.max(apart_each[far])
+    apart_all = np.max(apart_each)
     print(f"points: {args.points}")
     print(f"varnel.field exact: {wall:.3f} s wall, {cpu:.3f} s CPU "
           f"({cpu / args.points * 1e6:.2f} us CPU a point)")
     print(f"numpy + scipy:      {swall:.3f} s wall, {scpu:.3f} s CPU")
     print(f"speed ratio: {swall / wall:.1f}x wall, {scpu / cpu:.1f}x CPU")
-    print(f"largest difference: {apart:.2e} of the largest |B|"
-          f" ({'within' if apart <= 1e-9 else 'NOT within'} 1e-9)")
-
+    print(f"largest difference beyond 10 mm of the windings ({np.count_nonzero(far)} points):"
+          f" {apart:.2e} of the largest |B| ({'within' if apart <= 1e-9 else 'NOT within'}"
+          f" 1e-9); {apart_all:.2e} over all points")
 
 if __name__ == "__main__":
     main()

@@ -17,9 +17,9 @@ struct FluxGrid {
     bool complete = false;    // false: stopped before the end
 };
 
-// psi of the record's pair carrying I over the grid, exactly (the loops' flux integrated over
-// the windings' sections), on `threads` threads. A grid symmetric about the mid-plane is
-// computed for z >= 0 only: psi is even in z.
+// psi of the record's pair carrying I over the grid, exactly (the windings' thin solenoids in
+// closed form, summed across the radius as for the exact field), on `threads` threads. A grid
+// symmetric about the mid-plane is computed for z >= 0 only: psi is even in z.
 FluxGrid MapFluxGrid(const CalcRecord& rec, double I, const GridRange& x, const GridRange& z,
                      unsigned threads, std::stop_token stop = {});
 

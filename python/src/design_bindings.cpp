@@ -39,6 +39,17 @@ long double TextNumber(const std::string& text, const char* what) {
     return *value;
 }
 
+// The strays of the build, checked item by item on the Python side.
+Tolerances RobustOf(const py::dict& in) {
+    Tolerances t;
+    t.gap = Number(in, "h");
+    t.radius = Number(in, "R1");
+    t.height = Number(in, "H");
+    t.turns = in["turns"].cast<long long>();
+    t.wire = in["wire"].cast<bool>();
+    return t;
+}
+
 // The goals as varnel-calc design reads its options: numbers as doubles, the uniformity goal
 // read from its text.
 Goals GoalsOf(const py::dict& in) {
@@ -66,7 +77,14 @@ Goals GoalsOf(const py::dict& in) {
     g.ambient = Number(in, "ambient");
     g.thermalClass = Number(in, "thermal_class");
     g.bore = Number(in, "bore");
+    g.formerWall = Number(in, "former_wall");
+    g.cheek = Number(in, "cheek");
+    g.bounds = {Number(in, "search_outer"), Number(in, "search_length"), Number(in, "search_inner"),
+                Number(in, "search_reach")};
+    g.robust = RobustOf(in["robust"].cast<py::dict>());
     g.heatTransfer = Number(in, "heat_transfer");
+    if (const std::optional<long double> k = Limit(in, "winding_conductivity"))
+        g.windingConductivity = *k;
     g.count = in["count"].cast<int>();
     if (g.count < 1 || g.count > 100)
         throw GoalFailure("count: " + std::to_string(g.count) + " is not from 1 to 100");

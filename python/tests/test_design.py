@@ -24,6 +24,20 @@ CASES = [
      ["--B0", "0.004", "--current", "3", "--material", "aluminium", "--wires", "awg",
       "--minimise", "power", "--winding", "layer", "--max-outer", "0.07", "--max-power", "30",
       "--ambient", "35", "--count", "1"]),
+    ("a former's wall and cheeks, a wet winding, the search's own bounds",
+     dict(B0=0.005, voltage=12, bore=0.02, former_wall=0.002, cheek=0.0015,
+          winding_conductivity=0.7, search_outer=0.12, search_length=0.2, search_inner=0.005,
+          search_reach=0.5, max_power=15, ambient=27, count=2),
+     ["--B0", "0.005", "--voltage", "12", "--bore", "0.02", "--former-wall", "0.002",
+      "--cheek", "0.0015", "--winding-conductivity", "0.7", "--search-outer", "0.12",
+      "--search-length", "0.2", "--search-inner", "0.005", "--search-reach", "0.5",
+      "--max-power", "15", "--ambient", "27", "--count", "2"]),
+    ("robust across the gap, the radius, a turn and the wire's tolerance, on a voltage",
+     dict(B0=0.002, B0_tol=0.05, voltage=6, bore=0.02, max_power=10, uniform=(0.01, 0.003),
+          robust={"h": 1e-4, "R1": 2e-4, "turns": 1, "wire": True}, count=1),
+     ["--B0", "0.002", "--B0-tol", "0.05", "--voltage", "6", "--bore", "0.02",
+      "--max-power", "10", "--uniform", "0.01:0.003", "--robust",
+      "h=0.1mm,R1=0.0002,turns=1,wire", "--count", "1"]),
 ]
 
 
@@ -108,3 +122,24 @@ print(json.dumps([d.command, d.winding, len(varnel.wires("awg"))]))
     assert command == expected["designs"][0]["command"]
     assert winding == expected["designs"][0]["winding"] == "random:0.65"
     assert awg == len(varnel.wires("awg"))
+
+
+def test_robust_strays_are_checked_as_the_command_checks_them():
+    for strays in ({"gap": 1e-4}, {"turns": 2}, {"turns": True}, {"wire": 1}):
+        with pytest.raises(varnel.GoalError, match="robust takes"):
+            varnel.design(B0=0.01, voltage=12, robust=strays)
+    with pytest.raises(TypeError, match="robust h"):
+        varnel.design(B0=0.01, voltage=12, robust={"h": "0.1mm"})
+
+
+def test_every_goal_of_the_command_is_a_keyword():
+    # varnel-calc design --help names its options; each (but the output's) is a keyword here,
+    # with "-" written "_" and --class as thermal_class.
+    out = subprocess.run([os.environ["VARNEL_CALC"], "design", "--help"], capture_output=True,
+                         text=True, check=True).stdout
+    options = {word.split("=")[0].strip(",") for word in out.split() if word.startswith("--")}
+    options -= {"--help", "--json", "--csv"}
+    names = {"thermal_class" if o == "--class" else o[2:].replace("-", "_") for o in options}
+    keywords = set(varnel.design.__code__.co_varnames[:varnel.design.__code__.co_kwonlyargcount])
+    assert names, out
+    assert names <= keywords, names - keywords

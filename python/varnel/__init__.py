@@ -21,7 +21,7 @@ import functools
 import json
 import numbers
 import operator
-from typing import Dict, List, NamedTuple, Optional, Tuple, Union
+from typing import Dict, List, Mapping, NamedTuple, Optional, Tuple, Union
 
 from . import _varnel
 from ._varnel import (
@@ -421,6 +421,26 @@ def _real(name: str, value: object) -> Optional[float]:
     return float(value)
 
 
+_ROBUST_LENGTHS = ("h", "R1", "H")
+
+
+def _robust(strays: Optional[Mapping[str, object]]) -> Dict[str, object]:
+    """The strays of the build for a robust search, each checked as varnel-calc design
+    --robust checks its items."""
+    out: Dict[str, object] = {"h": 0.0, "R1": 0.0, "H": 0.0, "turns": 0, "wire": False}
+    for name, value in ({} if strays is None else dict(strays)).items():
+        if name in _ROBUST_LENGTHS:
+            out[name] = _real(f"robust {name}", value)
+        elif name == "turns" and not isinstance(value, bool) and value in (0, 1):
+            out[name] = int(value)
+        elif name == "wire" and isinstance(value, bool):
+            out[name] = value
+        else:
+            raise GoalError("robust takes h, R1, H (m), turns (0 or 1: one turn at most) and "
+                            f"wire (True or False); '{name}={value!r}' is not one of them")
+    return out
+
+
 def design(
     *,
     B0: float,
@@ -434,7 +454,15 @@ def design(
     ambient: float = 20,
     thermal_class: float = 155,
     heat_transfer: float = 12,
+    winding_conductivity: Optional[float] = None,
     bore: float = 0,
+    former_wall: float = 0,
+    cheek: float = 0,
+    search_outer: float = 0.3,
+    search_length: float = 0.6,
+    search_inner: float = 0.001,
+    search_reach: float = 0.6,
+    robust: Optional[Mapping[str, object]] = None,
     max_outer: Optional[float] = None,
     max_length: Optional[float] = None,
     max_mass: Optional[float] = None,
@@ -452,8 +480,17 @@ def design(
     B0: flux density at the centre, T, met hot within B0_tol (a fraction).  uniform: (tol,
     radius): |B|/B0 - 1 within tol on a sphere of that radius, m.  The supply: voltage (RMS V)
     or current (RMS A), f (Hz).  Limits: max_power (W, hot), max_temp_rise (K, above ambient,
-    C; never above thermal_class, C), heat_transfer (W/(m^2 K)), bore (least R1, m), max_outer
-    (R2, m), max_length (2H + h, m), max_mass (kg).  material: copper or aluminium.  wires:
+    C; never above thermal_class, C), heat_transfer (W/(m^2 K)), winding_conductivity (across
+    the turns, W/(m K), for the hot spot: 0.2 for a dry winding unless told, 0.5-1
+    impregnated), bore (clear radius inside the former, m), former_wall (the former's wall:
+    R1 = bore + former_wall, m), cheek (each coil's end plate, m: the gap between the windings
+    is at least two), max_outer (R2, m), max_length (2H + h, m), max_mass (kg).  The search's
+    own bounds: search_outer (R2 without max_outer, m), search_length (2H + h without
+    max_length, m), search_inner (least R1, m), search_reach (the uniform sphere reaches at
+    most this share of the distance to the nearest turn).  robust: designs that meet every
+    goal across these strays of the build, worst case, as a mapping of any of h, R1, H (m),
+    turns (0 or 1, on one coil) and wire (True: the wire's catalogue tolerance), such as
+    {"h": 1e-4, "turns": 1, "wire": True}.  material: copper or aluminium.  wires:
     "metric", "awg" or a CSV file; grade: the enamel grade column.  winding: "orthocyclic",
     "layer" or "random[:FILL]".  minimise: "mass", "power" or "size".  count: at most how
     many designs (1 to 100).  threads: every core unless told.
@@ -474,7 +511,15 @@ def design(
         "ambient": _real("ambient", ambient),
         "thermal_class": _real("thermal_class", thermal_class),
         "heat_transfer": _real("heat_transfer", heat_transfer),
+        "winding_conductivity": _real("winding_conductivity", winding_conductivity),
         "bore": _real("bore", bore),
+        "former_wall": _real("former_wall", former_wall),
+        "cheek": _real("cheek", cheek),
+        "search_outer": _real("search_outer", search_outer),
+        "search_length": _real("search_length", search_length),
+        "search_inner": _real("search_inner", search_inner),
+        "search_reach": _real("search_reach", search_reach),
+        "robust": _robust(robust),
         "max_outer": _real("max_outer", max_outer),
         "max_length": _real("max_length", max_length),
         "max_mass": _real("max_mass", max_mass),

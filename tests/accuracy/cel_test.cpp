@@ -2,6 +2,7 @@
 // Bulirsch's cel against the complete integrals it generalises, taken by the arithmetic-geometric
 // mean in extended precision: cel(kc, 1, 1, 1) = K(k) and cel(kc, 1, 1, kc^2) = E(k); and the
 // third kind where it has a closed form.
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -32,6 +33,26 @@ TEST(Cel, PairOfOneModulusEqualsTwoSingleCalls) {
         const auto pair = CelPair(kc, 1, 1, -1, 0.09, 1, 0.3);
         EXPECT_EQ(pair[0], Cel(kc, 1, 1, -1)) << kc;
         EXPECT_EQ(pair[1], Cel(kc, 0.09, 1, 0.3)) << kc;
+    }
+}
+
+// The thin solenoid's four moduli at once against Cel one by one, with moduli far apart in one
+// call (so that the slower lane's extra steps must leave the faster one's value as it was),
+// both signs of gamma, gamma = 0 (the p <= 0 transformation) and a modulus near zero (a point
+// on a sheet's end edge), within a few units in the last place of the larger values.
+TEST(Cel, SolenoidCelsAgreeWithCelOneByOne) {
+    const std::array<double, 4> kc[] = {{0.999, 1e-9, 0.5, 0.02}, {0.3, 0.3, 0.97, 1e-5}};
+    const std::array<double, 4> gamma[] = {{0.7, -0.7, 0, -0.001}, {-0.999, 0.5, 1e-8, 0}};
+    for (int row = 0; row < 2; ++row) {
+        const SolenoidCels cels = SolenoidCelsOf(kc[row], gamma[row]);
+        for (std::size_t j = 0; j < 4; ++j) {
+            const double k = kc[row][j], g = gamma[row][j];
+            const double radial = Cel(k, 1, 1, -1);
+            EXPECT_NEAR(cels.radial[j], radial, 2e-15 * std::fabs(radial)) << row << j;
+            // Cel takes gamma = 0 through its p <= 0 branch too.
+            const double axial = Cel(k, g * g, 1, g);
+            EXPECT_NEAR(cels.axial[j], axial, 2e-15 * std::fabs(axial)) << row << j;
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "accuracy/exact_coils.h"
+#include "accuracy/flux_function.h"
 #include "accuracy/winding_field.h"
 
 namespace varnel::exact {
@@ -62,6 +63,16 @@ TEST(WindingField, AgreesWithTheIntegralsWithinOnePartInABillion) {
              offset + s.H / 2 - 0.15L * (s.R2 - s.R1)},
             {"in the bore", 0.5L * s.R1, 0.25L * offset},
             {"far off", 7 * s.R2, -3 * (offset + s.H)},
+            // Where the rule's length is chosen from the nearest singular radius: level with a
+            // winding beside it (the sheets pass through the point), just above an end face,
+            // and just beside the threshold for the double-exponential rule.
+            {"in the bore level with the lower winding's middle", 0.6L * s.R1, -offset},
+            {"beside the upper winding, 1e-4 of its depth outside", s.R2 + 1e-4L * (s.R2 - s.R1),
+             offset + 0.1L * s.H},
+            {"1e-3 of the depth above the upper winding's end face", s.R1 + 0.7L * (s.R2 - s.R1),
+             offset + s.H / 2 + 1e-3L * (s.R2 - s.R1)},
+            {"0.011 of the depth outside the lower winding's inner corner",
+             s.R1 - 0.011L * (s.R2 - s.R1), -offset - s.H / 2},
         };
         for (const Point& p : points) {
             long double change = 0;
@@ -90,6 +101,50 @@ TEST(WindingField, MirrorImagesAcrossTheAxisAndTheMidPlane) {
     EXPECT_NEAR(below.radial, -p.radial, 1e-12 * std::fabs(p.axial));
     EXPECT_NEAR(below.axial, p.axial, 1e-12 * std::fabs(p.axial));
     EXPECT_NE(p.radial, 0);
+}
+
+// The flux function of the same thin solenoids against the loops' psi integrated over both
+// sections by the tanh-sinh rule (flux_function.h), relative to psi itself (positive off the
+// axis: both coils carry the current the same way): near the axis, where psi ~ rho^2 comes
+// from a difference of two elliptic integrals, inside a winding, on an end face, beside a
+// winding level with it and far off.
+TEST(WindingFluxFunction, AgreesWithTheLoopsIntegralsWithinOnePartInABillion) {
+    const long double I = 0.83L;
+    for (const Shape& s : kShapes) {
+        const long double offset = s.H / 2 + s.h / 2;
+        const long double middle = (s.R1 + s.R2) / 2;
+        struct Point {
+            const char* where;
+            long double x, z;
+        };
+        const Point points[] = {
+            {"next to the axis", 1e-3L * s.R1, 0.1L * offset},
+            {"in the bore", 0.5L * s.R1, -0.25L * offset},
+            {"inside the upper winding", s.R1 + 0.3L * (s.R2 - s.R1), offset - 0.2L * s.H},
+            {"on the lower winding's end face", middle, -offset - s.H / 2},
+            {"beside the upper winding, level with it", s.R2 * 1.2L, offset},
+            {"far off", 7 * s.R2, -3 * (offset + s.H)},
+        };
+        for (const Point& p : points) {
+            const long double coarse = PairFluxFunction(s.R1, s.R2, s.H, s.h, s.N, p.x, p.z, I, 5);
+            const long double fine = PairFluxFunction(s.R1, s.R2, s.H, s.h, s.N, p.x, p.z, I, 6);
+            const std::string where = std::string(s.name) + ", " + p.where;
+            ASSERT_LT(static_cast<double>(std::fabs(fine - coarse) / fine), 1e-11) << where;
+            const double fast = PairWindingFluxFunction(
+                static_cast<double>(s.R1), static_cast<double>(s.R2), static_cast<double>(s.H),
+                static_cast<double>(s.h), static_cast<double>(s.N), static_cast<double>(I),
+                static_cast<double>(p.x), static_cast<double>(p.z));
+            EXPECT_LT(std::fabs(fast - static_cast<double>(fine)) / static_cast<double>(fine), 1e-9)
+                << where;
+        }
+    }
+}
+
+TEST(WindingFluxFunction, ZeroOnTheAxisAndEvenInX) {
+    EXPECT_EQ(PairWindingFluxFunction(0.01, 0.02, 0.03, 0.01, 229, 1, 0, 0.017), 0);
+    const double right = PairWindingFluxFunction(0.01, 0.02, 0.03, 0.01, 229, 1, 0.013, 0.017);
+    EXPECT_GT(right, 0);
+    EXPECT_EQ(PairWindingFluxFunction(0.01, 0.02, 0.03, 0.01, 229, 1, -0.013, 0.017), right);
 }
 
 }  // namespace
