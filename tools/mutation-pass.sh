@@ -10,7 +10,11 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 if [[ "${1:-}" == "--check" ]]; then
     exec python3 "$root/tools/mutation-pass.py" --check "$root"
 fi
-tree="$(mktemp -d)"
+# One fixed folder, so that the compiler cache knows the copy's files (and the test programs,
+# which are given paths inside it) from the last pass.
+tree="${VARNEL_MUTATION_TREE:-${TMPDIR:-/tmp}/varnel-mutation-pass}"
+rm -rf "$tree"
+mkdir -p "$tree"
 trap 'rm -rf "$tree"' EXIT
 git -C "$root" archive HEAD | tar -x -C "$tree"
 launcher=()
