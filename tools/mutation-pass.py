@@ -67,7 +67,8 @@ def run_suite(build, target, flt):
     b = subprocess.run(['nice', '-n', '5', 'cmake', '--build', build, '-j2', '--target', target],
                        capture_output=True, text=True)
     if b.returncode != 0:
-        return None, b.stdout[-600:]
+        errors = [l for l in (b.stdout + b.stderr).splitlines() if 'error' in l]
+        return None, ' | '.join(errors[:2]) or b.stdout[-300:]
     env = dict(os.environ, QT_QPA_PLATFORM='offscreen')
     try:
         if target.startswith('studio_'):
