@@ -284,7 +284,7 @@ DESIGN = [
 
 PLOT = [
     M('profile title coordinate', 'plot/pictures.cpp', 'Millimetres(picture.at)',
-      'Millimetres(0)'),
+      'Millimetres(0)', 'plot_tests:PictureGeometry.*'),
     M('map image: z drawn downwards', 'plot/pictures.cpp',
       'cells.setPixel(i, z.count - 1 - j, colourOf(points[k]).rgb());',
       'cells.setPixel(i, j, colourOf(points[k]).rgb());', 'plot_tests:PictureGeometry.*'),

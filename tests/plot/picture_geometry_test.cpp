@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,31 @@ TEST(PictureGeometry, ProfilePositionsFollowTheirLine) {
     slanted.lineUx = 0.6L;
     slanted.lineUz = 0.8L;
     EXPECT_NEAR(ProfilePosition(slanted, point), 5, 1e-12);
+}
+
+// A profile's heading names the line it runs along: along z at x = 7 mm, along x at z = 4 mm.
+TEST(PictureGeometry, ProfileHeadingNamesItsLine) {
+    for (const bool alongZ : {true, false}) {
+        ProfilePicture picture;
+        picture.alongZ = alongZ;
+        picture.at = alongZ ? 0.007L : 0.004L;
+        picture.rec.R1 = 0.02L;
+        picture.rec.R2 = 0.035L;
+        picture.rec.H = 0.015L;
+        picture.rec.hh = 0.012L;
+        for (int i = 0; i < 3; ++i) {
+            FieldPoint p;
+            (alongZ ? p.z : p.x) = 0.005L * i;
+            (alongZ ? p.x : p.z) = picture.at;
+            p.field.axial = 1e-3L * (3 - i);
+            p.field.modulus = p.field.axial;
+            picture.points.push_back(p);
+        }
+        const std::string svg = ProfileFileBytes(picture, "profile.svg");
+        const std::string heading =
+            alongZ ? "Flux density along z at x = 7 mm" : "Flux density along x at z = 4 mm";
+        EXPECT_NE(svg.find(heading), std::string::npos) << heading;
+    }
 }
 
 // The field lines of psi = x^2 (1 + z), whose field is Bz = (1/x) dpsi/dx = 2 (1 + z) and
