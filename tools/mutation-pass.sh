@@ -35,6 +35,7 @@ for base, _, files in os.walk(fresh):
         if not os.path.exists(dst) or not filecmp.cmp(src, dst, shallow=False):
             os.makedirs(os.path.dirname(dst), exist_ok=True)
             shutil.copyfile(src, dst)
+        shutil.copymode(src, dst)  # scripts stay executable; the time stays the copy's
 PY
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
