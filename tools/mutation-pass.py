@@ -2,98 +2,170 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Plausible small mistakes, each built alone and tested: a mutant the tests pass is a hole.
 
-Run through tools/mutation-pass.sh, which works on a copy of the committed tree: this script
-edits the sources of the tree it is given. Usage: mutation-pass.py TREE BUILD [NAME ...]
+The mutants are in tools/mutants.py. Usage:
+  mutation-pass.py --check [ROOT]      each original text occurs exactly once; nothing is built
+  mutation-pass.py TREE BUILD [NAME ...] build and test each mutant in TREE, or those named by
+                                       their id or their library (design, studio ...)
+
+Run the second form through tools/mutation-pass.sh, which works on a copy of the committed
+tree: this script edits the sources of the tree it is given (and puts them back).
+Each mutant builds only the test programs of the suites its library reaches and runs its
+`first` suite, then the others, stopping at the first failure; the verdict names the test.
 """
-import subprocess, sys, time, os
-ROOT = sys.argv[1]
-BUILD = sys.argv[2]
-M = [
- # (id, file, original, mutant)
- ('mu0 7th digit', 'engine/field.cpp', 'kMu0 = 1.25663704e-6L', 'kMu0 = 1.25663714e-6L'),
- ('azimuth step 7th digit', 'engine/field.cpp', 'kAzimuthStep = 0.20943950666666666667L', 'kAzimuthStep = 0.20943960666666666667L'),
- ('disc coefficient 7th digit', 'engine/inductance.cpp', '1.7424L + 3.29L', '1.742401L + 3.29L'),
- ('2pi*1e-7 literal', 'engine/inductance.cpp', 'kTwoPiE7 = 6.2831852e-7L', 'kTwoPiE7 = 6.2831862e-7L'),
- ('pi/3 literal', 'engine/inductance.cpp', 'kPiOver3 = 1.04719753333333333L', 'kPiOver3 = 1.04719763333333333L'),
- ('S2 last coefficient', 'engine/inductance.cpp', '21571.0L / 1024', '21572.0L / 1024'),
- ('long boundary >= to >', 'engine/inductance.cpp', 'shape.l >= 0.75L', 'shape.l > 0.75L'),
- ('short boundary <= to <', 'engine/inductance.cpp', 'shape.t <= 1)', 'shape.t < 1)'),
- ('disc boundary > to >=', 'engine/inductance.cpp', 'shape.g > 0.5L', 'shape.g >= 0.5L'),
- ('pair: self term once', 'engine/inductance.cpp', 'long double a = 2 * CoilInductance(', 'long double a = 1 * CoilInductance('),
- ('pair: last turns from H', 'engine/inductance.cpp', 'return {a - 2 * last.inductance, last.turns};', 'return {a - 2 * last.inductance, CoilInductance(R1, R2, H, D, Lambda).turns};'),
- ('rho inverted', 'engine/inductance.cpp', 'shape.rho = R1 / R2;', 'shape.rho = R2 / R1;'),
- ('resistance factor', 'engine/circuit.cpp', 'rec.Roe * 16 * rec.Lambda', 'rec.Roe * 15 * rec.Lambda'),
- ('mass: one coil', 'engine/circuit.cpp', 'rec.Ro * 2 * rec.Lambda', 'rec.Ro * 1 * rec.Lambda'),
- ('winding density without Lambda', 'engine/circuit.cpp', 'return rec.Lambda * 4 * rec.Id', 'return 4 * rec.Id'),
- ('power Id*R', 'engine/circuit.cpp', 'return rec.Id * rec.Id * rec.R;', 'return rec.Id * rec.R;'),
- ('field offset', 'engine/field.cpp', 'return rec.H / 2 + rec.hh / 2;', 'return rec.H / 2 + rec.hh;'),
- ('D checks swapped', 'command/calculate_command.cpp',
-  '''    if (!(rec.D <= rec.R2 - rec.R1))
-        return "Введите D < R2 - R1";
-    if (!(rec.D <= rec.H))
-        return "Введите D < H";''',
-  '''    if (!(rec.D <= rec.H))
-        return "Введите D < H";
-    if (!(rec.D <= rec.R2 - rec.R1))
-        return "Введите D < R2 - R1";'''),
- ('D <= to <', 'command/calculate_command.cpp', 'if (!(rec.D <= rec.R2 - rec.R1))', 'if (!(rec.D < rec.R2 - rec.R1))'),
- ('Lambda < to <=', 'command/calculate_command.cpp', 'if (!(rec.Lambda < 1))', 'if (!(rec.Lambda <= 1))'),
- ('FREQ >= to >', 'command/calculate_command.cpp', 'if (!(rec.FREQ >= 0))', 'if (!(rec.FREQ > 0))'),
- ('negligible share 1e-5', 'command/calculate_command.cpp', 'kNegligibleComponent = 1e-6L', 'kNegligibleComponent = 1e-5L'),
- ('negligible angle <', 'command/calculate_command.cpp', 'return std::fabs(degrees) <= kNegligibleAngle;', 'return std::fabs(degrees) < kNegligibleAngle;'),
- ('mm2 factor', 'command/calculate_command.cpp', 'kSquareMillimetresPerSquareMetre = 1000000;', 'kSquareMillimetresPerSquareMetre = 100000;'),
- ('j and jcond assignments swapped', 'command/calculate_command.cpp',
-  '''    rec.j = Checked(WindingCurrentDensity(rec));
-    rec.jcond = Checked(WireCurrentDensity(rec));''',
-  '''    rec.j = Checked(WireCurrentDensity(rec));
-    rec.jcond = Checked(WindingCurrentDensity(rec));'''),
- ('zero field test dropped', 'command/calculate_command.cpp', 'if (Checked(field.Modulus(rec.x, rec.z, rec.Id)) == 0)', 'if (Checked(field.Modulus(rec.x, rec.z, rec.Id)) < 0)'),
- ('full columns: j and jcond swapped', 'study/table_study.cpp', 'r.j / 1000000, r.jcond / 1000000', 'r.jcond / 1000000, r.j / 1000000'),
- ('full columns: source swapped', 'study/table_study.cpp', 'currentSource ? r.Ud : r.Id', 'currentSource ? r.Id : r.Ud'),
- ('grid step count', 'study/grid.cpp', '(stop - start) * i / (count - 1)', '(stop - start) * i / count'),
- ('uniform: one-sided tolerance', 'study/field_study.cpp', 'return std::fabs(d) > tolerance;', 'return d > tolerance;'),
- ('check: no refinement estimate', 'study/accuracy_check.cpp', 'classicSelf, self.value, self.change});', 'classicSelf, self.value, 0});'),
- ('check: exact Bx sign', 'study/accuracy_check.cpp', 'classic.radial, point.radial.value, point.radial.change', 'classic.radial, -point.radial.value, point.radial.change'),
- ('check: exact angle sign', 'study/accuracy_check.cpp', 'FieldAngleOf(point.radial.value, point.axial.value)', 'FieldAngleOf(-point.radial.value, point.axial.value)'),
- ('profile title coordinate', 'plot/pictures.cpp', 'Millimetres(picture.at)', 'Millimetres(0)'),
-]
-TARGETS = ['engine_tests', 'command_tests', 'accuracy_tests', 'cli_tests', 'plot_tests', 'varnel-calc']
-EXCLUDE = 'package_check|window_|presets_test|russian_locale_test'
+import os
+import re
+import subprocess
+import sys
+import time
 
-def run(cmd, **kw):
-    return subprocess.run(cmd, cwd=ROOT, capture_output=True, text=True, **kw)
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from mutants import MUTANTS, SUITES, library_of  # noqa: E402
 
-only = sys.argv[3:]
-results = []
-for mid, path, orig, mut in M:
-    if only and mid not in only:
-        continue
-    full = os.path.join(ROOT, path)
-    text = open(full, encoding='utf-8').read()
-    if text.count(orig) != 1:
-        results.append((mid, 'NO-MATCH', ''))
-        print(f'{mid}: NO-MATCH', flush=True)
-        continue
-    open(full, 'w', encoding='utf-8').write(text.replace(orig, mut))
-    t0 = time.time()
+TIMEOUT = 600  # s for one test program: a mutant that loops forever is caught by it
+
+
+def check(root):
+    bad = 0
+    for m in MUTANTS:
+        path = os.path.join(root, m.file)
+        try:
+            n = open(path, encoding='utf-8').read().count(m.original)
+        except OSError:
+            n = -1
+        if n != 1:
+            bad += 1
+            where = 'file missing' if n < 0 else f'found {n} times'
+            print(f'{m.file}: {m.id}: {where}')
+    ids = [m.id for m in MUTANTS]
+    for i in sorted({i for i in ids if ids.count(i) > 1}):
+        bad += 1
+        print(f'{i}: the id is given twice')
+    print(f'{len(MUTANTS) - bad} of {len(MUTANTS)} mutants found exactly once')
+    return 0 if bad == 0 else 1
+
+
+def binary(build, target):
+    for sub in ('tests/' + d for d in os.listdir(os.path.join(build, 'tests'))):
+        path = os.path.join(build, sub, target)
+        if os.path.isfile(path) and os.access(path, os.X_OK):
+            return path
+    raise FileNotFoundError(target)
+
+
+def suites_of(m):
+    """The (target, gtest filter) pairs to run, the mutant's own first."""
+    first = []
+    if m.first:
+        target, _, flt = m.first.partition(':')
+        first.append((target, flt))
+    rest = [(t, '') for t in SUITES[library_of(m.file)] if (t, '') not in first]
+    return first + rest
+
+
+def run_suite(build, target, flt):
+    """Builds and runs one suite; returns (failed, name of the failing test)."""
+    b = subprocess.run(['nice', '-n', '5', 'cmake', '--build', build, '-j2', '--target', target],
+                       capture_output=True, text=True)
+    if b.returncode != 0:
+        errors = [l for l in (b.stdout + b.stderr).splitlines() if 'error' in l]
+        return None, ' | '.join(errors[:2]) or b.stdout[-300:]
+    env = dict(os.environ, QT_QPA_PLATFORM='offscreen')
     try:
-        b = run(['nice', '-n', '5', 'cmake', '--build', BUILD, '-j2', '--target'] + TARGETS)
-        if b.returncode != 0:
-            verdict, detail = 'STILLBORN', b.stdout[-400:]
-        else:
-            env = dict(os.environ, QT_QPA_PLATFORM='offscreen')
-            t = run(['ctest', '--test-dir', BUILD, '-j2', '-E', EXCLUDE, '--stop-on-failure'], env=env)
-            failed = [l.strip() for l in t.stdout.splitlines() if '***Failed' in l or 'Failed  ' in l]
-            verdict = 'KILLED' if t.returncode != 0 else 'SURVIVED'
-            detail = failed[0] if failed else ''
-    finally:
-        open(full, 'w', encoding='utf-8').write(text)
-    results.append((mid, verdict, detail))
-    print(f'{mid}: {verdict} ({time.time() - t0:.0f} s) {detail}', flush=True)
+        if target.startswith('studio_'):
+            # Qt Test programs: through ctest, which gives each its environment.
+            t = subprocess.run(['ctest', '--test-dir', build, '-R', f'^{target}$',
+                                '--output-on-failure', '--timeout', str(TIMEOUT)],
+                               capture_output=True, text=True, env=env, timeout=TIMEOUT + 60)
+            if t.returncode == 0:
+                return False, ''
+            fails = re.findall(r'FAIL!\s*:\s*(\S+)', t.stdout)
+            return True, f'{target} ' + (fails[0] if fails else '(crashed or timed out)')
+        cmd = [binary(build, target), '--gtest_brief=1', '--gtest_fail_fast']
+        if flt:
+            cmd.append(f'--gtest_filter={flt}')
+        t = subprocess.run(cmd, capture_output=True, text=True, env=env, timeout=TIMEOUT,
+                           cwd=build)
+    except subprocess.TimeoutExpired:
+        return True, f'{target} (timed out after {TIMEOUT} s)'
+    if t.returncode == 0:
+        return False, ''
+    fails = re.findall(r'\[  FAILED  \] (\S+)', t.stdout)
+    return True, f'{target} ' + (fails[0] if fails else f'(exit {t.returncode})')
 
-killed = sum(1 for r in results if r[1] == 'KILLED')
-valid = sum(1 for r in results if r[1] in ('KILLED', 'SURVIVED'))
-print(f'score: {killed} of {valid} killed')
-for r in results:
-    if r[1] != 'KILLED':
-        print('not killed:', r[0], r[1])
+
+def selected(m, only):
+    """Named by its id or by its library; every mutant when none is named."""
+    return not only or m.id in only or library_of(m.file) in only
+
+
+def run_pass(root, build, only):
+    results = []
+    t_all = time.time()
+    # Every suite to be run must pass on the tree as it is, or its failures would kill mutants.
+    chosen = [m for m in MUTANTS if selected(m, only)]
+    for target in sorted({t for m in chosen for t, _ in suites_of(m)}):
+        failed, what = run_suite(build, target, '')
+        if failed is not False:
+            print(f'the unchanged tree fails {target}: {what}')
+            return 1
+    print(f'the unchanged tree passes every suite ({time.time() - t_all:.0f} s)', flush=True)
+    for m in MUTANTS:
+        if not selected(m, only):
+            continue
+        full = os.path.join(root, m.file)
+        text = open(full, encoding='utf-8').read()
+        if text.count(m.original) != 1:
+            results.append((m, 'NO-MATCH', ''))
+            print(f'[{library_of(m.file)}] {m.id}: NO-MATCH', flush=True)
+            continue
+        open(full, 'w', encoding='utf-8').write(text.replace(m.original, m.mutant))
+        t0 = time.time()
+        verdict, detail = 'SURVIVED', m.reason
+        try:
+            for target, flt in suites_of(m):
+                failed, what = run_suite(build, target, flt)
+                if failed is None:
+                    verdict, detail = 'STILLBORN', what
+                    break
+                if failed:
+                    verdict, detail = 'KILLED', what
+                    break
+        finally:
+            open(full, 'w', encoding='utf-8').write(text)
+        if verdict == 'SURVIVED' and not detail:
+            detail = '(no reason given)'
+        results.append((m, verdict, detail))
+        print(f'[{library_of(m.file)}] {m.id}: {verdict} ({time.time() - t0:.0f} s) {detail}',
+              flush=True)
+    print()
+    by_lib = {}
+    for m, verdict, _ in results:
+        k, n = by_lib.get(library_of(m.file), (0, 0))
+        if verdict in ('KILLED', 'SURVIVED'):
+            by_lib[library_of(m.file)] = (k + (verdict == 'KILLED'), n + 1)
+    for lib, (k, n) in by_lib.items():
+        print(f'{lib}: {k} of {n} killed')
+    killed = sum(k for k, _ in by_lib.values())
+    valid = sum(n for _, n in by_lib.values())
+    print(f'score: {killed} of {valid} killed ({100 * killed / max(valid, 1):.1f} %) '
+          f'in {(time.time() - t_all) / 60:.1f} min')
+    for m, verdict, detail in results:
+        if verdict != 'KILLED':
+            print(f'not killed: {m.id}: {verdict}: {detail}')
+    return 0
+
+
+def main():
+    args = sys.argv[1:]
+    if args and args[0] == '--check':
+        root = args[1] if len(args) > 1 else os.path.dirname(
+            os.path.dirname(os.path.abspath(__file__)))
+        return check(root)
+    if len(args) < 2:
+        print(__doc__)
+        return 2
+    return run_pass(args[0], args[1], args[2:])
+
+
+if __name__ == '__main__':
+    sys.exit(main())
