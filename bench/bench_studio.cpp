@@ -3,7 +3,7 @@
 // (the calculator's results) and the slow one (exact values, force, uniform extents).
 #include <benchmark/benchmark.h>
 
-#include "studio/study_bridge.h"
+#include "studio/core/study_bridge.h"
 
 namespace {
 

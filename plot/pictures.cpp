@@ -175,10 +175,10 @@ void DrawWinding(QPainter& p, const Frame& f, const CalcRecord& r, double zCentr
 // Scales the canvas onto `area` for the length of a drawing.
 class CanvasScope {
   public:
-    CanvasScope(QPainter& p, const QRectF& area) : p_(p) {
+    CanvasScope(QPainter& p, const QRectF& area, QSizeF canvas) : p_(p) {
         p_.save();
         p_.translate(area.topLeft());
-        p_.scale(area.width() / kWidth, area.height() / kHeight);
+        p_.scale(area.width() / canvas.width(), area.height() / canvas.height());
     }
     ~CanvasScope() { p_.restore(); }
     CanvasScope(const CanvasScope&) = delete;
@@ -221,6 +221,13 @@ std::vector<double> ScaleTicks(double low, double high, bool log) {
     return ticks;
 }
 
+// Where a map's cells may go: room for the title above, the tick labels and axis names on the
+// left and below, the key on the right.
+QRectF MapRoom(const MapStyle& style) {
+    const QSizeF c = style.canvas;
+    return QRectF(90, 80, std::max(1.0, c.width() - 90 - 250), std::max(1.0, c.height() - 80 - 70));
+}
+
 // The frame of a map on the canvas: the same scale on both axes, so the coils keep their shape.
 Frame MapFrame(const MapPicture& picture) {
     const GridRange& x = picture.x;
@@ -230,7 +237,7 @@ Frame MapFrame(const MapPicture& picture) {
     const double dx = x.count > 1 ? (xe - xs) / (x.count - 1) : 1e-3;
     const double dz = z.count > 1 ? (ze - zs) / (z.count - 1) : 1e-3;
     const double x0 = xs - dx / 2, x1 = xe + dx / 2, z0 = zs - dz / 2, z1 = ze + dz / 2;
-    const QRectF room(90, 80, kWidth - 90 - 250, kHeight - 80 - 70);
+    const QRectF room = MapRoom(picture.style);
     const double scale = std::min(room.width() / (x1 - x0), room.height() / (z1 - z0));
     return Frame{QRectF(room.left(), room.top(), (x1 - x0) * scale, (z1 - z0) * scale), x0, x1, z0,
                  z1};
@@ -456,7 +463,8 @@ std::vector<FieldLine> FieldLinesOf(const MapPicture& picture) {
 
 MapLayout LayoutOfMap(const QRectF& area, const MapPicture& picture) {
     const Frame f = MapFrame(picture);
-    const double sx = area.width() / kWidth, sy = area.height() / kHeight;
+    const QSizeF c = picture.style.canvas;
+    const double sx = area.width() / c.width(), sy = area.height() / c.height();
     MapLayout layout;
     layout.cells = QRectF(area.left() + f.area.left() * sx, area.top() + f.area.top() * sy,
                           f.area.width() * sx, f.area.height() * sy);
@@ -488,7 +496,8 @@ QRectF DrawnPartOfMap(const MapPicture& picture) {
         right = f.area.right() + 30 + widest + 12;
         bottom = std::max(bottom, 80.0 + 430);  // the key's last entry with an |B| scale
     }
-    return QRectF(0, top, std::min<double>(kWidth, right), std::min<double>(kHeight, bottom) - top);
+    return QRectF(0, top, std::min(style.canvas.width(), right),
+                  std::min(style.canvas.height(), bottom) - top);
 }
 
 void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) {
@@ -498,11 +507,12 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
     const GridRange& z = picture.z;
     const MapStyle& style = picture.style;
     const MapTexts& texts = style.texts;
-    const CanvasScope canvas(p, canvasArea);
-    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    const CanvasScope canvas(p, canvasArea, style.canvas);
+    const double width = style.canvas.width();
+    p.fillRect(QRectF(QPointF(0, 0), style.canvas), Qt::white);
     const Frame f = MapFrame(picture);
     const QRectF& area = f.area;
-    const QRectF room(90, 80, kWidth - 90 - 250, kHeight - 80 - 70);
+    const QRectF room = MapRoom(style);
     const double xs = static_cast<double>(x.start), xe = static_cast<double>(x.stop);
     const double zs = static_cast<double>(z.start), ze = static_cast<double>(z.stop);
     const double dx = x.count > 1 ? (xe - xs) / (x.count - 1) : 1e-3;
@@ -598,12 +608,12 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
 
     if (style.title) {
         p.setFont(Font(18, true));
-        p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+        p.drawText(QRectF(20, 12, width - 40, 26), Qt::AlignLeft,
                    modulus ? QString::fromUtf8("Flux density |B|")
                            : QString::fromUtf8("Uniformity of the field: |B| / B0d − 1"));
         p.setFont(Font(13));
         p.drawText(
-            QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft,
+            QRectF(20, 40, width - 40, 20), Qt::AlignLeft,
             GeometryLine(r) +
                 QString(", B0d = %1 T").arg(QString::fromStdString(FormatNumber(picture.centre))));
     }
@@ -734,8 +744,9 @@ std::optional<ProfileFrame> FrameOfProfile(const ProfilePicture& picture) {
     const double pad = (b1 - b0) * 0.05;
     // Room on the left for the value ticks and on the right for the legend; the plot takes
     // the rest.
-    return ProfileFrame{QRectF(100, style.title ? 80 : 24, kWidth - 100 - 200,
-                               kHeight - (style.title ? 80 : 24) - 80),
+    const double top = style.title ? 80 : 24;
+    return ProfileFrame{QRectF(100, top, std::max(1.0, style.canvas.width() - 100 - 200),
+                               std::max(1.0, style.canvas.height() - top - 80)),
                         s0, s1, b0 - pad, b1 + pad};
 }
 
@@ -743,11 +754,12 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
     const std::vector<FieldPoint>& points = picture.points;
     const bool alongZ = picture.alongZ;
     const ProfileStyle& style = picture.style;
-    const CanvasScope canvas(p, canvasArea);
-    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    const CanvasScope canvas(p, canvasArea, style.canvas);
+    const double width = style.canvas.width(), height = style.canvas.height();
+    p.fillRect(QRectF(QPointF(0, 0), style.canvas), Qt::white);
     const std::optional<ProfileFrame> frame = FrameOfProfile(picture);
     const ProfileFrame pf =
-        frame.value_or(ProfileFrame{QRectF(100, 80, kWidth - 300, kHeight - 160), 0, 1, 0, 1});
+        frame.value_or(ProfileFrame{QRectF(100, 80, width - 300, height - 160), 0, 1, 0, 1});
     const Frame f{pf.area, pf.s0, pf.s1, pf.v0, pf.v1};
     const double s0 = pf.s0, s1 = pf.s1;
     struct Curve {
@@ -801,11 +813,11 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
 
     if (style.title) {
         p.setFont(Font(18, true));
-        p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+        p.drawText(QRectF(20, 12, width - 40, 26), Qt::AlignLeft,
                    QString("Flux density along %1 at %2 = %3 mm")
                        .arg(alongZ ? "z" : "x", alongZ ? "x" : "z", Millimetres(picture.at)));
         p.setFont(Font(13));
-        p.drawText(QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft, GeometryLine(picture.rec));
+        p.drawText(QRectF(20, 40, width - 40, 20), Qt::AlignLeft, GeometryLine(picture.rec));
     }
     if (!style.legend)
         return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/numbers_view.h"
 
+#include "studio/table_number.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -47,7 +49,7 @@ QString CalculatorText(const QString& text) {
 }
 
 QString Exact(double v) {
-    return QLocale().toString(v, 'g', 10);
+    return TableNumber(v);
 }
 
 // A classic value this far from the exact one is marked.
@@ -60,7 +62,7 @@ bool FarFromExact(const std::optional<double>& classic, const std::optional<doub
 QString Difference(const std::optional<double>& classic, const std::optional<double>& exact) {
     if (!classic || !exact || *exact == 0)
         return QString(kDash);
-    return QLocale().toString(100 * (*classic / *exact - 1), 'g', 3) + QStringLiteral(" %");
+    return TableNumber(100 * (*classic / *exact - 1)) + QStringLiteral(" %");
 }
 
 }  // namespace
@@ -196,7 +198,7 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
     auto extent = [&](int row, const UniformExtent& e) {
         QString text = pending;
         if (results && n.checked) {
-            const QString mm = locale.toString(e.metres * 1000, 'g', 5);
+            const QString mm = TableNumber(e.metres * 1000, locale);
             text = e.found ? mm : tr("beyond %1").arg(mm);
         }
         setCell(row, kCalculator, text);
@@ -215,12 +217,12 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
             // The steady state's current and power beside the rise: what a design found by
             // the search gives hot, where the calculator's results are at 20 °C.
             temperature = tr("%1 (%2 A, %3 W, %4 mT)")
-                              .arg(locale.toString(n.temperature->kelvin, 'f', 1),
-                                   locale.toString(n.temperature->current, 'g', 4),
-                                   locale.toString(n.temperature->power, 'g', 4),
-                                   locale.toString(n.temperature->centreField * 1000, 'g', 5));
+                              .arg(TableNumber(n.temperature->kelvin, locale),
+                                   TableNumber(n.temperature->current, locale),
+                                   TableNumber(n.temperature->power, locale),
+                                   TableNumber(n.temperature->centreField * 1000, locale));
         else
-            temperature = locale.toString(n.temperature->kelvin, 'f', 1);
+            temperature = TableNumber(n.temperature->kelvin, locale);
     }
     setCell(kTemperature, kCalculator, temperature);
     markCell(kTemperature, kCalculator,
@@ -233,6 +235,28 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
                             "temperature"));
     setCell(kTemperature, kExact, QString(kDash));
     setCell(kTemperature, kDifference, QString(kDash));
+    markDensities(n);
+}
+
+// A current density that heats the winding past its insulation's thermal class is marked on
+// both density rows and said on the status line.
+void NumbersView::markDensities(const StudyNumbers& n) {
+    const std::optional<TemperatureRise>& t = n.temperature;
+    const bool beyond = n.kind == StudyNumbers::Kind::Results && n.checked && t && t->beyondClass();
+    QString why;
+    if (beyond) {
+        const QLocale locale;
+        const QString limit = TableNumber(t->thermalClassC, locale);
+        why = t->runaway ? tr("The current density heats the winding without bound, past its "
+                              "insulation's thermal class of %1 °C")
+                               .arg(limit)
+                         : tr("The current density heats the winding to %1 °C at its hottest, "
+                              "past its insulation's thermal class of %2 °C")
+                               .arg(TableNumber(t->hottestC, locale), limit);
+        status_->setText(status_->text() + QLatin1Char(' ') + why + QLatin1Char('.'));
+    }
+    for (const Result r : {Result::WindingDensity, Result::WireDensity})
+        markCell(static_cast<int>(r), kCalculator, why);
 }
 
 QString NumbersView::selectedText() const {

@@ -25,13 +25,13 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-#include "studio/design_file.h"
+#include "studio/core/design_file.h"
+#include "studio/core/study_bridge.h"
 #include "studio/design_view.h"
 #include "studio/inputs_panel.h"
 #include "studio/map_view.h"
 #include "studio/numbers_view.h"
 #include "studio/profiles_view.h"
-#include "studio/study_bridge.h"
 
 namespace varnel::studio {
 
