@@ -629,7 +629,9 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
     double top2 = room.top() + 30;
     if (modulus) {
         // One gradient, so no seams between bands of the bar, with round ticks (1, 2, 5).
-        const QRectF bar(keyLeft, top2, 28, 200);
+        // 200 units tall where the canvas has room, shorter on a small one so that the key's
+        // last entry stays on it.
+        const QRectF bar(keyLeft, top2, 28, std::clamp(style.canvas.height() - 312, 100.0, 200.0));
         QLinearGradient gradient(bar.bottomLeft(), bar.topLeft());
         if (scale.log) {
             for (int k = 0; k <= 40; ++k) {

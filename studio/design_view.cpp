@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -26,6 +27,13 @@
 #include <thread>
 
 namespace varnel::studio {
+namespace {
+
+// The columns of the supply's current and voltage.
+constexpr int kCurrentColumn = 8, kVoltageColumn = 9;
+
+}  // namespace
+
 DesignView::DesignView(QWidget* parent) : QWidget(parent), search_(SearchDesigns) {
     setObjectName(QStringLiteral("designView"));
     QWidget* goals = makeGoals();
@@ -35,15 +43,23 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent), search_(SearchDesigns
     connectControls();
 }
 
-// The goals and limits as one form, in the order of varnel-calc design's options.
+// The goals and limits as three forms side by side above the table, in the order of varnel-calc
+// design's options: the field and the supply, the limits, the choices.
 QWidget* DesignView::makeGoals() {
     auto* goals = new QWidget;
-    auto* form = new QFormLayout(goals);
-    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    addFieldGoals(form);
-    addSupplyGoals(form);
-    addLimits(form);
-    addChoices(form);
+    auto* columns = new QHBoxLayout(goals);
+    columns->setContentsMargins(0, 0, 0, 0);
+    auto form = [columns] {
+        auto* f = new QFormLayout;
+        f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        columns->addLayout(f, 1);
+        return f;
+    };
+    QFormLayout* field = form();
+    addFieldGoals(field);
+    addSupplyGoals(field);
+    addLimits(form());
+    addChoices(form());
     setGoals(DesignGoals{});
     return goals;
 }
@@ -163,11 +179,21 @@ void DesignView::makeTable() {
     table_->verticalHeader()->hide();
     table_->setMinimumWidth(150);  // scrolls in a small window
     table_->setWordWrap(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Each column as wide as its widest number or line of its title (fitColumns), not the
+    // style's wider measure of a title with room for the sort arrow.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    table_->horizontalHeader()->setMinimumSectionSize(
+        fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    // The limits that bind take what the numbers leave, cut short if need be (the whole list
+    // is the cell's tooltip).
+    table_->horizontalHeader()->setSectionResizeMode(model_->columnCount() - 1,
+                                                     QHeaderView::Stretch);
     // Titles of two lines ("R1" over "mm") keep the columns as narrow as their numbers.
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 
+// The goals above, then the controls of the search, then its table, which takes the window's
+// whole width so that its columns fit.
 void DesignView::layOut(QWidget* goals) {
     auto* goalsBox = new QGroupBox(tr("Goals and limits"));
     auto* goalsColumn = new QVBoxLayout(goalsBox);
@@ -175,25 +201,24 @@ void DesignView::layOut(QWidget* goals) {
     scroll->setWidget(goals);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    // At its width where there is room; in a small window it scrolls rather than clips.
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll->setMinimumWidth(std::min(goals->sizeHint().width() + 20, 240));
+    // Whole where there is room; in a small window it scrolls rather than clips.
+    const QSize whole = goals->sizeHint();
+    const int bar = scroll->horizontalScrollBar()->sizeHint().height();
+    scroll->setMinimumHeight(std::min(whole.height(), 120));
+    scroll->setMaximumHeight(whole.height() + bar);
+    scroll->setMinimumWidth(150);
     goalsColumn->addWidget(scroll);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(run_);
     buttons->addWidget(cancel_);
     buttons->addWidget(progress_, 1);
-    auto* chosen = new QHBoxLayout;
-    chosen->addWidget(state_, 1);
-    chosen->addWidget(load_);
-    auto* right = new QVBoxLayout;
-    right->addLayout(buttons);
-    right->addLayout(chosen);
-    right->addWidget(table_, 1);
-    auto* row = new QHBoxLayout(this);
-    row->addWidget(goalsBox);
-    row->addLayout(right, 1);
+    buttons->addWidget(load_);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(goalsBox);
+    page->addLayout(buttons);
+    page->addWidget(state_);
+    page->addWidget(table_, 1);
 }
 
 void DesignView::connectControls() {
@@ -237,8 +262,8 @@ QStringList DesignView::columnTitles() const {
             tr("B0\nmT"),
             tr("Rise\nK"),
             tr("Mass\nkg"),
-            tr("Uniform\n|z|, mm"),
-            tr("Uniform\nx, mm"),
+            tr("Uniform\n|z|\nmm"),
+            tr("Uniform\nx\nmm"),
             tr("Rank"),
             tr("Binds")};
 }
@@ -395,7 +420,7 @@ void DesignView::fillTable() {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             cells << item;
         };
-        auto number = [&](double v) { add(TableNumber(v, locale), v); };
+        auto number = [&](double v) { add(TableNumber(v, kDesignDigits, locale), v); };
         add(wireName(d.wire), d.inputs.wireDiameterMm);
         number(d.inputs.innerRadiusMm);
         number(d.inputs.outerRadiusMm);
@@ -416,10 +441,31 @@ void DesignView::fillTable() {
         for (const QString& limit : d.binds)
             binds << bindName(limit);
         add(binds.isEmpty() ? tr("none") : binds.join(QStringLiteral(", ")), binds.join(','));
+        cells.last()->setToolTip(cells.last()->text());
         model_->appendRow(cells);
     }
     table_->sortByColumn(-1, Qt::AscendingOrder);
     load_->setEnabled(false);
+    fitColumns();
+}
+
+void DesignView::fitColumns() {
+    const QFontMetrics metrics = table_->fontMetrics();
+    const int pad = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;  // a space each side
+    QHeaderView* header = table_->horizontalHeader();
+    for (int c = 0; c + 1 < model_->columnCount(); ++c) {
+        int widest = 0;
+        const QString title = model_->headerData(c, Qt::Horizontal).toString();
+        for (const QString& line : title.split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        for (int r = 0; r < model_->rowCount(); ++r)
+            widest = std::max(widest, metrics.horizontalAdvance(model_->item(r, c)->text()));
+        header->resizeSection(c, widest + pad);
+    }
+    // The supply the goals fix is the same in every row: its column is not shown.
+    const bool currentSource = !designs_.isEmpty() && designs_.first().inputs.currentSource;
+    table_->setColumnHidden(kCurrentColumn, currentSource);
+    table_->setColumnHidden(kVoltageColumn, !designs_.isEmpty() && !currentSource);
 }
 
 // Why the table is empty, in the user's language and number format: the goal and, where the
@@ -427,21 +473,23 @@ void DesignView::fillTable() {
 QString DesignView::noDesignText(const DesignSearch& search) const {
     const QLocale locale;
     const DesignGoals g = goals();
-    const QString goal = TableNumber(g.centreFieldMt, locale);
+    const QString goal = TableNumber(g.centreFieldMt, kDesignDigits, locale);
     if (!search.closest)
         return tr("No design reaches %1 mT: no wire of the catalogue can, at this supply and a "
                   "bore of %2 mm.")
-            .arg(goal, TableNumber(g.boreMm, locale));
+            .arg(goal, TableNumber(g.boreMm, kDesignDigits, locale));
     const ClosestDesign& c = *search.closest;
     QString text = tr("No design reaches %1 mT within the goals and limits; the closest reaches "
                       "%2 mT")
-                       .arg(goal, TableNumber(c.centreFieldMt, locale));
+                       .arg(goal, TableNumber(c.centreFieldMt, kDesignDigits, locale));
     if (g.uniformRadiusMm > 0)
-        text +=
-            tr(", a deviation of %1 % on the sphere").arg(TableNumber(c.deviation * 100, locale));
-    text += c.runaway ? tr(", %1 W and runs away thermally.").arg(TableNumber(c.powerW, locale))
+        text += tr(", a deviation of %1 % on the sphere")
+                    .arg(TableNumber(c.deviation * 100, kDesignDigits, locale));
+    text += c.runaway ? tr(", %1 W and runs away thermally.")
+                            .arg(TableNumber(c.powerW, kDesignDigits, locale))
                       : tr(", %1 W and a rise of %2 K.")
-                            .arg(TableNumber(c.powerW, locale), TableNumber(c.riseK, locale));
+                            .arg(TableNumber(c.powerW, kDesignDigits, locale),
+                                 TableNumber(c.riseK, kDesignDigits, locale));
     return text;
 }
 

@@ -73,6 +73,7 @@ class DesignView : public QWidget {
                         const QString& tooltip, const QList<QPair<QString, QString>>& items);
     void finished(const DesignSearch& search);
     void fillTable();
+    void fitColumns();
 
     QDoubleSpinBox *b0_, *b0Tol_, *uniformTol_, *uniformRadius_, *source_, *frequency_, *maxPower_,
         *maxRise_, *maxOuter_, *maxLength_, *maxMass_, *ambient_, *bore_;

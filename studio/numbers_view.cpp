@@ -49,7 +49,7 @@ QString CalculatorText(const QString& text) {
 }
 
 QString Exact(double v) {
-    return TableNumber(v);
+    return TableNumber(v, kNumbersDigits);
 }
 
 // A classic value this far from the exact one is marked.
@@ -62,7 +62,7 @@ bool FarFromExact(const std::optional<double>& classic, const std::optional<doub
 QString Difference(const std::optional<double>& classic, const std::optional<double>& exact) {
     if (!classic || !exact || *exact == 0)
         return QString(kDash);
-    return TableNumber(100 * (*classic / *exact - 1)) + QStringLiteral(" %");
+    return TableNumber(100 * (*classic / *exact - 1), kNumbersDigits) + QStringLiteral(" %");
 }
 
 }  // namespace
@@ -198,7 +198,7 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
     auto extent = [&](int row, const UniformExtent& e) {
         QString text = pending;
         if (results && n.checked) {
-            const QString mm = TableNumber(e.metres * 1000, locale);
+            const QString mm = TableNumber(e.metres * 1000, kNumbersDigits, locale);
             text = e.found ? mm : tr("beyond %1").arg(mm);
         }
         setCell(row, kCalculator, text);
@@ -216,13 +216,14 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
         else if (n.temperature->power > 0)
             // The steady state's current and power beside the rise: what a design found by
             // the search gives hot, where the calculator's results are at 20 °C.
-            temperature = tr("%1 (%2 A, %3 W, %4 mT)")
-                              .arg(TableNumber(n.temperature->kelvin, locale),
-                                   TableNumber(n.temperature->current, locale),
-                                   TableNumber(n.temperature->power, locale),
-                                   TableNumber(n.temperature->centreField * 1000, locale));
+            temperature =
+                tr("%1 (%2 A, %3 W, %4 mT)")
+                    .arg(TableNumber(n.temperature->kelvin, kNumbersDigits, locale),
+                         TableNumber(n.temperature->current, kNumbersDigits, locale),
+                         TableNumber(n.temperature->power, kNumbersDigits, locale),
+                         TableNumber(n.temperature->centreField * 1000, kNumbersDigits, locale));
         else
-            temperature = TableNumber(n.temperature->kelvin, locale);
+            temperature = TableNumber(n.temperature->kelvin, kNumbersDigits, locale);
     }
     setCell(kTemperature, kCalculator, temperature);
     markCell(kTemperature, kCalculator,
@@ -246,13 +247,13 @@ void NumbersView::markDensities(const StudyNumbers& n) {
     QString why;
     if (beyond) {
         const QLocale locale;
-        const QString limit = TableNumber(t->thermalClassC, locale);
+        const QString limit = TableNumber(t->thermalClassC, kNumbersDigits, locale);
         why = t->runaway ? tr("The current density heats the winding without bound, past its "
                               "insulation's thermal class of %1 °C")
                                .arg(limit)
                          : tr("The current density heats the winding to %1 °C at its hottest, "
                               "past its insulation's thermal class of %2 °C")
-                               .arg(TableNumber(t->hottestC, locale), limit);
+                               .arg(TableNumber(t->hottestC, kNumbersDigits, locale), limit);
         status_->setText(status_->text() + QLatin1Char(' ') + why + QLatin1Char('.'));
     }
     for (const Result r : {Result::WindingDensity, Result::WireDensity})

@@ -19,7 +19,7 @@ PlotScale ScaleForText(QSizeF pixels, const QFont& font, QSizeF least);
 
 // The least canvases the pictures lay out in without crowding: the map with its colour key, one
 // profile with its legend.
-inline constexpr QSizeF kLeastMapCanvas{640, 520};
+inline constexpr QSizeF kLeastMapCanvas{540, 430};
 inline constexpr QSizeF kLeastProfileCanvas{560, 250};
 
 }  // namespace varnel::studio
