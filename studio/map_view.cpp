@@ -49,8 +49,7 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
         spin->setSpecialValueText(tr("auto"));
         spin->setToolTip(tip);
         spin->setKeyboardTracking(true);
-        spin->setMinimumWidth(70);
-        spin->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        spin->setMinimumWidth(spin->fontMetrics().horizontalAdvance(QStringLiteral("00000 mT")));
         connect(spin, &QDoubleSpinBox::valueChanged, canvas_, [this] { canvas_->update(); });
         return spin;
     };
@@ -81,18 +80,19 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     scaleRow->addWidget(scaleTop_);
     scaleRow->addWidget(log_);
     scaleRow->addStretch(1);
-    scaleRow->addWidget(reset_);
+    // The scale's row only where there is a scale: with |B| in colour.
     auto enableScale = [this, from, to] {
         const bool on = colour_->currentIndex() == 1;
         for (QWidget* w :
              {static_cast<QWidget*>(scaleBottom_), static_cast<QWidget*>(scaleTop_),
               static_cast<QWidget*>(log_), static_cast<QWidget*>(from), static_cast<QWidget*>(to)})
-            w->setEnabled(on);
+            w->setVisible(on);
     };
     enableScale();
     connect(colour_, &QComboBox::currentIndexChanged, this, enableScale);
     connect(log_, &QCheckBox::toggled, canvas_, [this] { canvas_->update(); });
     controls->addStretch(1);
+    controls->addWidget(reset_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(controls);
     column->addLayout(scaleRow);

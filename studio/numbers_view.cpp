@@ -95,11 +95,13 @@ void NumbersView::createTable() {
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setAlternatingRowColors(true);
     table_->setWordWrap(false);
+    // The numbers at their width; the quantities take the rest, cut short in a narrow window
+    // (the whole name is the cell's tooltip) so that the numbers always show.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(kQuantity, QHeaderView::Stretch);
     // Columns keep a number's width while they are empty, so the table does not jump.
     table_->horizontalHeader()->setMinimumSectionSize(
-        fontMetrics().horizontalAdvance(QStringLiteral("0.0000000000000")));
+        fontMetrics().horizontalAdvance(QStringLiteral("−0.000000 %")));
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* copyAction = new QAction(tr("Copy"), table_);
     copyAction->setShortcut(QKeySequence::Copy);
@@ -137,6 +139,8 @@ void NumbersView::fillLabels() {
 
 void NumbersView::setCell(int row, int column, const QString& text) {
     table_->item(row, column)->setText(text);
+    if (column == kQuantity)
+        table_->item(row, column)->setToolTip(text);
 }
 
 void NumbersView::markCell(int row, int column, const QString& why) {
