@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
@@ -204,7 +205,7 @@ void DesignView::layOut(QWidget* goals) {
     // Whole where there is room; in a small window it scrolls rather than clips.
     const QSize whole = goals->sizeHint();
     const int bar = scroll->horizontalScrollBar()->sizeHint().height();
-    scroll->setMinimumHeight(std::min(whole.height(), 120));
+    scroll->setMinimumHeight(std::min(whole.height(), 80));
     scroll->setMaximumHeight(whole.height() + bar);
     scroll->setMinimumWidth(150);
     goalsColumn->addWidget(scroll);
@@ -214,11 +215,24 @@ void DesignView::layOut(QWidget* goals) {
     buttons->addWidget(cancel_);
     buttons->addWidget(progress_, 1);
     buttons->addWidget(load_);
+    auto* results = new QWidget;
+    auto* column = new QVBoxLayout(results);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(buttons);
+    column->addWidget(state_);
+    column->addWidget(table_, 1);
+    // The goals whole where the window has the height, the results below; the user may move
+    // the line between them.
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(goalsBox);
+    split->addWidget(results);
+    split->setChildrenCollapsible(false);
+    split->setStretchFactor(1, 1);
+    const int goalsHeight =
+        whole.height() + bar + goalsBox->sizeHint().height() - scroll->sizeHint().height();
+    split->setSizes({goalsHeight, 2 * goalsHeight});
     auto* page = new QVBoxLayout(this);
-    page->addWidget(goalsBox);
-    page->addLayout(buttons);
-    page->addWidget(state_);
-    page->addWidget(table_, 1);
+    page->addWidget(split);
 }
 
 void DesignView::connectControls() {
@@ -292,7 +306,7 @@ QComboBox* DesignView::addCombo(QFormLayout* form, const char* name, const QStri
     // Long names (in Russian above all) are elided in the closed box rather than widening
     // the whole tab past the screen; the open list shows them whole.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(14);
+    combo->setMinimumContentsLength(10);
     for (const auto& [key, text] : items)
         combo->addItem(text, key);
     form->addRow(label, combo);

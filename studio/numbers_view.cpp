@@ -135,6 +135,9 @@ void NumbersView::fillLabels() {
     setCell(kMutual, kQuantity, tr("Mutual inductance of the coils, H"));
     setCell(kForce, kQuantity, tr("Force between the coils (− attracts), N"));
     setCell(kTemperature, kQuantity, tr("Temperature rise of the winding, K"));
+    // The rise with the current, power and B0 hot is one text across the three number
+    // columns, so it does not widen the calculator's column.
+    table_->setSpan(kTemperature, kCalculator, 1, kColumnCount - kCalculator);
 }
 
 void NumbersView::setCell(int row, int column, const QString& text) {
