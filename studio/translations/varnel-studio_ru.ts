@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>Binds</source>
-        <translation>Ограничивает</translation>
+        <translation>Предел</translation>
     </message>
     <message>
         <source>none</source>
