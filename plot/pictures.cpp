@@ -594,9 +594,7 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
         const double s = static_cast<double>(style.sphere);
         p.setPen(QPen(QColor(0, 60, 200), 2, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
-        // Only the half on the side x >= 0 that the map shows: an SVG viewer may not honour
-        // the clip, and the other half would cross the axis's labels.
-        p.drawArc(QRectF(f.At(-s, s), f.At(s, -s)), -90 * 16, 180 * 16);
+        p.drawEllipse(QRectF(f.At(-s, s), f.At(s, -s)));
     }
     if (style.windings) {
         const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
