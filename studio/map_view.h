@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFutureWatcher>
 #include <QWidget>
 #include <memory>
 
