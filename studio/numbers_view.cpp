@@ -214,6 +214,14 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
     };
     extent(kAxial, n.uniformAxial);
     extent(kRadial, n.uniformRadial);
+    showTemperature(n, pending);
+    markDensities(n);
+}
+
+// The steady rise, with the current, power and B0 hot beside it, or why there is none.
+void NumbersView::showTemperature(const StudyNumbers& n, const QString& pending) {
+    const QLocale locale;
+    const bool results = n.kind == StudyNumbers::Kind::Results;
     QString temperature = pending;
     if (results && n.checked) {
         if (!n.temperature)
@@ -243,7 +251,6 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
                             "temperature"));
     setCell(kTemperature, kExact, QString(kDash));
     setCell(kTemperature, kDifference, QString(kDash));
-    markDensities(n);
 }
 
 // A current density that heats the winding past its insulation's thermal class is marked on
