@@ -4,7 +4,7 @@
 // extents), and the map. The studio's computing functions alone, without its widgets.
 #include <benchmark/benchmark.h>
 
-#include "studio/study_bridge.h"
+#include "studio/core/study_bridge.h"
 
 namespace {
 

@@ -5,7 +5,9 @@
 #   varnel_library_headers(engine engine)
 function(varnel_library_headers target folder)
     set(root ${PROJECT_BINARY_DIR}/include/${target})
-    file(MAKE_DIRECTORY ${root})
+    # A folder may lie inside another ("studio/core"): its parents are made, not linked.
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
     target_include_directories(${target} PUBLIC ${root})
 endfunction()

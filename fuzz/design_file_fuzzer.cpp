@@ -9,7 +9,7 @@
 
 #include <QByteArray>
 
-#include "studio/design_file.h"
+#include "studio/core/design_file.h"
 
 namespace {
 

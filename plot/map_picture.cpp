@@ -71,11 +71,18 @@ GridSpan SpanOf(const MapPicture& picture) {
             z.count > 1 ? (ze - zs) / (z.count - 1) : 1e-3};
 }
 
+// Where a map's cells may go: room for the title above, the tick labels and axis names on the
+// left and below, the key on the right.
+QRectF MapRoom(const MapStyle& style) {
+    const QSizeF c = style.canvas;
+    return QRectF(90, 80, std::max(1.0, c.width() - 90 - 250), std::max(1.0, c.height() - 80 - 70));
+}
+
 // The frame of a map on the canvas: the same scale on both axes, so the coils keep their shape.
 Frame MapFrame(const MapPicture& picture) {
     const auto [xs, xe, zs, ze, dx, dz] = SpanOf(picture);
     const double x0 = xs - dx / 2, x1 = xe + dx / 2, z0 = zs - dz / 2, z1 = ze + dz / 2;
-    const QRectF room(90, 80, kWidth - 90 - 250, kHeight - 80 - 70);
+    const QRectF room = MapRoom(picture.style);
     const double scale = std::min(room.width() / (x1 - x0), room.height() / (z1 - z0));
     return Frame{QRectF(room.left(), room.top(), (x1 - x0) * scale, (z1 - z0) * scale), x0, x1, z0,
                  z1};
@@ -331,7 +338,8 @@ std::vector<FieldLine> FieldLinesOf(const MapPicture& picture) {
 
 MapLayout LayoutOfMap(const QRectF& area, const MapPicture& picture) {
     const Frame f = MapFrame(picture);
-    const double sx = area.width() / kWidth, sy = area.height() / kHeight;
+    const QSizeF c = picture.style.canvas;
+    const double sx = area.width() / c.width(), sy = area.height() / c.height();
     MapLayout layout;
     layout.cells = QRectF(area.left() + f.area.left() * sx, area.top() + f.area.top() * sy,
                           f.area.width() * sx, f.area.height() * sy);
@@ -363,7 +371,8 @@ QRectF DrawnPartOfMap(const MapPicture& picture) {
         right = f.area.right() + 30 + widest + 12;
         bottom = std::max(bottom, 80.0 + 430);  // the key's last entry with an |B| scale
     }
-    return QRectF(0, top, std::min<double>(kWidth, right), std::min<double>(kHeight, bottom) - top);
+    return QRectF(0, top, std::min(style.canvas.width(), right),
+                  std::min(style.canvas.height(), bottom) - top);
 }
 
 namespace {
@@ -473,22 +482,25 @@ void DrawOverlays(QPainter& p, const Frame& f, const MapPicture& picture) {
 void DrawMapTitle(QPainter& p, const MapPicture& picture) {
     const bool modulus = picture.style.colour == MapColour::Modulus;
     const CalcRecord& r = picture.rec;
+    const double width = picture.style.canvas.width();
     p.setFont(Font(18, true));
-    p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+    p.drawText(QRectF(20, 12, width - 40, 26), Qt::AlignLeft,
                modulus ? QString::fromUtf8("Flux density |B|")
                        : QString::fromUtf8("Uniformity of the field: |B| / B0d − 1"));
     p.setFont(Font(13));
     p.drawText(
-        QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft,
+        QRectF(20, 40, width - 40, 20), Qt::AlignLeft,
         GeometryLine(r) +
             QString(", B0d = %1 T").arg(QString::fromStdString(FormatNumber(picture.centre))));
 }
 
 // The |B| bar with its round ticks (1, 2, 5) and the box above its top; returns where the next
-// entry of the key starts.
-double DrawModulusBar(QPainter& p, double keyLeft, double top2, const ModulusScale& scale) {
+// entry of the key starts. The bar is 200 units tall where the canvas has room, shorter on a
+// small one so that the key's last entry stays on it.
+double DrawModulusBar(QPainter& p, double keyLeft, double top2, const ModulusScale& scale,
+                      double canvasHeight) {
     // One gradient, so no seams between bands of the bar.
-    const QRectF bar(keyLeft, top2, 28, 200);
+    const QRectF bar(keyLeft, top2, 28, std::clamp(canvasHeight - 312, 100.0, 200.0));
     QLinearGradient gradient(bar.bottomLeft(), bar.topLeft());
     if (scale.log) {
         for (int k = 0; k <= 40; ++k) {
@@ -533,15 +545,15 @@ void DrawMapKey(QPainter& p, const Frame& f, const MapPicture& picture, const Mo
     const MapStyle& style = picture.style;
     const MapTexts& texts = style.texts;
     const bool modulus = style.colour == MapColour::Modulus;
-    const QRectF room(90, 80, kWidth - 90 - 250, kHeight - 80 - 70);
+    const QRectF room = MapRoom(style);
     const double keyLeft = f.area.right() + 30;
     p.setPen(QPen(Qt::black, 1));
     p.setFont(Font(14, true));
     p.drawText(QPointF(keyLeft, room.top() + 14), modulus ? texts.modulusKey : texts.deviationKey);
     p.setFont(Font(13));
     double top2 = room.top() + 30;
-    top2 =
-        modulus ? DrawModulusBar(p, keyLeft, top2, scale) : DrawBandsKey(p, keyLeft, top2, texts);
+    top2 = modulus ? DrawModulusBar(p, keyLeft, top2, scale, style.canvas.height())
+                   : DrawBandsKey(p, keyLeft, top2, texts);
     p.setBrush(kNoValue);
     p.drawRect(QRectF(keyLeft, top2, 28, 20));
     p.drawText(QPointF(keyLeft + 38, top2 + 15), texts.noValue);
@@ -578,8 +590,8 @@ void DrawMapKey(QPainter& p, const Frame& f, const MapPicture& picture, const Mo
 }  // namespace
 
 void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) {
-    const CanvasScope canvas(p, canvasArea);
-    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    const CanvasScope canvas(p, canvasArea, picture.style.canvas);
+    p.fillRect(QRectF(QPointF(0, 0), picture.style.canvas), Qt::white);
     const Frame f = MapFrame(picture);
     const ModulusScale scale = ScaleOf(picture);
     p.save();

@@ -57,10 +57,10 @@ struct Frame {
 // Scales the canvas onto `area` for the length of a drawing.
 class CanvasScope {
   public:
-    CanvasScope(QPainter& p, const QRectF& area) : p_(p) {
+    CanvasScope(QPainter& p, const QRectF& area, QSizeF canvas) : p_(p) {
         p_.save();
         p_.translate(area.topLeft());
-        p_.scale(area.width() / kWidth, area.height() / kHeight);
+        p_.scale(area.width() / canvas.width(), area.height() / canvas.height());
     }
     ~CanvasScope() { p_.restore(); }
     CanvasScope(const CanvasScope&) = delete;

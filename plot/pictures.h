@@ -7,6 +7,7 @@
 
 #include <QLineF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 #include "plot/picture_size.h"
@@ -15,12 +16,16 @@
 class QPainter;
 
 // Pictures of the field studies, painted onto whatever the caller paints on: an image, an SVG
-// generator, a widget in its paintEvent. Each picture is laid out on a canvas of
-// kPictureWidth x kPictureHeight units scaled to the area it is given.
+// generator, a widget in its paintEvent. Each picture is laid out on a canvas of its style's
+// size (kPictureWidth x kPictureHeight units unless told) scaled to the area it is given. Text
+// has a fixed size in canvas units (kPictureTextUnits for the ticks), so a window that keeps its
+// text at one size in points sets the canvas to its own size over the text's scale, and the
+// plot, not the text, grows with the window.
 namespace varnel {
 
 inline constexpr int kPictureWidth = 1000;
 inline constexpr int kPictureHeight = 760;
+inline constexpr double kPictureTextUnits = 13;
 
 // What the cells' colour shows: the deviation from B0d in bands, or |B| on a scale.
 enum class MapColour { Deviation, Modulus };
@@ -56,6 +61,7 @@ struct MapStyle {
     long double modulusBottom = 0;
     bool logScale = false;
     MapTexts texts;
+    QSizeF canvas{kPictureWidth, kPictureHeight};  // the units the picture is laid out in
 };
 
 // A heat map of |B|/B0d - 1 in colour bands over a grid, the coils' cross-sections to scale,
@@ -96,6 +102,7 @@ struct ProfileStyle {
     QString deviationName = QStringLiteral("|B| / B0d - 1");
     // The stretch of the line shown, mm; from >= to: all of it.
     double from = 0, to = 0;
+    QSizeF canvas{kPictureWidth, kPictureHeight};  // the units the picture is laid out in
 };
 
 // |B|, Bz and Bx along a line, in mT over mm.

@@ -58,8 +58,9 @@ std::optional<ProfileFrame> FrameOfProfile(const ProfilePicture& picture) {
     const double pad = (b1 - b0) * 0.05;
     // Room on the left for the value ticks and on the right for the legend; the plot takes
     // the rest.
-    return ProfileFrame{QRectF(100, style.title ? 80 : 24, kWidth - 100 - 200,
-                               kHeight - (style.title ? 80 : 24) - 80),
+    const double top = style.title ? 80 : 24;
+    return ProfileFrame{QRectF(100, top, std::max(1.0, style.canvas.width() - 100 - 200),
+                               std::max(1.0, style.canvas.height() - top - 80)),
                         s0, s1, b0 - pad, b1 + pad};
 }
 
@@ -73,12 +74,13 @@ struct Curve {
 
 void DrawProfileTitle(QPainter& p, const ProfilePicture& picture) {
     const bool alongZ = picture.alongZ;
+    const double width = picture.style.canvas.width();
     p.setFont(Font(18, true));
-    p.drawText(QRectF(20, 12, kWidth - 40, 26), Qt::AlignLeft,
+    p.drawText(QRectF(20, 12, width - 40, 26), Qt::AlignLeft,
                QString("Flux density along %1 at %2 = %3 mm")
                    .arg(alongZ ? "z" : "x", alongZ ? "x" : "z", Millimetres(picture.at)));
     p.setFont(Font(13));
-    p.drawText(QRectF(20, 40, kWidth - 40, 20), Qt::AlignLeft, GeometryLine(picture.rec));
+    p.drawText(QRectF(20, 40, width - 40, 20), Qt::AlignLeft, GeometryLine(picture.rec));
 }
 
 // The curves' names beside the plot, and the marks' word.
@@ -107,11 +109,11 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
     const std::vector<FieldPoint>& points = picture.points;
     const bool alongZ = picture.alongZ;
     const ProfileStyle& style = picture.style;
-    const CanvasScope canvas(p, canvasArea);
-    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    const CanvasScope canvas(p, canvasArea, style.canvas);
+    p.fillRect(QRectF(QPointF(0, 0), style.canvas), Qt::white);
     const std::optional<ProfileFrame> frame = FrameOfProfile(picture);
-    const ProfileFrame pf =
-        frame.value_or(ProfileFrame{QRectF(100, 80, kWidth - 300, kHeight - 160), 0, 1, 0, 1});
+    const ProfileFrame pf = frame.value_or(ProfileFrame{
+        QRectF(100, 80, style.canvas.width() - 300, style.canvas.height() - 160), 0, 1, 0, 1});
     const Frame f{pf.area, pf.s0, pf.s1, pf.v0, pf.v1};
     const double s0 = pf.s0, s1 = pf.s1;
     // |B| last and dashed: along the axis it lies on Bz.

@@ -2,6 +2,7 @@
 #include "studio/design_view.h"
 
 #include "studio/number_spin_box.h"
+#include "studio/table_number.h"
 
 #include <algorithm>
 
@@ -16,24 +17,55 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 #include <thread>
 
 namespace varnel::studio {
-DesignView::DesignView(QWidget* parent) : QWidget(parent) {
-    pool_.setMaxThreadCount(1);  // one search at a time; it uses its own threads
+namespace {
+
+// The columns of the supply's current and voltage.
+constexpr int kCurrentColumn = 8, kVoltageColumn = 9;
+
+}  // namespace
+
+DesignView::DesignView(QWidget* parent) : QWidget(parent), search_(SearchDesigns) {
     setObjectName(QStringLiteral("designView"));
+    QWidget* goals = makeGoals();
+    makeControls();
+    makeTable();
+    layOut(goals);
+    connectControls();
+}
+
+// The goals and limits as three forms side by side above the table, in the order of varnel-calc
+// design's options: the field and the supply, the limits, the choices.
+QWidget* DesignView::makeGoals() {
     auto* goals = new QWidget;
-    auto* form = new QFormLayout(goals);
-    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const QString none = tr("0: no limit");
+    auto* columns = new QHBoxLayout(goals);
+    columns->setContentsMargins(0, 0, 0, 0);
+    auto form = [columns] {
+        auto* f = new QFormLayout;
+        f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        columns->addLayout(f, 1);
+        return f;
+    };
+    QFormLayout* field = form();
+    addFieldGoals(field);
+    addSupplyGoals(field);
+    addLimits(form());
+    addChoices(form());
+    setGoals(DesignGoals{});
+    return goals;
+}
+
+void DesignView::addFieldGoals(QFormLayout* form) {
     b0_ =
         addSpin(form, "sbGoalB0", tr("Field at the centre B0"), tr(" mT"),
                 tr("The flux density at the centre, met with the winding hot"), 0.001, 10000, 1, 3);
@@ -45,6 +77,10 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     uniformRadius_ = addSpin(form, "sbGoalSphere", tr("Uniform sphere radius"), tr(" mm"),
                              tr("The radius of the sphere about the centre; 0: no uniformity goal"),
                              0, 10000, 1, 2);
+    uniformRadius_->setSpecialValueText(tr("no uniformity goal"));
+}
+
+void DesignView::addSupplyGoals(QFormLayout* form) {
     voltage_ = new QRadioButton(tr("Voltage"));
     voltage_->setObjectName(QStringLiteral("rbGoalVoltage"));
     current_ = new QRadioButton(tr("Current"));
@@ -61,6 +97,10 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
             [this](bool on) { source_->setSuffix(on ? tr(" A") : tr(" V")); });
     frequency_ = addSpin(form, "sbGoalF", tr("Frequency"), tr(" Hz"),
                          tr("The supply's frequency; 0 for direct current"), 0, 1e6, 50, 1);
+}
+
+void DesignView::addLimits(QFormLayout* form) {
+    const QString none = tr("0: no limit");
     maxPower_ = addSpin(form, "sbGoalPower", tr("Largest power"), tr(" W"), none, 0, 1e6, 1, 2);
     maxRise_ =
         addSpin(form, "sbGoalRise", tr("Largest temperature rise"), tr(" K"), none, 0, 500, 5, 1);
@@ -73,11 +113,13 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     // At their least these boxes set no limit at all; they say so instead of showing 0.
     for (QDoubleSpinBox* limit : {maxPower_, maxRise_, maxOuter_, maxLength_, maxMass_})
         limit->setSpecialValueText(tr("no limit"));
-    uniformRadius_->setSpecialValueText(tr("no uniformity goal"));
     bore_ = addSpin(form, "sbGoalBore", tr("Least bore radius"), tr(" mm"),
                     tr("The least inner radius R1"), 0, 10000, 1, 2);
     ambient_ = addSpin(form, "sbGoalAmbient", tr("Ambient temperature"), tr(" °C"),
                        tr("The temperature of the air about the coils"), -60, 200, 1, 1);
+}
+
+void DesignView::addChoices(QFormLayout* form) {
     wires_ = addCombo(form, "cbGoalWires", tr("Wires"), tr("The catalogue of wires to choose from"),
                       {{QStringLiteral("metric"), tr("Metric enamelled wires")},
                        {QStringLiteral("awg"), tr("AWG enamelled wires")}});
@@ -98,19 +140,9 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     count_->setRange(1, 100);
     count_->setToolTip(tr("How many designs to list"));
     form->addRow(tr("Designs"), count_);
-    setGoals(DesignGoals{});
+}
 
-    auto* goalsBox = new QGroupBox(tr("Goals and limits"));
-    auto* goalsColumn = new QVBoxLayout(goalsBox);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(goals);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    // At its width where there is room; in a small window it scrolls rather than clips.
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll->setMinimumWidth(std::min(goals->sizeHint().width() + 20, 240));
-    goalsColumn->addWidget(scroll);
-
+void DesignView::makeControls() {
     run_ = new QPushButton(tr("Run"));
     run_->setObjectName(QStringLiteral("pbRun"));
     run_->setToolTip(tr("Searches for coil pairs that meet the goals"));
@@ -125,15 +157,15 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     progress_->setObjectName(QStringLiteral("pgSearch"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
+    progress_->setMinimumWidth(40);
     state_ = new QLabel(tr("Set the goals and run the search."));
     state_->setObjectName(QStringLiteral("lSearchState"));
     state_->setWordWrap(true);
+}
 
+void DesignView::makeTable() {
     model_ = new QStandardItemModel(this);
-    model_->setHorizontalHeaderLabels(
-        {tr("Wire"), tr("R1, mm"), tr("R2, mm"), tr("H, mm"), tr("h, mm"), tr("Turns"), tr("Λ"),
-         tr("P, W"), tr("I, A"), tr("U, V"), tr("B0, mT"), tr("Rise, K"), tr("Mass, kg"),
-         tr("Uniform |z|, mm"), tr("Uniform x, mm"), tr("Rank"), tr("Binds")});
+    model_->setHorizontalHeaderLabels(columnTitles());
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(Qt::UserRole);
@@ -147,24 +179,63 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->setMinimumWidth(150);  // scrolls in a small window
-    progress_->setMinimumWidth(40);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setWordWrap(false);
+    // Each column as wide as its widest number or line of its title (fitColumns), not the
+    // style's wider measure of a title with room for the sort arrow.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    table_->horizontalHeader()->setMinimumSectionSize(
+        fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    // The limits that bind take what the numbers leave, cut short if need be (the whole list
+    // is the cell's tooltip).
+    table_->horizontalHeader()->setSectionResizeMode(model_->columnCount() - 1,
+                                                     QHeaderView::Stretch);
+    // Titles of two lines ("R1" over "mm") keep the columns as narrow as their numbers.
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+}
+
+// The goals above, then the controls of the search, then its table, which takes the window's
+// whole width so that its columns fit.
+void DesignView::layOut(QWidget* goals) {
+    auto* goalsBox = new QGroupBox(tr("Goals and limits"));
+    auto* goalsColumn = new QVBoxLayout(goalsBox);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(goals);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Whole where there is room; in a small window it scrolls rather than clips.
+    const QSize whole = goals->sizeHint();
+    const int bar = scroll->horizontalScrollBar()->sizeHint().height();
+    scroll->setMinimumHeight(std::min(whole.height(), 80));
+    scroll->setMaximumHeight(whole.height() + bar);
+    scroll->setMinimumWidth(150);
+    goalsColumn->addWidget(scroll);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(run_);
     buttons->addWidget(cancel_);
     buttons->addWidget(progress_, 1);
-    auto* chosen = new QHBoxLayout;
-    chosen->addWidget(state_, 1);
-    chosen->addWidget(load_);
-    auto* right = new QVBoxLayout;
-    right->addLayout(buttons);
-    right->addLayout(chosen);
-    right->addWidget(table_, 1);
-    auto* row = new QHBoxLayout(this);
-    row->addWidget(goalsBox);
-    row->addLayout(right, 1);
+    buttons->addWidget(load_);
+    auto* results = new QWidget;
+    auto* column = new QVBoxLayout(results);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(buttons);
+    column->addWidget(state_);
+    column->addWidget(table_, 1);
+    // The goals whole where the window has the height, the results below; the user may move
+    // the line between them.
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(goalsBox);
+    split->addWidget(results);
+    split->setChildrenCollapsible(false);
+    split->setStretchFactor(1, 1);
+    const int goalsHeight =
+        whole.height() + bar + goalsBox->sizeHint().height() - scroll->sizeHint().height();
+    split->setSizes({goalsHeight, 2 * goalsHeight});
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(split);
+}
 
+void DesignView::connectControls() {
     connect(run_, &QPushButton::clicked, this, [this] { run(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { cancel(); });
     connect(load_, &QPushButton::clicked, this, [this] {
@@ -179,7 +250,7 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     auto* ticker = new QTimer(this);
     ticker->setInterval(100);
     connect(ticker, &QTimer::timeout, this, [this] {
-        if (!running_)
+        if (!running())
             return;
         const auto total = static_cast<int>(std::max<std::size_t>(1, total_.load()));
         progress_->setRange(0, total);
@@ -188,9 +259,27 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     ticker->start();
 }
 
-DesignView::~DesignView() {
-    stop_.request_stop();
-    pool_.waitForDone();
+DesignView::~DesignView() = default;
+
+// Each title over its unit, so that a column is as narrow as its numbers.
+QStringList DesignView::columnTitles() const {
+    return {tr("Wire"),
+            tr("R1\nmm"),
+            tr("R2\nmm"),
+            tr("H\nmm"),
+            tr("h\nmm"),
+            tr("Turns"),
+            tr("Λ"),
+            tr("P\nW"),
+            tr("I\nA"),
+            tr("U\nV"),
+            tr("B0\nmT"),
+            tr("Rise\nK"),
+            tr("Mass\nkg"),
+            tr("Uniform\n|z|\nmm"),
+            tr("Uniform\nx\nmm"),
+            tr("Rank"),
+            tr("Binds")};
 }
 
 QDoubleSpinBox* DesignView::addSpin(QFormLayout* form, const char* name, const QString& label,
@@ -217,7 +306,7 @@ QComboBox* DesignView::addCombo(QFormLayout* form, const char* name, const QStri
     // Long names (in Russian above all) are elided in the closed box rather than widening
     // the whole tab past the screen; the open list shows them whole.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(14);
+    combo->setMinimumContentsLength(10);
     for (const auto& [key, text] : items)
         combo->addItem(text, key);
     form->addRow(label, combo);
@@ -276,39 +365,37 @@ void DesignView::setGoals(const DesignGoals& g) {
 }
 
 void DesignView::run() {
-    if (running_)
+    if (running())
         return;
-    running_ = true;
     run_->setEnabled(false);
     cancel_->setEnabled(true);
     done_ = 0;
     total_ = 0;
     progress_->setRange(0, 0);  // busy until the search says how much there is
     state_->setText(tr("Searching…"));
-    stop_ = std::stop_source();
-    const DesignGoals goals = this->goals();
     const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
-    QtConcurrent::run(&pool_, [this, goals, threads, token = stop_.get_token()] {
-        return SearchDesigns(
-            goals, token,
-            [this](std::size_t done, std::size_t total) {
-                done_ = done;
-                total_ = total;
-            },
-            threads);
-    }).then(this, [this](DesignSearch search) { finished(search); });
+    runner_.start(
+        [this, search = search_, goals = goals(), threads](std::stop_token stop) {
+            return search(
+                goals, stop,
+                [this](std::size_t done, std::size_t total) {
+                    done_ = done;
+                    total_ = total;
+                },
+                threads);
+        },
+        [this](const DesignSearch& search) { finished(search); });
 }
 
 void DesignView::cancel() {
-    if (!running_)
+    if (!running())
         return;
-    stop_.request_stop();
+    runner_.stop();  // the search still ends and says it was stopped
     cancel_->setEnabled(false);
     state_->setText(tr("Cancelling…"));
 }
 
 void DesignView::finished(const DesignSearch& search) {
-    running_ = false;
     run_->setEnabled(true);
     cancel_->setEnabled(false);
     progress_->setRange(0, 1);
@@ -319,8 +406,9 @@ void DesignView::finished(const DesignSearch& search) {
     } else if (search.designs.isEmpty()) {
         designs_.clear();
         fillTable();
-        state_->setText(search.message.isEmpty() ? tr("No design meets the goals.")
-                                                 : search.message);
+        state_->setText(search.noDesign            ? noDesignText(search)
+                        : search.message.isEmpty() ? tr("No design meets the goals.")
+                                                   : search.message);
     } else {
         designs_ = search.designs;
         fillTable();
@@ -346,31 +434,92 @@ void DesignView::fillTable() {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             cells << item;
         };
-        auto number = [&](double v, int digits) { add(locale.toString(v, 'g', digits), v); };
-        add(d.wire, d.inputs.wireDiameterMm);
-        number(d.inputs.innerRadiusMm, 5);
-        number(d.inputs.outerRadiusMm, 5);
-        number(d.inputs.heightMm, 5);
-        number(d.inputs.gapMm, 5);
+        auto number = [&](double v) { add(TableNumber(v, kDesignDigits, locale), v); };
+        add(wireName(d.wire), d.inputs.wireDiameterMm);
+        number(d.inputs.innerRadiusMm);
+        number(d.inputs.outerRadiusMm);
+        number(d.inputs.heightMm);
+        number(d.inputs.gapMm);
         add(locale.toString(d.turns), static_cast<qlonglong>(d.turns));
-        number(d.lambda, 4);
-        number(d.power, 4);
-        number(d.current, 4);
-        number(d.voltage, 4);
-        number(d.centreFieldMt, 5);
-        number(d.riseK, 3);
-        number(d.massKg, 4);
-        number(d.uniformAxialMm, 4);
-        number(d.uniformRadialMm, 4);
+        number(d.lambda);
+        number(d.power);
+        number(d.current);
+        number(d.voltage);
+        number(d.centreFieldMt);
+        number(d.riseK);
+        number(d.massKg);
+        number(d.uniformAxialMm);
+        number(d.uniformRadialMm);
         add(locale.toString(d.rank), static_cast<qlonglong>(d.rank));
         QStringList binds;
         for (const QString& limit : d.binds)
             binds << bindName(limit);
         add(binds.isEmpty() ? tr("none") : binds.join(QStringLiteral(", ")), binds.join(','));
+        cells.last()->setToolTip(cells.last()->text());
         model_->appendRow(cells);
     }
     table_->sortByColumn(-1, Qt::AscendingOrder);
     load_->setEnabled(false);
+    fitColumns();
+}
+
+void DesignView::fitColumns() {
+    const QFontMetrics metrics = table_->fontMetrics();
+    const int pad = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;  // a space each side
+    QHeaderView* header = table_->horizontalHeader();
+    for (int c = 0; c + 1 < model_->columnCount(); ++c) {
+        int widest = 0;
+        const QString title = model_->headerData(c, Qt::Horizontal).toString();
+        for (const QString& line : title.split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        for (int r = 0; r < model_->rowCount(); ++r)
+            widest = std::max(widest, metrics.horizontalAdvance(model_->item(r, c)->text()));
+        header->resizeSection(c, widest + pad);
+    }
+    // The supply the goals fix is the same in every row: its column is not shown.
+    const bool currentSource = !designs_.isEmpty() && designs_.first().inputs.currentSource;
+    table_->setColumnHidden(kCurrentColumn, currentSource);
+    table_->setColumnHidden(kVoltageColumn, !designs_.isEmpty() && !currentSource);
+}
+
+// Why the table is empty, in the user's language and number format: the goal and, where the
+// search found anything, how close the closest came.
+QString DesignView::noDesignText(const DesignSearch& search) const {
+    const QLocale locale;
+    const DesignGoals g = goals();
+    const QString goal = TableNumber(g.centreFieldMt, kDesignDigits, locale);
+    if (!search.closest)
+        return tr("No design reaches %1 mT: no wire of the catalogue can, at this supply and a "
+                  "bore of %2 mm.")
+            .arg(goal, TableNumber(g.boreMm, kDesignDigits, locale));
+    const ClosestDesign& c = *search.closest;
+    QString text = tr("No design reaches %1 mT within the goals and limits; the closest reaches "
+                      "%2 mT")
+                       .arg(goal, TableNumber(c.centreFieldMt, kDesignDigits, locale));
+    if (g.uniformRadiusMm > 0)
+        text += tr(", a deviation of %1 % on the sphere")
+                    .arg(TableNumber(c.deviation * 100, kDesignDigits, locale));
+    text += c.runaway ? tr(", %1 W and runs away thermally.")
+                            .arg(TableNumber(c.powerW, kDesignDigits, locale))
+                      : tr(", %1 W and a rise of %2 K.")
+                            .arg(TableNumber(c.powerW, kDesignDigits, locale),
+                                 TableNumber(c.riseK, kDesignDigits, locale));
+    return text;
+}
+
+// A wire of the catalogue by its name ("0.180 mm", "AWG 24") in the user's number format.
+QString DesignView::wireName(const QString& name) const {
+    const QString unit = QStringLiteral(" mm");
+    if (!name.endsWith(unit))
+        return name;
+    const QString digits = name.chopped(unit.size());
+    bool ok = false;
+    const double mm = digits.toDouble(&ok);  // the catalogue writes "." whatever the locale
+    if (!ok)
+        return name;
+    const int point = digits.indexOf(QLatin1Char('.'));
+    const int decimals = point < 0 ? 0 : static_cast<int>(digits.size()) - point - 1;
+    return QLocale().toString(mm, 'f', decimals) + tr(" mm");
 }
 
 QString DesignView::bindName(const QString& limit) const {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QThreadPool>
 #include <QWidget>
 #include <atomic>
 #include <stop_token>
 
-#include "studio/study_bridge.h"
+#include "studio/core/latest_result.h"
+#include "studio/core/study_bridge.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -32,10 +32,15 @@ class DesignView : public QWidget {
 
     DesignGoals goals() const;
     void setGoals(const DesignGoals& goals);
-    bool running() const { return running_; }
+    bool running() const { return runner_.busy(); }
     QTableView* table() const { return table_; }
     // The designs the table shows, in the search's order (the table may sort them otherwise).
     const QList<FoundDesign>& designs() const { return designs_; }
+
+    // The search that Run starts: SearchDesigns, or in a test one that waits on an event.
+    using Search = std::function<DesignSearch(const DesignGoals&, std::stop_token,
+                                              const SearchProgress&, unsigned)>;
+    void setSearch(Search search) { search_ = std::move(search); }
 
     void run();
     void cancel();
@@ -49,6 +54,18 @@ class DesignView : public QWidget {
     void runFinished();
 
   private:
+    QWidget* makeGoals();
+    void addFieldGoals(QFormLayout* form);
+    void addSupplyGoals(QFormLayout* form);
+    void addLimits(QFormLayout* form);
+    void addChoices(QFormLayout* form);
+    void makeControls();
+    void makeTable();
+    void layOut(QWidget* goals);
+    void connectControls();
+    QStringList columnTitles() const;
+    QString noDesignText(const DesignSearch& search) const;
+    QString wireName(const QString& name) const;
     QDoubleSpinBox* addSpin(QFormLayout* form, const char* name, const QString& label,
                             const QString& suffix, const QString& tooltip, double minimum,
                             double maximum, double step, int decimals);
@@ -56,6 +73,7 @@ class DesignView : public QWidget {
                         const QString& tooltip, const QList<QPair<QString, QString>>& items);
     void finished(const DesignSearch& search);
     void fillTable();
+    void fitColumns();
 
     QDoubleSpinBox *b0_, *b0Tol_, *uniformTol_, *uniformRadius_, *source_, *frequency_, *maxPower_,
         *maxRise_, *maxOuter_, *maxLength_, *maxMass_, *ambient_, *bore_;
@@ -70,10 +88,10 @@ class DesignView : public QWidget {
     QSortFilterProxyModel* sorted_ = nullptr;
 
     QList<FoundDesign> designs_;
-    bool running_ = false;
-    QThreadPool pool_;
-    std::stop_source stop_;
+    Search search_;
     std::atomic<std::size_t> done_{0}, total_{0};
+    // Last, so that it ends the search before the counters the search writes go.
+    LatestResult runner_{1};  // one search at a time; it uses its own threads
 };
 
 }  // namespace varnel::studio

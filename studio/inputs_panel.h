@@ -5,8 +5,8 @@
 #include <QSet>
 #include <QWidget>
 
-#include "studio/catalogue.h"
-#include "studio/design_inputs.h"
+#include "studio/core/catalogue.h"
+#include "studio/core/design_inputs.h"
 
 class QButtonGroup;
 class QComboBox;

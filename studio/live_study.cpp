@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/live_study.h"
 
-#include <QtConcurrent/QtConcurrentRun>
-
-#include "studio/study_bridge.h"
+#include "studio/core/study_bridge.h"
 
 namespace varnel::studio {
 
@@ -13,17 +11,12 @@ StudySteps StudySteps::Standard() {
 
 LiveStudy::LiveStudy(StudySteps steps, QObject* parent)
     : QObject(parent), steps_(std::move(steps)) {
-    // One thread for the quick step of the newest inputs while a stale slow step ends.
-    pool_.setMaxThreadCount(2);
     pause_.setSingleShot(true);
     pause_.setInterval(40);
     connect(&pause_, &QTimer::timeout, this, [this] { start(waiting_); });
 }
 
-LiveStudy::~LiveStudy() {
-    ++generation_;  // nothing still queued starts, nothing finished is shown
-    pool_.waitForDone();
-}
+LiveStudy::~LiveStudy() = default;
 
 void LiveStudy::request(const DesignInputs& inputs) {
     waiting_ = inputs;
@@ -33,39 +26,30 @@ void LiveStudy::request(const DesignInputs& inputs) {
 
 void LiveStudy::start(const DesignInputs& inputs) {
     pause_.stop();
-    const quint64 generation = ++generation_;
     setBusy(true);
-    const StudySteps steps = steps_;
-    QtConcurrent::run(&pool_, [this, steps, inputs, generation]() -> std::optional<StudyNumbers> {
-        if (!current(generation))
-            return std::nullopt;
-        return steps.calculate(inputs);
-    }).then(this, [this, steps, inputs, generation](std::optional<StudyNumbers> quick) {
-        if (!quick || !current(generation))
-            return;
-        Q_EMIT numbersReady(*quick);
-        if (quick->kind != StudyNumbers::Kind::Results) {
-            setBusy(false);
-            return;
-        }
-        QtConcurrent::run(
-            &pool_,
-            [this, steps, inputs, generation, first = *quick]() -> std::optional<StudyNumbers> {
-                if (!current(generation))
-                    return std::nullopt;
-                return steps.refine(inputs, first);
-            })
-            .then(this, [this, generation](std::optional<StudyNumbers> refined) {
-                if (!refined || !current(generation))
-                    return;
-                Q_EMIT numbersReady(*refined);
+    runner_.start(
+        [calculate = steps_.calculate, inputs](std::stop_token) { return calculate(inputs); },
+        [this, inputs](const StudyNumbers& quick) {
+            Q_EMIT numbersReady(quick);
+            if (quick.kind == StudyNumbers::Kind::Results)
+                refine(inputs, quick);
+            else
                 setBusy(false);
-            });
-    });
+        });
+}
+
+// The slow step, dropped like the quick one when newer inputs come first.
+void LiveStudy::refine(const DesignInputs& inputs, const StudyNumbers& quick) {
+    runner_.start(
+        [refine = steps_.refine, inputs, quick](std::stop_token) { return refine(inputs, quick); },
+        [this](const StudyNumbers& refined) {
+            Q_EMIT numbersReady(refined);
+            setBusy(false);
+        });
 }
 
 void LiveStudy::waitForIdle() {
-    pool_.waitForDone();
+    runner_.waitForDone();
 }
 
 void LiveStudy::setBusy(bool busy) {

@@ -2,13 +2,12 @@
 #pragma once
 
 #include <QObject>
-#include <QThreadPool>
 #include <QTimer>
-#include <atomic>
 #include <functional>
 
-#include "studio/design_inputs.h"
-#include "studio/study_numbers.h"
+#include "studio/core/design_inputs.h"
+#include "studio/core/latest_result.h"
+#include "studio/core/study_numbers.h"
 
 namespace varnel::studio {
 
@@ -20,9 +19,9 @@ struct StudySteps {
     static StudySteps Standard();
 };
 
-// Studies the inputs off the user-interface thread as they change. Each request gets a new
-// generation; a result that arrives for an older generation is dropped, never shown, and an
-// older request still waiting for a thread is not started at all.
+// Studies the inputs off the user-interface thread as they change. A result of inputs that have
+// changed since is dropped, never shown, and an older request still waiting for a thread is not
+// started at all.
 class LiveStudy : public QObject {
     Q_OBJECT
   public:
@@ -34,7 +33,6 @@ class LiveStudy : public QObject {
     // Studies `inputs` at once.
     void start(const DesignInputs& inputs);
 
-    quint64 generation() const { return generation_.load(); }
     bool busy() const { return busy_; }
     void setPause(int milliseconds) { pause_.setInterval(milliseconds); }
     // Waits for every step already started, stale or not, to end.
@@ -47,13 +45,13 @@ class LiveStudy : public QObject {
 
   private:
     void setBusy(bool busy);
-    bool current(quint64 generation) const { return generation_.load() == generation; }
+    void refine(const DesignInputs& inputs, const StudyNumbers& quick);
 
     StudySteps steps_;
-    QThreadPool pool_;
+    // One thread for the quick step of the newest inputs while a stale slow step ends.
+    LatestResult runner_{2};
     QTimer pause_;
     DesignInputs waiting_;
-    std::atomic<quint64> generation_{0};
     bool busy_ = false;
 };
 

@@ -14,19 +14,17 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <QThreadPool>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
 
 #include "plot/pictures.h"
 #include "studio/number_spin_box.h"
+#include "studio/plot_scale.h"
 
 namespace varnel::studio {
 MapView::MapView(QWidget* parent) : QWidget(parent) {
-    pool_.setMaxThreadCount(2);  // the newest map while a stopped one winds down
     setObjectName(QStringLiteral("mapView"));
     canvas_ = new MapCanvas(this);
     colour_ = new QComboBox;
@@ -51,8 +49,7 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
         spin->setSpecialValueText(tr("auto"));
         spin->setToolTip(tip);
         spin->setKeyboardTracking(true);
-        spin->setMinimumWidth(70);
-        spin->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        spin->setMinimumWidth(spin->fontMetrics().horizontalAdvance(QStringLiteral("00000 mT")));
         connect(spin, &QDoubleSpinBox::valueChanged, canvas_, [this] { canvas_->update(); });
         return spin;
     };
@@ -83,18 +80,19 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     scaleRow->addWidget(scaleTop_);
     scaleRow->addWidget(log_);
     scaleRow->addStretch(1);
-    scaleRow->addWidget(reset_);
+    // The scale's row only where there is a scale: with |B| in colour.
     auto enableScale = [this, from, to] {
         const bool on = colour_->currentIndex() == 1;
         for (QWidget* w :
              {static_cast<QWidget*>(scaleBottom_), static_cast<QWidget*>(scaleTop_),
               static_cast<QWidget*>(log_), static_cast<QWidget*>(from), static_cast<QWidget*>(to)})
-            w->setEnabled(on);
+            w->setVisible(on);
     };
     enableScale();
     connect(colour_, &QComboBox::currentIndexChanged, this, enableScale);
     connect(log_, &QCheckBox::toggled, canvas_, [this] { canvas_->update(); });
     controls->addStretch(1);
+    controls->addWidget(reset_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(controls);
     column->addLayout(scaleRow);
@@ -107,11 +105,7 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     area_ = DefaultMapArea(inputs_);
 }
 
-MapView::~MapView() {
-    ++generation_;
-    stop_.request_stop();
-    pool_.waitForDone();
-}
+MapView::~MapView() = default;
 
 void MapView::setInputs(const DesignInputs& inputs) {
     // The field point, the tolerance and the ambient change nothing of the map's cells.
@@ -149,42 +143,34 @@ void MapView::setSphereRadius(double metres) {
 }
 
 void MapView::recompute() {
-    stop_.request_stop();
-    stop_ = std::stop_source();
-    const quint64 generation = ++generation_;
-    ++running_;
-    const DesignInputs inputs = inputs_;
-    const MapArea area = area_;
     // The cells first, at once; the field lines' flux function after them, being slower.
-    QtConcurrent::run(&pool_, [inputs, area, token = stop_.get_token()] {
-        return ComputeMap(inputs, area, 2, token, false);
-    }).then(this, [this, generation](StudyMap map) {
-        --running_;
-        if (generation != generation_)
-            return;  // inputs or view changed since: a newer map is on its way
-        if (!map.picture && map.message.isEmpty())
-            return;  // stopped
-        map_ = std::move(map);
-        if (map_.picture) {
-            ++running_;
-            QtConcurrent::run(&pool_, [picture = map_.picture, token = stop_.get_token()] {
-                return WithFieldLines(*picture, 2, token);
-            }).then(this, [this, generation](std::shared_ptr<const MapPicture> lined) {
-                --running_;
-                if (generation != generation_ || !lined)
-                    return;
-                map_.picture = std::move(lined);
-                canvas_->update();
-                Q_EMIT mapShown();
-            });
-        }
-        // The readout speaks of this map: a message of an earlier one goes with it.
-        readout_ = PointField{};
-        readoutLabel_->setText(map_.picture ? tr("Point at the map for the field there.")
-                                            : map_.message);
-        canvas_->update();
-        Q_EMIT mapShown();
-    });
+    runner_.start([inputs = inputs_, area = area_](
+                      std::stop_token stop) { return ComputeMap(inputs, area, 2, stop, false); },
+                  [this](StudyMap map) { show(std::move(map)); });
+}
+
+void MapView::show(StudyMap map) {
+    map_ = std::move(map);
+    if (map_.picture)
+        addFieldLines();
+    // The readout speaks of this map: a message of an earlier one goes with it.
+    readout_ = PointField{};
+    readoutLabel_->setText(map_.picture ? tr("Point at the map for the field there.")
+                                        : map_.message);
+    canvas_->update();
+    Q_EMIT mapShown();
+}
+
+void MapView::addFieldLines() {
+    runner_.start([picture = map_.picture](
+                      std::stop_token stop) { return WithFieldLines(*picture, 2, stop); },
+                  [this](std::shared_ptr<const MapPicture> lined) {
+                      if (!lined)
+                          return;
+                      map_.picture = std::move(lined);
+                      canvas_->update();
+                      Q_EMIT mapShown();
+                  });
 }
 
 MapPicture MapView::styled() const {
@@ -218,6 +204,7 @@ MapStyle MapView::style() const {
     t.contours = tr("0.01, 0.1, 1, 10 %");
     t.fieldLines = tr("field lines");
     t.sphere = tr("uniform sphere");
+    s.canvas = canvas_->plotScale().canvas;
     return s;
 }
 
@@ -251,8 +238,9 @@ QString MapView::exportTo(const QString& path) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return tr("Cannot write %1: %2").arg(path, file.errorString());
-    const MapPicture picture = styled();
+    MapPicture picture = styled();
     const QRectF canvas(0, 0, kPictureWidth, kPictureHeight);
+    picture.style.canvas = canvas.size();  // a file's text at the size varnel-calc gives it
     if (suffix == QStringLiteral("csv")) {
         file.write(MapCsv(picture));
     } else if (suffix == QStringLiteral("svg")) {
@@ -290,9 +278,10 @@ MapCanvas::MapCanvas(MapView* view) : view_(view) {
 }
 
 QRectF MapCanvas::pictureArea() const {
-    // The drawn part of the canvas, not the whole canvas, fills the widget at one scale on
-    // both axes; the canvas's empty rest lies outside the widget.
-    QRectF drawn(0, 0, kPictureWidth, kPictureHeight);
+    // The canvas is the widget's size at the scale of its text; its drawn part is centred in
+    // the widget and the canvas's empty rest lies outside.
+    const PlotScale plot = plotScale();
+    QRectF drawn(QPointF(0, 0), plot.canvas);
     if (const auto& picture = view_->map_.picture) {
         MapPicture frame;  // the ranges and the style without the cells
         frame.x = picture->x;
@@ -300,16 +289,28 @@ QRectF MapCanvas::pictureArea() const {
         frame.style = view_->style();
         drawn = DrawnPartOfMap(frame);
     }
-    const double scale = std::min(width() / drawn.width(), height() / drawn.height());
+    const double scale = plot.scale;
     const double left = (width() - drawn.width() * scale) / 2 - drawn.left() * scale;
     const double top = (height() - drawn.height() * scale) / 2 - drawn.top() * scale;
-    return QRectF(left, top, kPictureWidth * scale, kPictureHeight * scale);
+    return QRectF(left, top, plot.canvas.width() * scale, plot.canvas.height() * scale);
+}
+
+PlotScale MapCanvas::plotScale() const {
+    return ScaleForText(size(), font(), kLeastMapCanvas);
+}
+
+MapLayout MapCanvas::layout() const {
+    MapPicture frame;  // the ranges and the style without the cells
+    frame.x = view_->map_.picture->x;
+    frame.z = view_->map_.picture->z;
+    frame.style = view_->style();
+    return LayoutOfMap(pictureArea(), frame);
 }
 
 bool MapCanvas::pointAt(QPointF pixel, double* x, double* z) const {
     if (!view_->map_.picture)
         return false;
-    const MapLayout l = LayoutOfMap(pictureArea(), *view_->map_.picture);
+    const MapLayout l = layout();
     if (!l.cells.contains(pixel))
         return false;
     *x = l.x0 + (pixel.x() - l.cells.left()) / l.cells.width() * (l.x1 - l.x0);
@@ -345,14 +346,14 @@ void MapCanvas::paintEvent(QPaintEvent*) {
 QPointF MapCanvas::pixelAt(double x, double z) const {
     if (!view_->map_.picture)
         return {};
-    const MapLayout l = LayoutOfMap(pictureArea(), *view_->map_.picture);
+    const MapLayout l = layout();
     return {l.cells.left() + (x - l.x0) / (l.x1 - l.x0) * l.cells.width(),
             l.cells.top() + (l.z1 - z) / (l.z1 - l.z0) * l.cells.height()};
 }
 
 void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_ && view_->map_.picture) {
-        const MapLayout l = LayoutOfMap(pictureArea(), *view_->map_.picture);
+        const MapLayout l = layout();
         const double perPixel = (l.x1 - l.x0) / l.cells.width();
         const QPointF d = event->position() - dragFrom_;
         MapArea a = dragArea_;

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFutureWatcher>
-#include <QThreadPool>
 #include <QWidget>
 #include <memory>
-#include <stop_token>
 
 #include "plot/pictures.h"
-#include "studio/design_inputs.h"
-#include "studio/study_bridge.h"
+#include "studio/core/design_inputs.h"
+#include "studio/core/latest_result.h"
+#include "studio/core/study_bridge.h"
+#include "studio/plot_scale.h"
 
 class QComboBox;
 class QCheckBox;
@@ -40,7 +39,7 @@ class MapView : public QWidget {
     // The map shown, once one is ready; null before.
     std::shared_ptr<const MapPicture> picture() const { return map_.picture; }
     MapCanvas* canvas() const { return canvas_; }
-    bool busy() const { return running_ > 0 || pending_; }
+    bool busy() const { return runner_.busy(); }
     // The readout of the point last under the mouse.
     const PointField& readout() const { return readout_; }
 
@@ -56,6 +55,8 @@ class MapView : public QWidget {
   private:
     friend class MapCanvas;
     void recompute();
+    void show(StudyMap map);
+    void addFieldLines();
     void pointed(double x, double z);
     void showReadout();
     MapPicture styled() const;
@@ -67,11 +68,8 @@ class MapView : public QWidget {
     double sphere_ = 0;
     StudyMap map_;
     PointField readout_;
-    quint64 generation_ = 0;
-    int running_ = 0;
-    bool pending_ = false;
-    QThreadPool pool_;
-    std::stop_source stop_;
+    // The newest map while a stopped one winds down.
+    LatestResult runner_{2};
 
     MapCanvas* canvas_ = nullptr;
     QComboBox* colour_ = nullptr;
@@ -94,6 +92,11 @@ class MapCanvas : public QWidget {
     bool pointAt(QPointF pixel, double* x, double* z) const;
     // Where the picture is painted within the canvas (the canvas's aspect kept).
     QRectF pictureArea() const;
+
+    // The picture's canvas in its units and their size in pixels: text at the window's size.
+    PlotScale plotScale() const;
+    // Where the cells of the map shown lie on the canvas; only with a map.
+    MapLayout layout() const;
 
     // The pixel of a point of the half-plane, m.
     QPointF pixelAt(double x, double z) const;

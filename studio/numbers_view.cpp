@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/numbers_view.h"
 
+#include "studio/table_number.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -47,7 +49,7 @@ QString CalculatorText(const QString& text) {
 }
 
 QString Exact(double v) {
-    return QLocale().toString(v, 'g', 10);
+    return TableNumber(v, kNumbersDigits);
 }
 
 // A classic value this far from the exact one is marked.
@@ -60,7 +62,7 @@ bool FarFromExact(const std::optional<double>& classic, const std::optional<doub
 QString Difference(const std::optional<double>& classic, const std::optional<double>& exact) {
     if (!classic || !exact || *exact == 0)
         return QString(kDash);
-    return QLocale().toString(100 * (*classic / *exact - 1), 'g', 3) + QStringLiteral(" %");
+    return TableNumber(100 * (*classic / *exact - 1), kNumbersDigits) + QStringLiteral(" %");
 }
 
 }  // namespace
@@ -93,11 +95,13 @@ void NumbersView::createTable() {
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setAlternatingRowColors(true);
     table_->setWordWrap(false);
+    // The numbers at their width; the quantities take the rest, cut short in a narrow window
+    // (the whole name is the cell's tooltip) so that the numbers always show.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(kQuantity, QHeaderView::Stretch);
     // Columns keep a number's width while they are empty, so the table does not jump.
     table_->horizontalHeader()->setMinimumSectionSize(
-        fontMetrics().horizontalAdvance(QStringLiteral("0.0000000000000")));
+        fontMetrics().horizontalAdvance(QStringLiteral("−0.000000 %")));
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* copyAction = new QAction(tr("Copy"), table_);
     copyAction->setShortcut(QKeySequence::Copy);
@@ -131,10 +135,15 @@ void NumbersView::fillLabels() {
     setCell(kMutual, kQuantity, tr("Mutual inductance of the coils, H"));
     setCell(kForce, kQuantity, tr("Force between the coils (− attracts), N"));
     setCell(kTemperature, kQuantity, tr("Temperature rise of the winding, K"));
+    // The rise with the current, power and B0 hot is one text across the three number
+    // columns, so it does not widen the calculator's column.
+    table_->setSpan(kTemperature, kCalculator, 1, kColumnCount - kCalculator);
 }
 
 void NumbersView::setCell(int row, int column, const QString& text) {
     table_->item(row, column)->setText(text);
+    if (column == kQuantity)
+        table_->item(row, column)->setToolTip(text);
 }
 
 void NumbersView::markCell(int row, int column, const QString& why) {
@@ -196,7 +205,7 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
     auto extent = [&](int row, const UniformExtent& e) {
         QString text = pending;
         if (results && n.checked) {
-            const QString mm = locale.toString(e.metres * 1000, 'g', 5);
+            const QString mm = TableNumber(e.metres * 1000, kNumbersDigits, locale);
             text = e.found ? mm : tr("beyond %1").arg(mm);
         }
         setCell(row, kCalculator, text);
@@ -205,6 +214,14 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
     };
     extent(kAxial, n.uniformAxial);
     extent(kRadial, n.uniformRadial);
+    showTemperature(n, pending);
+    markDensities(n);
+}
+
+// The steady rise, with the current, power and B0 hot beside it, or why there is none.
+void NumbersView::showTemperature(const StudyNumbers& n, const QString& pending) {
+    const QLocale locale;
+    const bool results = n.kind == StudyNumbers::Kind::Results;
     QString temperature = pending;
     if (results && n.checked) {
         if (!n.temperature)
@@ -214,13 +231,14 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
         else if (n.temperature->power > 0)
             // The steady state's current and power beside the rise: what a design found by
             // the search gives hot, where the calculator's results are at 20 °C.
-            temperature = tr("%1 (%2 A, %3 W, %4 mT)")
-                              .arg(locale.toString(n.temperature->kelvin, 'f', 1),
-                                   locale.toString(n.temperature->current, 'g', 4),
-                                   locale.toString(n.temperature->power, 'g', 4),
-                                   locale.toString(n.temperature->centreField * 1000, 'g', 5));
+            temperature =
+                tr("%1 (%2 A, %3 W, %4 mT)")
+                    .arg(TableNumber(n.temperature->kelvin, kNumbersDigits, locale),
+                         TableNumber(n.temperature->current, kNumbersDigits, locale),
+                         TableNumber(n.temperature->power, kNumbersDigits, locale),
+                         TableNumber(n.temperature->centreField * 1000, kNumbersDigits, locale));
         else
-            temperature = locale.toString(n.temperature->kelvin, 'f', 1);
+            temperature = TableNumber(n.temperature->kelvin, kNumbersDigits, locale);
     }
     setCell(kTemperature, kCalculator, temperature);
     markCell(kTemperature, kCalculator,
@@ -233,6 +251,27 @@ void NumbersView::showNumbers(const StudyNumbers& n) {
                             "temperature"));
     setCell(kTemperature, kExact, QString(kDash));
     setCell(kTemperature, kDifference, QString(kDash));
+}
+
+// A current density that heats the winding past its insulation's thermal class is marked on
+// both density rows and said on the status line.
+void NumbersView::markDensities(const StudyNumbers& n) {
+    const std::optional<TemperatureRise>& t = n.temperature;
+    const bool beyond = n.kind == StudyNumbers::Kind::Results && n.checked && t && t->beyondClass();
+    QString why;
+    if (beyond) {
+        const QLocale locale;
+        const QString limit = TableNumber(t->thermalClassC, kNumbersDigits, locale);
+        why = t->runaway ? tr("The current density heats the winding without bound, past its "
+                              "insulation's thermal class of %1 °C")
+                               .arg(limit)
+                         : tr("The current density heats the winding to %1 °C at its hottest, "
+                              "past its insulation's thermal class of %2 °C")
+                               .arg(TableNumber(t->hottestC, kNumbersDigits, locale), limit);
+        status_->setText(status_->text() + QLatin1Char(' ') + why + QLatin1Char('.'));
+    }
+    for (const Result r : {Result::WindingDensity, Result::WireDensity})
+        markCell(static_cast<int>(r), kCalculator, why);
 }
 
 QString NumbersView::selectedText() const {

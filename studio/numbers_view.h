@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "studio/study_numbers.h"
+#include "studio/core/study_numbers.h"
 
 class QLabel;
 class QPushButton;
@@ -34,6 +34,8 @@ class NumbersView : public QWidget {
     void setCell(int row, int column, const QString& text);
     // Marks a cell that warns, saying why in its tooltip; empty: unmarked.
     void markCell(int row, int column, const QString& why);
+    void showTemperature(const StudyNumbers& numbers, const QString& pending);
+    void markDensities(const StudyNumbers& numbers);
 
     QLabel* status_ = nullptr;
     QTableWidget* table_ = nullptr;

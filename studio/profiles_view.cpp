@@ -10,13 +10,12 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <QThreadPool>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
 
 #include "plot/pictures.h"
+#include "studio/plot_scale.h"
 
 namespace varnel::studio {
 
@@ -36,11 +35,12 @@ class ProfileCanvas : public QWidget {
         const auto picture = view_->shownPicture();
         if (!picture)
             return false;
-        const std::optional<ProfileFrame> f = FrameOfProfile(view_->styledPicture());
+        const ProfilePicture styled = view_->styledPicture();
+        const std::optional<ProfileFrame> f = FrameOfProfile(styled);
         if (!f)
             return false;
-        const double sx = width() / static_cast<double>(kPictureWidth);
-        const double sy = height() / static_cast<double>(kPictureHeight);
+        const double sx = width() / styled.style.canvas.width();
+        const double sy = height() / styled.style.canvas.height();
         const QRectF area(f->area.left() * sx, f->area.top() * sy, f->area.width() * sx,
                           f->area.height() * sy);
         if (!area.contains(pixel))
@@ -93,7 +93,6 @@ class ProfileCanvas : public QWidget {
 };
 
 ProfilesView::ProfilesView(QWidget* parent) : QWidget(parent) {
-    pool_.setMaxThreadCount(2);  // the newest profiles while stopped ones wind down
     setObjectName(QStringLiteral("profilesView"));
     lineChoice_ = new QComboBox;
     lineChoice_->setObjectName(QStringLiteral("cbProfileLine"));
@@ -179,6 +178,8 @@ void ProfilesView::styleFor(ProfilePicture& picture, int which) const {
 ProfilePicture ProfilesView::styledPicture() const {
     ProfilePicture picture = *shownPicture();
     styleFor(picture, lineChoice_->currentIndex());
+    picture.style.canvas =
+        ScaleForText(canvas_->size(), canvas_->font(), kLeastProfileCanvas).canvas;
     if (quantity_->currentIndex() > 0) {
         const bool ppm = quantity_->currentIndex() == 2;
         picture.style.deviationScale = ppm ? 1e6 : 100;
@@ -235,38 +236,27 @@ void ProfilesView::setLine(double x0, double z0, double x1, double z1) {
 void ProfilesView::computeLine() {
     if (!hasLine_)
         return;
-    const quint64 generation = ++lineGeneration_;
-    const DesignInputs inputs = inputs_;
-    const double x0 = lineEnds_[0], z0 = lineEnds_[1], x1 = lineEnds_[2], z1 = lineEnds_[3];
-    QtConcurrent::run(&pool_, [inputs, x0, z0, x1, z1, token = stop_.get_token()] {
-        return ComputeLineProfile(inputs, x0, z0, x1, z1, token);
-    }).then(this, [this, generation](LineProfile line) {
-        if (generation != lineGeneration_ || (!line.line && line.message.isEmpty()))
-            return;
-        line_ = std::move(line);
-        canvas_->update();
-    });
+    lineRunner_.start(
+        [inputs = inputs_, x0 = lineEnds_[0], z0 = lineEnds_[1], x1 = lineEnds_[2],
+         z1 = lineEnds_[3]](std::stop_token stop) {
+            return ComputeLineProfile(inputs, x0, z0, x1, z1, stop);
+        },
+        [this](LineProfile line) {
+            line_ = std::move(line);
+            canvas_->update();
+        });
 }
 
-ProfilesView::~ProfilesView() {
-    ++generation_;
-    stop_.request_stop();
-    pool_.waitForDone();
-}
+ProfilesView::~ProfilesView() = default;
 
 void ProfilesView::setInputs(const DesignInputs& inputs) {
     inputs_ = inputs;
-    stop_.request_stop();
-    stop_ = std::stop_source();
-    const quint64 generation = ++generation_;
-    QtConcurrent::run(&pool_, [inputs, token = stop_.get_token()] {
-        return ComputeProfiles(inputs, 2, token);
-    }).then(this, [this, generation](StudyProfiles profiles) {
-        if (generation != generation_ || (!profiles.axis && profiles.message.isEmpty()))
-            return;
-        profiles_ = std::move(profiles);
-        canvas_->update();
-    });
+    profilesRunner_.start(
+        [inputs](std::stop_token stop) { return ComputeProfiles(inputs, 2, stop); },
+        [this](StudyProfiles profiles) {
+            profiles_ = std::move(profiles);
+            canvas_->update();
+        });
     computeLine();
 }
 

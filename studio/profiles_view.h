@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QThreadPool>
 #include <QWidget>
 #include <memory>
-#include <stop_token>
 
-#include "studio/design_inputs.h"
-#include "studio/study_bridge.h"
+#include "studio/core/design_inputs.h"
+#include "studio/core/latest_result.h"
+#include "studio/core/study_bridge.h"
 
 class QComboBox;
 class QLabel;
@@ -59,16 +58,15 @@ class ProfilesView : public QWidget {
     LineProfile line_;
     double lineEnds_[4] = {0, 0, 0, 0};
     bool hasLine_ = false;
-    quint64 lineGeneration_ = 0;
     double from_ = 0, to_ = 0;  // the zoomed stretch, mm; equal: all
     QComboBox* lineChoice_ = nullptr;
     QComboBox* quantity_ = nullptr;
     QLabel* readout_ = nullptr;
     QWidget* canvas_ = nullptr;
     double axial_ = 0, radial_ = 0, percent_ = 0;
-    quint64 generation_ = 0;
-    QThreadPool pool_;
-    std::stop_source stop_;
+    // The axis and mid-plane profiles, and the line's: each the newest while stale ones end.
+    LatestResult profilesRunner_{2};
+    LatestResult lineRunner_{2};
 };
 
 }  // namespace varnel::studio

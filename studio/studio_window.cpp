@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
@@ -24,16 +25,28 @@
 #include <QTextBrowser>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "studio/design_file.h"
+#include "studio/core/design_file.h"
+#include "studio/core/study_bridge.h"
 #include "studio/design_view.h"
 #include "studio/inputs_panel.h"
 #include "studio/map_view.h"
 #include "studio/numbers_view.h"
 #include "studio/profiles_view.h"
-#include "studio/study_bridge.h"
 
 namespace varnel::studio {
+
+namespace {
+
+// 1200 x 800 where the screen has room (with its frame); on a small or scaled screen (1280 x 720
+// at 150 % leaves 853 x 480) as much of it as there is, never less than the window can be.
+QSize FirstSize(QSize available) {
+    return QSize(std::min(1200, available.width() * 9 / 10),
+                 std::min(800, available.height() * 9 / 10));
+}
+
+}  // namespace
 
 StudioWindow::StudioWindow(QWidget* parent)
     : StudioWindow(BuiltInCatalogue(), StudySteps::Standard(), parent) {}
@@ -49,7 +62,7 @@ StudioWindow::StudioWindow(Catalogue catalogue, StudySteps steps, QWidget* paren
     createStatusBar();
     connectStudy();
     setFilePath({});
-    resize(1200, 800);
+    resize(FirstSize(screen() ? screen()->availableGeometry().size() : QSize(1200, 800)));
     shown_ = inputs_->inputs();
     // Ctrl+Tab and Ctrl+PgDn switch tabs from anywhere, never stepping a spin box.
     qApp->installEventFilter(this);
@@ -137,9 +150,10 @@ void StudioWindow::createCentre() {
     scroll->setWidget(inputs_);
     scroll->setWidgetResizable(true);
     // The inputs at their width where there is room (the splitter starts so); from 800 px
-    // wide the column may be narrower and scrolls sideways instead.
+    // wide the column may be narrower (250 px, room for the tabs beside it in Russian too)
+    // and scrolls sideways instead.
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll->setMinimumWidth(300);
+    scroll->setMinimumWidth(250);
     auto* splitter = new QSplitter;
     splitter->addWidget(scroll);
     splitter->addWidget(tabs_);

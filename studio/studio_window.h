@@ -3,7 +3,7 @@
 
 #include <QMainWindow>
 
-#include "studio/catalogue.h"
+#include "studio/core/catalogue.h"
 #include "studio/live_study.h"
 
 class QAction;

@@ -346,60 +346,12 @@
         <translation>Провод</translation>
     </message>
     <message>
-        <source>R1, mm</source>
-        <translation>R1, мм</translation>
-    </message>
-    <message>
-        <source>R2, mm</source>
-        <translation>R2, мм</translation>
-    </message>
-    <message>
-        <source>H, mm</source>
-        <translation>H, мм</translation>
-    </message>
-    <message>
-        <source>h, mm</source>
-        <translation>h, мм</translation>
-    </message>
-    <message>
         <source>Turns</source>
         <translation>Витков</translation>
     </message>
     <message>
         <source>Λ</source>
         <translation>λ</translation>
-    </message>
-    <message>
-        <source>P, W</source>
-        <translation>P, Вт</translation>
-    </message>
-    <message>
-        <source>I, A</source>
-        <translation>I, А</translation>
-    </message>
-    <message>
-        <source>U, V</source>
-        <translation>U, В</translation>
-    </message>
-    <message>
-        <source>B0, mT</source>
-        <translation>B0, мТл</translation>
-    </message>
-    <message>
-        <source>Rise, K</source>
-        <translation>Перегрев, К</translation>
-    </message>
-    <message>
-        <source>Mass, kg</source>
-        <translation>Масса, кг</translation>
-    </message>
-    <message>
-        <source>Uniform |z|, mm</source>
-        <translation>Однородно |z|, мм</translation>
-    </message>
-    <message>
-        <source>Uniform x, mm</source>
-        <translation>Однородно x, мм</translation>
     </message>
     <message>
         <source>Searching…</source>
@@ -435,11 +387,11 @@
     </message>
     <message>
         <source>Rank</source>
-        <translation>Место</translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Binds</source>
-        <translation>Ограничивает</translation>
+        <translation>Предел</translation>
     </message>
     <message>
         <source>none</source>
@@ -472,6 +424,102 @@
     <message>
         <source>bore</source>
         <translation>отверстие</translation>
+    </message>
+    <message>
+        <source>R1
+mm</source>
+        <translation>R1
+мм</translation>
+    </message>
+    <message>
+        <source>R2
+mm</source>
+        <translation>R2
+мм</translation>
+    </message>
+    <message>
+        <source>H
+mm</source>
+        <translation>H
+мм</translation>
+    </message>
+    <message>
+        <source>h
+mm</source>
+        <translation>h
+мм</translation>
+    </message>
+    <message>
+        <source>P
+W</source>
+        <translation>P
+Вт</translation>
+    </message>
+    <message>
+        <source>I
+A</source>
+        <translation>I
+А</translation>
+    </message>
+    <message>
+        <source>U
+V</source>
+        <translation>U
+В</translation>
+    </message>
+    <message>
+        <source>B0
+mT</source>
+        <translation>B0
+мТл</translation>
+    </message>
+    <message>
+        <source>Rise
+K</source>
+        <translation>Нагрев
+К</translation>
+    </message>
+    <message>
+        <source>Mass
+kg</source>
+        <translation>Масса
+кг</translation>
+    </message>
+    <message>
+        <source>Uniform
+|z|
+mm</source>
+        <translation>Однор.
+|z|
+мм</translation>
+    </message>
+    <message>
+        <source>Uniform
+x
+mm</source>
+        <translation>Однор.
+x
+мм</translation>
+    </message>
+    <message>
+        <source>No design reaches %1 mT: no wire of the catalogue can, at this supply and a bore of %2 mm.</source>
+        <translation>Ни один вариант не даёт %1 мТл: этого не может ни один провод каталога при таком питании и отверстии %2 мм.</translation>
+    </message>
+    <message>
+        <source>No design reaches %1 mT within the goals and limits; the closest reaches %2 mT</source>
+        <translation>Ни один вариант не даёт %1 мТл в пределах целей и ограничений; ближайший даёт %2 мТл</translation>
+    </message>
+    <message>
+        <source>, a deviation of %1 % on the sphere</source>
+        <translation>, отклонение %1 % на сфере</translation>
+    </message>
+    <message>
+        <source>, %1 W and runs away thermally.</source>
+        <translation>, %1 Вт и перегревается без предела.</translation>
+    </message>
+    <message>
+        <source>, %1 W and a rise of %2 K.</source>
+        <translation>, %1 Вт и перегрев %2 К.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1076,14 @@
     <message>
         <source>The rise, and in brackets the current, power and B0 at the steady temperature</source>
         <translation>Перегрев, а в скобках ток, мощность и B0 при установившейся температуре</translation>
+    </message>
+    <message>
+        <source>The current density heats the winding without bound, past its insulation&apos;s thermal class of %1 °C</source>
+        <translation>Плотность тока нагревает обмотку без предела, выше класса нагревостойкости её изоляции %1 °C</translation>
+    </message>
+    <message>
+        <source>The current density heats the winding to %1 °C at its hottest, past its insulation&apos;s thermal class of %2 °C</source>
+        <translation>Плотность тока нагревает самую горячую точку обмотки до %1 °C, выше класса нагревостойкости её изоляции %2 °C</translation>
     </message>
 </context>
 <context>

@@ -12,9 +12,9 @@
 #include "accuracy/exact_coils.h"
 #include "design/catalogue.h"
 #include "design/thermal.h"
-#include "studio/design_inputs.h"
+#include "studio/core/design_inputs.h"
+#include "studio/core/study_bridge.h"
 #include "studio/live_study.h"
-#include "studio/study_bridge.h"
 #include "study/calc_request.h"
 #include "study/field_study.h"
 

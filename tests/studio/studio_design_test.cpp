@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QElapsedTimer>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QtTest>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 #include "studio/design_view.h"
 #include "studio/inputs_panel.h"
@@ -10,6 +12,34 @@
 
 using varnel::studio::DesignView;
 using varnel::studio::StudioWindow;
+
+// The real design search, held at its first report of progress until it is asked to stop: a
+// cancel then always finds it under way, with no guess at how long a search lasts.
+class HeldSearch {
+  public:
+    DesignView::Search search() {
+        return [this](const varnel::studio::DesignGoals& goals, std::stop_token stop,
+                      const varnel::studio::SearchProgress& progress, unsigned threads) {
+            return varnel::studio::SearchDesigns(
+                goals, stop,
+                [this, stop, progress](std::size_t done, std::size_t total) {
+                    progress(done, total);
+                    underWay_ = true;
+                    std::mutex mutex;
+                    std::condition_variable_any woken;
+                    std::unique_lock lock(mutex);
+                    woken.wait(lock, stop, [] { return false; });
+                    sawStop_ = true;
+                },
+                threads);
+        };
+    }
+    bool underWay() const { return underWay_; }
+    bool sawStop() const { return sawStop_; }
+
+  private:
+    std::atomic<bool> underWay_{false}, sawStop_{false};
+};
 
 class StudioDesignTest : public QObject {
     Q_OBJECT
@@ -21,18 +51,21 @@ class StudioDesignTest : public QObject {
     }
     void cleanupTestCase() { delete window; }
 
-    // Cancelled before it ends, the first run leaves the table as it was: empty.
-    void cancelStopsARunWithinASecondAndKeepsTheTable() {
+    // Cancelled before it ends, the first run leaves the table as it was: empty. The search is
+    // the real one, held at its first report of progress until it is cancelled, so that the
+    // cancel reaches it under way however fast the machine.
+    void cancelStopsARunAndKeepsTheTable() {
+        HeldSearch held;
+        design()->setSearch(held.search());
         design()->run();
         QVERIFY(design()->running());
-        QTest::qWait(300);
-        QElapsedTimer clock;
-        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(held.underWay(), 60000);
         design()->cancel();
-        QTRY_VERIFY_WITH_TIMEOUT(!design()->running(), 1000);
-        QVERIFY(clock.elapsed() < 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!design()->running(), 60000);
+        QVERIFY(held.sawStop());
         QCOMPARE(table()->model()->rowCount(), 0);
         QVERIFY(design()->designs().isEmpty());
+        design()->setSearch(varnel::studio::SearchDesigns);
     }
 
     // A whole run fills the table; a cancelled one after it leaves those rows as they were.
@@ -45,10 +78,13 @@ class StudioDesignTest : public QObject {
         QStringList before;
         for (int r = 0; r < rows; ++r)
             before << table()->model()->index(r, 1).data().toString();
+        HeldSearch held;
+        design()->setSearch(held.search());
         design()->run();
-        QTest::qWait(200);
+        QTRY_VERIFY_WITH_TIMEOUT(held.underWay(), 60000);
         design()->cancel();
-        QTRY_VERIFY_WITH_TIMEOUT(!design()->running(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!design()->running(), 60000);
+        design()->setSearch(varnel::studio::SearchDesigns);
         QCOMPARE(table()->model()->rowCount(), rows);
         for (int r = 0; r < rows; ++r)
             QCOMPARE(table()->model()->index(r, 1).data().toString(), before[r]);

@@ -4,8 +4,8 @@
 
 #include "accuracy/flux_function.h"
 #include "plot/pictures.h"
+#include "studio/core/study_bridge.h"
 #include "studio/map_view.h"
-#include "studio/study_bridge.h"
 #include "study/map_flux.h"
 
 using varnel::FieldLine;

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "message_box_catcher.h"
-#include "studio/design_file.h"
+#include "studio/core/design_file.h"
 #include "studio/inputs_panel.h"
 #include "studio_fixture.h"
 

@@ -11,9 +11,9 @@
 
 #include "command/control_names.h"
 #include "run_program.h"
-#include "studio/design_inputs.h"
+#include "studio/core/design_inputs.h"
+#include "studio/core/study_bridge.h"
 #include "studio/inputs_panel.h"
-#include "studio/study_bridge.h"
 #include "studio_fixture.h"
 
 using varnel::studio::DesignInputs;

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "studio/design_file.h"
+#include "studio/core/design_file.h"
 #include "studio/design_view.h"
 #include "studio/inputs_panel.h"
 #include "studio/map_view.h"

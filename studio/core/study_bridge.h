@@ -8,8 +8,8 @@
 #include <memory>
 #include <stop_token>
 
-#include "studio/design_inputs.h"
-#include "studio/study_numbers.h"
+#include "studio/core/design_inputs.h"
+#include "studio/core/study_numbers.h"
 
 // The one place the studio reaches the calculation: it turns the inputs into the calculator's
 // input texts and asks the study code for numbers. Nothing of the calculation's own types
@@ -138,10 +138,22 @@ struct FoundDesign {
     QStringList binds;  // the limits it meets with no room to spare, by their option names
 };
 
+// What came closest to the goals when no design meets them all.
+struct ClosestDesign {
+    double centreFieldMt = 0;
+    double deviation = 0;  // |B| / B0 - 1 on the uniform sphere, a fraction; 0 without one
+    double powerW = 0, riseK = 0;
+    bool runaway = false;
+};
+
 struct DesignSearch {
     QList<FoundDesign> designs;
     bool interrupted = false;
-    QString message;  // no design: why
+    QString message;  // no design: why, in the design library's words
+    // No design reached the goals (rather than goals that cannot be searched for), and the
+    // closest one where there was any: the window says it in its user's language.
+    bool noDesign = false;
+    std::optional<ClosestDesign> closest;
 };
 using SearchProgress = std::function<void(std::size_t done, std::size_t total)>;
 DesignSearch SearchDesigns(const DesignGoals& goals, std::stop_token stop,

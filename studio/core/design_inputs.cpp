@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "studio/design_inputs.h"
+#include "studio/core/design_inputs.h"
 
 #include <cmath>
 #include <string>

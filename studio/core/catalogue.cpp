@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "studio/catalogue.h"
+#include "studio/core/catalogue.h"
 
 #include <QCoreApplication>
 #include <exception>

@@ -44,6 +44,11 @@ struct TemperatureRise {
     double current = 0;    // RMS, A, the power, W, and B0, T, at the steady temperature
     double power = 0;
     double centreField = 0;
+    // The hottest point of the winding, C, and the thermal class of its insulation, C: the
+    // current density is more than the wire takes where the one passes the other.
+    double hottestC = 0;
+    double thermalClassC = 0;
+    bool beyondClass() const { return runaway || hottestC > thermalClassC; }
 };
 
 struct StudyNumbers {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "studio/study_bridge.h"
+#include "studio/core/study_bridge.h"
 
 #include <algorithm>
 #include <cmath>
@@ -178,10 +178,17 @@ std::optional<TemperatureRise> EstimateTemperatureRise(const DesignInputs& input
     if (!(resistance20 > 0) || !std::isfinite(resistance20))
         return std::nullopt;
     const design::ThermalState s = design::SteadyState(in);
+    // The class the design search takes unless told otherwise.
+    const auto thermalClass = static_cast<double>(design::Goals{}.thermalClass);
     if (!s.runaway && !(s.power > 0))
-        return TemperatureRise{0, false, 0, 0};
-    return TemperatureRise{static_cast<double>(s.rise), s.runaway, static_cast<double>(s.current),
-                           static_cast<double>(s.power)};
+        return TemperatureRise{0, false, 0, 0, 0, inputs.ambientC, thermalClass};
+    return TemperatureRise{static_cast<double>(s.rise),
+                           s.runaway,
+                           static_cast<double>(s.current),
+                           static_cast<double>(s.power),
+                           0,
+                           inputs.ambientC + static_cast<double>(s.hotSpot),
+                           thermalClass};
 }
 
 MapArea DefaultMapArea(const DesignInputs& in) {
@@ -413,6 +420,13 @@ DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
     if (out.interrupted)
         return out;
     out.message = FromUtf8(a.error);
+    out.noDesign = a.designs.empty();
+    if (a.closest) {
+        const design::Closest& c = *a.closest;
+        out.closest =
+            ClosestDesign{static_cast<double>(c.B0 * 1000), static_cast<double>(c.deviation),
+                          static_cast<double>(c.power), static_cast<double>(c.rise), c.runaway};
+    }
     for (const design::Design& d : a.designs) {
         FoundDesign f;
         auto option = [&d](const char* name) {

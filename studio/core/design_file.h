@@ -5,8 +5,8 @@
 #include <optional>
 #include <variant>
 
-#include "studio/design_inputs.h"
-#include "studio/study_bridge.h"
+#include "studio/core/design_inputs.h"
+#include "studio/core/study_bridge.h"
 
 // Design files: the inputs as a JSON object with the version of its layout under "schema".
 namespace varnel::studio {
