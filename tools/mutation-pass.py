@@ -19,7 +19,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from mutants import MUTANTS, SUITES, library_of  # noqa: E402
+from mutants import MUTANTS, QT_TESTS, SUITES, library_of  # noqa: E402
 
 TIMEOUT = 600  # s for one test program: a mutant that loops forever is caught by it
 
@@ -45,9 +45,9 @@ def check(root):
 
 
 def binary(build, target):
-    for sub in ('tests/' + d for d in os.listdir(os.path.join(build, 'tests'))):
-        path = os.path.join(build, sub, target)
-        if os.path.isfile(path) and os.access(path, os.X_OK):
+    for folder, _, files in os.walk(os.path.join(build, 'tests')):
+        path = os.path.join(folder, target)
+        if target in files and os.access(path, os.X_OK):
             return path
     raise FileNotFoundError(target)
 
@@ -71,7 +71,7 @@ def run_suite(build, target, flt):
         return None, ' | '.join(errors[:2]) or b.stdout[-300:]
     env = dict(os.environ, QT_QPA_PLATFORM='offscreen')
     try:
-        if target.startswith('studio_'):
+        if target in QT_TESTS:
             # Qt Test programs: through ctest, which gives each its environment.
             t = subprocess.run(['ctest', '--test-dir', build, '-R', f'^{target}$',
                                 '--output-on-failure', '--timeout', str(TIMEOUT)],
