@@ -47,16 +47,17 @@ Catalogue BuiltInCatalogue() {
     c.materials = ShippedMaterialEntries();
     c.materials.append(
         {kGivenKey, QCoreApplication::translate("Catalogue", "Other (as typed)"), 0, 0});
-    // The calculator's presets: the middle of the range each style reaches.
+    // The calculator's presets: the middle of the range each style reaches. Their keys say
+    // "typical" so that none reads as one of the design tool's winding styles below.
     c.windings = {
         {kGivenKey, QCoreApplication::translate("Catalogue", "Packing factor as typed"),
          std::nullopt},
-        {QStringLiteral("random"),
+        {QStringLiteral("typical-random"),
          QCoreApplication::translate("Catalogue", "Random winding (0.5–0.6)"), 0.55},
-        {QStringLiteral("layer"),
+        {QStringLiteral("typical-layer"),
          QCoreApplication::translate("Catalogue", "Layer winding (0.6–0.7)"), 0.65},
-        {QStringLiteral("bar"), QCoreApplication::translate("Catalogue", "Bar winding (0.7–0.8)"),
-         0.75},
+        {QStringLiteral("typical-bar"),
+         QCoreApplication::translate("Catalogue", "Bar winding (0.7–0.8)"), 0.75},
     };
     // The enamelled wires of the shipped metric table, with the thinnest enamel; none where
     // the table is not found, and the diameter is typed.
@@ -70,12 +71,11 @@ Catalogue BuiltInCatalogue() {
         c.wires.clear();
     }
     // Wound in layers, the packing factor follows from the bare and overall diameters, by the
-    // design tool's winding styles (its LayerOnLayer is "square" here: "layer" is the preset
-    // that saved designs name).
+    // design tool's winding styles, under the design tool's own names.
     c.windings.append({QStringLiteral("orthocyclic"),
                        QCoreApplication::translate("Catalogue", "Orthocyclic, from the wire"),
                        std::nullopt});
-    c.windings.append({QStringLiteral("square"),
+    c.windings.append({QStringLiteral("layer"),
                        QCoreApplication::translate("Catalogue", "Layer on layer, from the wire"),
                        std::nullopt});
     c.packing = [](const WindingEntry& w, double bare, double overall) -> std::optional<double> {
@@ -84,7 +84,7 @@ Catalogue BuiltInCatalogue() {
         if (!(bare > 0) || !(overall >= bare))
             return std::nullopt;
         design::Winding style{design::WindingStyle::Orthocyclic, 0};
-        if (w.key == QStringLiteral("square")) {
+        if (w.key == QStringLiteral("layer")) {
             style.style = design::WindingStyle::LayerOnLayer;
         } else if (w.key != QStringLiteral("orthocyclic")) {
             return std::nullopt;

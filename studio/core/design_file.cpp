@@ -38,6 +38,17 @@ struct TextField {
     const char* key;
     QString DesignInputs::*member;
 };
+// Layout 1 named the packing-factor presets by bare style names and the layer-on-layer
+// winding "square"; layout 2 gives the design tool's names to the design tool's styles.
+QString WindingOfLayout1(const QString& key) {
+    if (key == QStringLiteral("random") || key == QStringLiteral("layer") ||
+        key == QStringLiteral("bar"))
+        return QStringLiteral("typical-") + key;
+    if (key == QStringLiteral("square"))
+        return QStringLiteral("layer");
+    return key;
+}
+
 constexpr TextField kTexts[] = {
     {"wire", &DesignInputs::wire},
     {"winding", &DesignInputs::winding},
@@ -153,6 +164,8 @@ std::variant<DesignInputs, QString> ReadDesign(const QByteArray& bytes) {
             QCoreApplication::translate("DesignFile", "\"%1\" is missing or not true or false")
                 .arg("current_source"));
     inputs.currentSource = current.toBool();
+    if (schema.toInt() == 1)
+        inputs.winding = WindingOfLayout1(inputs.winding);
     return inputs;
 }
 

@@ -12,7 +12,7 @@
 namespace varnel::studio {
 
 // The layout this program writes; it reads this one and older ones.
-inline constexpr int kDesignSchema = 1;
+inline constexpr int kDesignSchema = 2;
 
 // Writes the inputs to `path` through a temporary file renamed into place, so a crash leaves
 // either the old file or the new one. Returns an empty string, or what went wrong.

@@ -357,11 +357,12 @@ LineProfile ComputeLineProfile(const DesignInputs& inputs, double x0, double z0,
 
 namespace {
 
-// The study's one writer of field points; a point that failed keeps its line, its values empty.
+// The study's one writer of field points; a point that failed keeps its line, its values empty
+// and its status saying why. The studio's pictures are of the exact field.
 QByteArray PointsCsv(const std::vector<FieldPoint>& points) {
-    static constexpr PointColumn kColumns[] = {PointColumn::X,  PointColumn::Z,
-                                               PointColumn::Bx, PointColumn::Bz,
-                                               PointColumn::B,  PointColumn::Deviation};
+    static constexpr PointColumn kColumns[] = {
+        PointColumn::X, PointColumn::Z,         PointColumn::Bx,     PointColumn::Bz,
+        PointColumn::B, PointColumn::Deviation, PointColumn::Status, PointColumn::Model};
     return QByteArray::fromStdString(FieldPointsCsv(points, FieldModel::Exact, kColumns));
 }
 

@@ -33,7 +33,7 @@ class StudioFilesTest : public QObject {
         in.heightMm = 41.25;
         in.gapMm = 7.125;
         in.wireDiameterMm = 0.7125;
-        in.winding = "random";
+        in.winding = "typical-random";
         in.packingFactor = 0.55;
         in.material = "aluminium";
         in.resistivityNanoOhmM = 28.264;
@@ -82,7 +82,10 @@ class StudioFilesTest : public QObject {
         QTest::newRow("a missing number")
             << QByteArray(good).replace("\"h_mm\"", "\"hh_mm\"") << "\"h_mm\"";
         QTest::newRow("newer schema")
-            << QByteArray(good).replace("\"schema\": 1", "\"schema\": 2") << "newer version";
+            << QByteArray(good).replace(
+                   "\"schema\": " + QByteArray::number(varnel::studio::kDesignSchema),
+                   "\"schema\": " + QByteArray::number(varnel::studio::kDesignSchema + 1))
+            << "newer version";
         // A value its box cannot show would be changed silently by the box: refused instead.
         QTest::newRow("beyond its box")
             << QByteArray(good).replace("\"R1_mm\": 10", "\"R1_mm\": 1e300") << "\"R1_mm\" is";

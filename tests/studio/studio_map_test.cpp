@@ -207,7 +207,8 @@ class StudioMapTest : public QObject {
         QFile csvFile(csv);
         QVERIFY(csvFile.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = csvFile.readAll().trimmed().split('\n');
-        QCOMPARE(lines.first(), QByteArray("x,z,Bx,Bz,B,deviation"));
+        QCOMPARE(lines.first(), QByteArray("x,z,Bx,Bz,B,deviation,status,model"));
+        QVERIFY2(lines.at(1).endsWith(",exact"), lines.at(1).constData());
         QCOMPARE(lines.size() - 1, static_cast<qsizetype>(map()->picture()->points.size()));
         // No file is left behind where writing cannot start.
         QVERIFY(!map()->exportTo(dir.filePath("no/such/folder/map.png")).isEmpty());

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <cmath>
 
+#include "studio/core/catalogue.h"
 #include "studio/core/design_inputs.h"
 
 namespace varnel::studio {
@@ -86,6 +87,47 @@ TEST(DesignInputs, PackingForTurnsGivesTheTurnsBackInTheCalculatorsSum) {
     const double turns = 4 * lambda * in.heightMm * (in.outerRadiusMm - in.innerRadiusMm) /
                          (3.1415926 * in.wireDiameterMm * in.wireDiameterMm);
     EXPECT_NEAR(turns, 361, 1e-9);
+}
+
+// Layout 1 named the presets "random", "layer", "bar" and the layer-on-layer winding "square";
+// a file of that layout opens with today's names, and one of layout 2 keeps its own.
+TEST(DesignFile, ReadsTheWindingNamesOfLayout1AsTodaysNames) {
+    const struct {
+        const char* written;
+        int schema;
+        const char* read;
+    } cases[] = {
+        {"layer", 1, "typical-layer"}, {"random", 1, "typical-random"},   {"bar", 1, "typical-bar"},
+        {"square", 1, "layer"},        {"orthocyclic", 1, "orthocyclic"}, {"given", 1, "given"},
+        {"layer", 2, "layer"},         {"typical-bar", 2, "typical-bar"},
+    };
+    for (const auto& c : cases) {
+        QJsonObject object = QJsonDocument::fromJson(WriteDesign(Unusual())).object();
+        object.insert(QStringLiteral("schema"), c.schema);
+        object.insert(QStringLiteral("winding"), QString::fromLatin1(c.written));
+        const auto read = ReadDesign(QJsonDocument(object).toJson());
+        ASSERT_TRUE(std::holds_alternative<DesignInputs>(read)) << c.written;
+        EXPECT_EQ(std::get<DesignInputs>(read).winding, QString::fromLatin1(c.read))
+            << c.written << " in layout " << c.schema;
+    }
+}
+
+// "layer" is the design tool's layer-on-layer winding, whose packing is a square of circles:
+// pi/4 (bare/overall)^2; for 0.71 mm in 0.77 mm, pi/4 * 0.850228 = 0.667767. "orthocyclic"
+// packs hexagonally, pi/(2 sqrt 3) (bare/overall)^2 = 0.906900 * 0.850228 = 0.771071.
+TEST(Catalogue, LayerMeansTheDesignToolsLayerOnLayerWinding) {
+    const Catalogue c = BuiltInCatalogue();
+    auto packing = [&](const QString& key) -> std::optional<double> {
+        for (const WindingEntry& w : c.windings)
+            if (w.key == key)
+                return c.packing(w, 0.71, 0.77);
+        return std::nullopt;
+    };
+    ASSERT_TRUE(packing(QStringLiteral("layer")).has_value());
+    EXPECT_NEAR(*packing(QStringLiteral("layer")), 0.667767, 2e-6);
+    EXPECT_NEAR(*packing(QStringLiteral("orthocyclic")), 0.771071, 2e-6);
+    EXPECT_NEAR(*packing(QStringLiteral("typical-layer")), 0.65, 1e-12);
+    EXPECT_FALSE(packing(QStringLiteral("square")).has_value());
 }
 
 TEST(DesignInputs, DecimalTextMovesThePointWithoutRounding) {
