@@ -78,7 +78,8 @@ class StudioNumbersTest : public QObject {
             << "2.546";
         // m = 2703 * 2 * 0.65 * pi * 0.03 * (0.02^2 - 0.01^2) = 0.099353 kg.
         QTest::newRow("aluminium in layers")
-            << QStringList{"cbMaterial=aluminium", "cbWinding=typical-layer"} << int(R::Mass) << "0.09935";
+            << QStringList{"cbMaterial=aluminium", "cbWinding=typical-layer"} << int(R::Mass)
+            << "0.09935";
         QTest::newRow("field point off the axis")
             << QStringList{"sbX=3", "sbZ=4", "sbGap=12.5"} << -1 << "";
     }
