@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "design/fast_field.h"
+#include "accuracy/zonal_field.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 
 #include "engine/constants.h"
 
-namespace varnel::design {
+namespace varnel::exact {
 namespace {
 
 constexpr long double kMu0 = 4e-7L * kTruePi;
@@ -294,4 +294,4 @@ UniformExtents FindUniformExtents(const std::vector<Loop>& loops, const CentreEx
     return Extents(closed, end, e, tol);
 }
 
-}  // namespace varnel::design
+}  // namespace varnel::exact

@@ -8,7 +8,7 @@
 // spherical harmonics about the centre whose coefficients are the on-axis Taylor coefficients,
 // found exactly by power-series arithmetic on the closed form. The expansion converges inside
 // the sphere that reaches the nearest winding corner, (R1, h/2).
-namespace varnel::design {
+namespace varnel::exact {
 
 struct PairGeometry {
     long double R1, R2, H, h;  // m; the coils are centred at -/+(H/2 + h/2)
@@ -84,4 +84,4 @@ UniformExtents FindUniformExtents(const PairGeometry& g, const CentreExpansion& 
 UniformExtents FindUniformExtents(const std::vector<Loop>& loops, const CentreExpansion& e,
                                   long double tol, long double end);
 
-}  // namespace varnel::design
+}  // namespace varnel::exact

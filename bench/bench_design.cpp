@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include "design/fast_field.h"
+#include "accuracy/zonal_field.h"
 #include "design/search.h"
 
 namespace {
 
 using namespace varnel::design;
+using namespace varnel::exact;
 
 // One candidate as the design search reports it: B0 and both uniform extents.
 void BM_DesignCandidate(benchmark::State& state) {

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "design/fast_field.h"
+#include "accuracy/zonal_field.h"
 #include "design/goals.h"
 #include "design/thermal.h"
 #include "design/winding.h"
@@ -12,6 +12,18 @@
 // One candidate pair: a wire, a wound build and the two continuous choices left, R1 and the gap
 // h, and what the model says of it.
 namespace varnel::design {
+
+// The search's field model is the accuracy library's zonal expansion about the centre.
+using exact::AxialFieldOfLoops;
+using exact::AxialFieldOnAxis;
+using exact::CentreExpansion;
+using exact::ConvergenceRadius;
+using exact::DeviationOnSphere;
+using exact::FindUniformExtents;
+using exact::Loop;
+using exact::PairGeometry;
+using exact::SphereDeviation;
+using exact::UniformExtents;
 
 // How the field is found: from the section of uniform current the turns stand for (fast,
 // while searching), or from each turn where it lies (for the answer).

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "accuracy/zonal_field.h"
 #include "design/candidate.h"
 #include "design/catalogue.h"
-#include "design/fast_field.h"
 #include "design/goals.h"
 #include "design/thermal.h"
 #include "design/winding.h"

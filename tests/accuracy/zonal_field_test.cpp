@@ -7,12 +7,11 @@
 
 #include "accuracy/exact_coils.h"
 #include "accuracy/filament.h"
-#include "design/fast_field.h"
-#include "design/search.h"
+#include "accuracy/zonal_field.h"
 
 namespace {
 
-using namespace varnel::design;
+using namespace varnel::exact;
 
 constexpr long double kMu0 = 4e-7L * 3.141592653589793238462643383279502884L;
 
@@ -30,7 +29,7 @@ const Case kPairs[] = {
 
 // The model against the high-accuracy integrals: on the axis by the closed form and off it
 // by the expansion, at points inside its reach.
-TEST(FastField, AgreesWithTheAccuracyLibraryWithinOnePartPerMillion) {
+TEST(ZonalField, AgreesWithTheAccuracyLibraryWithinOnePartPerMillion) {
     for (const Case& c : kPairs) {
         const PairGeometry& g = c.g;
         const CentreExpansion e(g, 1.5L, 40);
@@ -56,35 +55,14 @@ TEST(FastField, AgreesWithTheAccuracyLibraryWithinOnePartPerMillion) {
 }
 
 // Two thin loops of radius R a distance R apart: B0 = (4/5)^(3/2) mu0 N I / R.
-TEST(FastField, ThinHelmholtzPairGivesTheTextbookCentreField) {
+TEST(ZonalField, ThinHelmholtzPairGivesTheTextbookCentreField) {
     const long double R = 0.1L, t = 1e-5L;
     const PairGeometry g{R - t / 2, R + t / 2, t, R - t, 100};
     const long double expected = std::pow(0.8L, 1.5L) * kMu0 * 100 * 2 / R;
     EXPECT_NEAR(AxialFieldOnAxis(g, 0, 2) / expected, 1, 1e-8L);
 }
 
-// Thin coils: the spacing that cancels the second-order term is the mean radius, and the
-// field then falls as B0 (1 - 1.152 (z/R)^4), so 1e-4 is reached at R (1e-4/1.152)^(1/4).
-TEST(FastField, MostUniformThinPairIsHelmholtz) {
-    const long double R1 = 0.0999L, R2 = 0.1001L, H = 0.0002L, R = (R1 + R2) / 2;
-    const long double h = MostUniformGap(R1, R2, H, 0.02L, 0.3L);
-    EXPECT_NEAR((H + h) / R, 1, 0.005L);
-    const PairGeometry g{R1, R2, H, h, 1};
-    const CentreExpansion e(g, 1, 40);
-    const UniformExtents x = FindUniformExtents(g, e, 1e-4L);
-    EXPECT_NEAR(x.axial / (R * std::pow(1e-4L / 1.152L, 0.25L)), 1, 0.01L);
-}
-
-// A small rectangular section at centre spacing R: the second-order term vanishes when
-// width / depth = sqrt(31/36).
-TEST(FastField, ThickSectionCancelsSecondOrderAtAspectSqrt31Over36) {
-    const long double R = 0.1L, area = 4e-6L;  // a 2 mm square, 2 % of the radius
-    const long double H = MostUniformHeight(R, area, R, 1e-3L, 4e-3L);
-    const long double depth = area / H;
-    EXPECT_NEAR((H / depth) / std::sqrt(31.0L / 36.0L), 1, 0.01L);
-}
-
-TEST(FastField, SphereDeviationBoundsTheSurfaceField) {
+TEST(ZonalField, SphereDeviationBoundsTheSurfaceField) {
     const PairGeometry g{0.04L, 0.06L, 0.03L, 0.02L, 500};
     const CentreExpansion e(g, 1, 24);
     const long double r = 0.008L;
@@ -100,7 +78,7 @@ TEST(FastField, SphereDeviationBoundsTheSurfaceField) {
 
 // The expansion of loops where they lie, against the exact loop field summed over them: an
 // unequal pair (three loops above, two below, at other radii) so the odd terms count too.
-TEST(FastField, LoopExpansionMatchesTheExactLoopField) {
+TEST(ZonalField, LoopExpansionMatchesTheExactLoopField) {
     const std::vector<Loop> loops = {{0.040L, 0.012L},
                                      {0.041L, 0.013L},
                                      {0.043L, 0.0125L},

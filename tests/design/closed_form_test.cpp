@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "accuracy/filament.h"
+#include "accuracy/zonal_field.h"
 #include "design/candidate.h"
 #include "design/catalogue.h"
-#include "design/fast_field.h"
 #include "design/goals.h"
 #include "design/report.h"
 #include "design/search.h"
