@@ -69,8 +69,8 @@ TEST(CheckedTask, CheckValuesAreTheOneThreadValues) {
     struct Shape {
         const char *R1, *R2, *H, *h;
     };
-    for (const Shape& s : {Shape{"0.013", "0.031", "0.017", "0.006"},
-                           Shape{"0.007", "0.012", "0.009", "0.023"}}) {
+    for (const Shape& s :
+         {Shape{"0.013", "0.031", "0.017", "0.006"}, Shape{"0.007", "0.012", "0.009", "0.023"}}) {
         CalcRequest r = CalcRequest::Defaults();
         r.texts[*InputIndex("R1")] = WithDecimalSeparator(s.R1);
         r.texts[*InputIndex("R2")] = WithDecimalSeparator(s.R2);
