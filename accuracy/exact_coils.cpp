@@ -93,6 +93,15 @@ TwoRules SumOverFilamentPairs(long double R1, long double R2, const DistanceRang
     auto coarseNode = [&](std::size_t i) -> const TanhSinh::Node* {
         return shared[i] < 0 ? nullptr : &coarse[static_cast<std::size_t>(shared[i])];
     };
+    // The distances and their weights, the same for every pair of radii.
+    std::vector<long double> distance(fine.size()), distanceWeight(fine.size(), 1);
+    for (std::size_t iu = 0; iu < fine.size(); ++iu) {
+        distance[iu] = range.start + range.length * fine[iu].s;
+        if (range.weight == Weight::Rising)
+            distanceWeight[iu] = range.length * fine[iu].s;
+        if (range.weight == Weight::Falling)
+            distanceWeight[iu] = range.length * fine[iu].complement;
+    }
     TwoRules total;
     for (std::size_t ia = 0; ia < fine.size(); ++ia) {
         const auto& na = fine[ia];
@@ -106,20 +115,16 @@ TwoRules SumOverFilamentPairs(long double R1, long double R2, const DistanceRang
             const TanhSinh::Node* cd = ca != nullptr ? coarseNode(ib) : nullptr;
             const long double delta = spanDelta * nd.s;  // a - b
             const long double b = a - delta;
+            const LoopPairAtDistances loops(a, b, delta);
             TwoRules overU;
             for (std::size_t iu = 0; iu < fine.size(); ++iu) {
                 const auto& nu = fine[iu];
-                const long double u = range.start + range.length * nu.s;
-                long double w = 1;
-                if (range.weight == Weight::Rising)
-                    w = range.length * nu.s;
-                if (range.weight == Weight::Falling)
-                    w = range.length * nu.complement;
+                const long double w = distanceWeight[iu];
                 LoopMutualValues m;
                 if (second == Second::WeightedDerivative)
-                    m = LoopMutualAndDerivative(a, b, delta, u);
+                    m = loops.MutualAndDerivative(distance[iu]);
                 else
-                    m.mutual = LoopMutualInductance(a, b, delta, u);
+                    m.mutual = loops.Mutual(distance[iu]);
                 auto add = [&](PairTotals& t, long double weight) {
                     t.weighted += weight * w * m.mutual;
                     if (second == Second::Unweighted)

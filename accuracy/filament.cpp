@@ -44,113 +44,121 @@ FieldComponents LoopField(long double a, long double rho, long double da, long d
 
 namespace {
 
-// The loops' geometry for Maxwell's formula: k^2 = 4ab / ((a + b)^2 + d^2) and k'.
-struct LoopPair {
-    long double far2, k2, kc;
-};
-
-LoopPair PairOf(long double a, long double b, long double db, long double d) {
-    const long double far2 = (a + b) * (a + b) + d * d;
-    return {far2, 4 * a * b / far2, std::sqrt((db * db + d * d) / far2)};
-}
-
 // F(3/2, 3/2; 3; x) and its companion sum of (2n + 3) c_n x^n, the series of M and of
 // dM/dk * k / 3 in powers of x = k^2 (every term positive, so no digit is lost).
 struct SeriesSums {
     long double mutual = 0, derivative = 0;
 };
 
+constexpr int kMostTerms = 400;
+
+// The ratios c_(n+1) / c_n of the series' coefficients, (n + 3/2)^2 / ((n + 3)(n + 1)), worked
+// once: a term is the one before times its ratio and x.
+struct SeriesRatios {
+    long double ratio[kMostTerms];
+
+    SeriesRatios() {
+        for (int n = 0; n < kMostTerms; ++n) {
+            const long double m = n + 1.5L;
+            ratio[n] = m * m / ((n + 3) * (n + 1.0L));
+        }
+    }
+};
+
 SeriesSums Hypergeometric(long double x) {
+    static const SeriesRatios ratios;
     SeriesSums s;
     long double term = 1;
-    for (int n = 0; n < 400; ++n) {
+    for (int n = 0; n < kMostTerms; ++n) {
         s.mutual += term;
         s.derivative += (2 * n + 3) * term;
-        const long double m = n + 1.5L;
-        term *= m * m / ((n + 3) * (n + 1.0L)) * x;
+        term *= ratios.ratio[n] * x;
         if (term * (2 * n + 5) <= s.derivative * 1e-21L)
             break;
     }
     return s;
 }
 
+// d/dk [(2/k - k) K - 2 E / k] = ((2 - k^2) E / k'^2 - 2 K) / k^2.
+long double MaxwellSlope(long double k2, long double kc, const CompleteElliptic& ke) {
+    return ((2 - k2) * ke.E / (kc * kc) - 2 * ke.K) / k2;
+}
+
 }  // namespace
 
-namespace {
+// k^2 = 4ab / ((a + b)^2 + d^2) and k' = sqrt(((a - b)^2 + d^2) / ((a + b)^2 + d^2)).
+// For the series: r = sqrt((a + b)^2 + d^2) and a b / r, so that loops any distance apart
+// keep their mutual inductance and its derivative where those are representable (r is never
+// raised to a power): sqrt(ab) k^3 = 8 (ab)^2 / r^3 is taken as (ab/r)^2 / r, and the
+// derivative's (ab)^2 d / r^5 as (ab/r)^2 (d/r) / r^2 (r^5 passes the largest number for coils
+// 1e1000 m apart, whose force, the dipole limit, is still representable). dk/dd = -k d / far2.
+LoopPairAtDistances::LoopPairAtDistances(long double a, long double b, long double db)
+    : a_(a),
+      b_(b),
+      sum_(a + b),
+      sumSquared_((a + b) * (a + b)),
+      fourAB_(4 * a * b),
+      ab_(a * b),
+      dbSquared_(db * db),
+      mu0RootAB_(kMu0 * std::sqrt(a * b)) {}
 
-// r = sqrt((a + b)^2 + d^2) and a b / r, so that loops any distance apart keep their mutual
-// inductance and its derivative where those are representable: r is never raised to a power.
-struct FarScale {
-    long double r, abOverR;
-};
-
-FarScale FarOf(long double a, long double b, long double d) {
-    const long double r = std::hypot(a + b, d);
-    return {r, a * b / r};
+long double LoopPairAtDistances::Mutual(long double d) const {
+    const long double far2 = sumSquared_ + d * d;
+    const long double k2 = fourAB_ / far2;
+    if (k2 < kSeriesBelow) {
+        const long double r = std::hypot(sum_, d), abOverR = ab_ / r;
+        return kMu0 * std::numbers::pi_v<long double> * abOverR * abOverR / (2 * r) *
+               Hypergeometric(k2).mutual;
+    }
+    const long double kc = std::sqrt((dbSquared_ + d * d) / far2);
+    const long double k = std::sqrt(k2);
+    const CompleteElliptic ke = EllipticKE(k2, kc);
+    return mu0RootAB_ * ((2 / k - k) * ke.K - 2 / k * ke.E);
 }
 
-// sqrt(ab) k^3 = 8 (ab)^2 / r^3, taken as (ab/r)^2 / r: the series' factor, without
-// cancellation or overflow.
-long double SeriesFactor(long double a, long double b, long double d) {
-    const FarScale f = FarOf(a, b, d);
-    return kMu0 * std::numbers::pi_v<long double> * f.abOverR * f.abOverR / (2 * f.r);
+LoopMutualValues LoopPairAtDistances::MutualAndDerivative(long double d) const {
+    const long double far2 = sumSquared_ + d * d;
+    const long double k2 = fourAB_ / far2;
+    if (k2 < kSeriesBelow) {
+        const SeriesSums sums = Hypergeometric(k2);
+        const long double r = std::hypot(sum_, d), abOverR = ab_ / r;
+        return {kMu0 * std::numbers::pi_v<long double> * abOverR * abOverR / (2 * r) * sums.mutual,
+                -kMu0 * std::numbers::pi_v<long double> * abOverR * abOverR * (d / r) /
+                    (2 * r * r) * sums.derivative};
+    }
+    const long double kc = std::sqrt((dbSquared_ + d * d) / far2);
+    const long double k = std::sqrt(k2);
+    const CompleteElliptic ke = EllipticKE(k2, kc);
+    return {mu0RootAB_ * ((2 / k - k) * ke.K - 2 / k * ke.E),
+            -mu0RootAB_ * k * d / far2 * MaxwellSlope(k2, kc, ke)};
 }
 
-long double MaxwellMutual(long double a, long double b, long double k, const CompleteElliptic& ke) {
+long double LoopMutualByMaxwell(long double a, long double b, long double db, long double d) {
+    const long double far2 = (a + b) * (a + b) + d * d;
+    const long double k2 = 4 * a * b / far2;
+    const CompleteElliptic ke = EllipticKE(k2, std::sqrt((db * db + d * d) / far2));
+    const long double k = std::sqrt(k2);
     return kMu0 * std::sqrt(a * b) * ((2 / k - k) * ke.K - 2 / k * ke.E);
 }
 
-// dk/dd = -k d / far2. (ab)^2 d / r^5 as (ab/r)^2 (d/r) / r^2: r^5 passes the largest number
-// for coils 1e1000 m apart, whose force (the dipole limit) is still representable.
-long double SeriesDerivative(long double a, long double b, long double d, const SeriesSums& sums) {
-    const FarScale f = FarOf(a, b, d);
-    return -kMu0 * std::numbers::pi_v<long double> * f.abOverR * f.abOverR * (d / f.r) /
-           (2 * f.r * f.r) * sums.derivative;
-}
-
-// d/dk [(2/k - k) K - 2 E / k] = ((2 - k^2) E / k'^2 - 2 K) / k^2.
-long double MaxwellDerivative(long double a, long double b, long double d, const LoopPair& p,
-                              long double k, const CompleteElliptic& ke) {
-    const long double dfdk = ((2 - p.k2) * ke.E / (p.kc * p.kc) - 2 * ke.K) / p.k2;
-    return -kMu0 * std::sqrt(a * b) * k * d / p.far2 * dfdk;
-}
-
-}  // namespace
-
-long double LoopMutualByMaxwell(long double a, long double b, long double db, long double d) {
-    const LoopPair p = PairOf(a, b, db, d);
-    return MaxwellMutual(a, b, std::sqrt(p.k2), EllipticKE(p.k2, p.kc));
-}
-
-long double LoopMutualBySeries(long double a, long double b, long double db, long double d) {
-    const LoopPair p = PairOf(a, b, db, d);
-    return SeriesFactor(a, b, d) * Hypergeometric(p.k2).mutual;
+long double LoopMutualBySeries(long double a, long double b, long double, long double d) {
+    const long double r = std::hypot(a + b, d), abOverR = a * b / r;
+    const long double k2 = 4 * a * b / ((a + b) * (a + b) + d * d);
+    return kMu0 * std::numbers::pi_v<long double> * abOverR * abOverR / (2 * r) *
+           Hypergeometric(k2).mutual;
 }
 
 long double LoopMutualInductance(long double a, long double b, long double db, long double d) {
-    const LoopPair p = PairOf(a, b, db, d);
-    if (p.k2 < kSeriesBelow)
-        return SeriesFactor(a, b, d) * Hypergeometric(p.k2).mutual;
-    return MaxwellMutual(a, b, std::sqrt(p.k2), EllipticKE(p.k2, p.kc));
+    return LoopPairAtDistances(a, b, db).Mutual(d);
 }
 
 long double LoopMutualDerivative(long double a, long double b, long double db, long double d) {
-    const LoopPair p = PairOf(a, b, db, d);
-    if (p.k2 < kSeriesBelow)
-        return SeriesDerivative(a, b, d, Hypergeometric(p.k2));
-    return MaxwellDerivative(a, b, d, p, std::sqrt(p.k2), EllipticKE(p.k2, p.kc));
+    return LoopPairAtDistances(a, b, db).MutualAndDerivative(d).derivative;
 }
 
 LoopMutualValues LoopMutualAndDerivative(long double a, long double b, long double db,
                                          long double d) {
-    const LoopPair p = PairOf(a, b, db, d);
-    if (p.k2 < kSeriesBelow) {
-        const SeriesSums sums = Hypergeometric(p.k2);
-        return {SeriesFactor(a, b, d) * sums.mutual, SeriesDerivative(a, b, d, sums)};
-    }
-    const long double k = std::sqrt(p.k2);
-    const CompleteElliptic ke = EllipticKE(p.k2, p.kc);
-    return {MaxwellMutual(a, b, k, ke), MaxwellDerivative(a, b, d, p, k, ke)};
+    return LoopPairAtDistances(a, b, db).MutualAndDerivative(d);
 }
 
 }  // namespace varnel::exact

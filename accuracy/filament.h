@@ -35,6 +35,19 @@ struct LoopMutualValues {
 LoopMutualValues LoopMutualAndDerivative(long double a, long double b, long double db,
                                          long double d);
 
+// The loops of radii a and b, b = a - db, at many axial distances d: what depends on the radii
+// alone is worked once, and each value is, bit for bit, what the functions above give.
+class LoopPairAtDistances {
+  public:
+    LoopPairAtDistances(long double a, long double b, long double db);
+
+    long double Mutual(long double d) const;
+    LoopMutualValues MutualAndDerivative(long double d) const;
+
+  private:
+    long double a_, b_, sum_, sumSquared_, fourAB_, ab_, dbSquared_, mu0RootAB_;
+};
+
 // The two forms on their own, for tests of the switch between them.
 long double LoopMutualByMaxwell(long double a, long double b, long double db, long double d);
 long double LoopMutualBySeries(long double a, long double b, long double db, long double d);
