@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "command/number_text.h"
+#include "plot/circle_arcs.h"
 #include "plot/picture_axes.h"
 #include "plot/pictures.h"
 
@@ -468,7 +469,13 @@ void DrawOverlays(QPainter& p, const Frame& f, const MapPicture& picture) {
         const double s = static_cast<double>(style.sphere);
         p.setPen(QPen(QColor(0, 60, 200), 2, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QRectF(f.At(-s, s), f.At(s, -s)));
+        // Only the arcs inside the frame: an SVG file keeps no clip.
+        for (const auto& arc : CircleArcsInside(s, ArcBox{f.x0, f.x1, f.y0, f.y1})) {
+            QPainterPath path(f.At(arc.front().x(), arc.front().y()));
+            for (std::size_t k = 1; k < arc.size(); ++k)
+                path.lineTo(f.At(arc[k].x(), arc[k].y()));
+            p.drawPath(path);
+        }
     }
     if (style.windings) {
         const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
