@@ -8,6 +8,7 @@
 
 #include "accuracy/exact_coils.h"
 #include "command/control_names.h"
+#include "command/number_styles.h"
 #include "design/catalogue.h"
 #include "design/search.h"
 #include "design/thermal.h"
@@ -433,7 +434,8 @@ DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
         auto option = [&d](const char* name) {
             for (std::size_t i = 0; i + 1 < d.inputs.size(); ++i) {
                 if (d.inputs[i] == name)
-                    return std::strtod(d.inputs[i + 1].c_str(), nullptr);
+                    // Written with "." whatever the locale, so read by the same rule.
+                    return static_cast<double>(ReadDigitsText(d.inputs[i + 1]).value_or(0));
             }
             return 0.0;
         };
