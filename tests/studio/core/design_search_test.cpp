@@ -23,7 +23,8 @@ TEST(StudioDesignSearch, FoundDesignsFillTheBoxesFromTheirCommand) {
     goals.boreMm = 17;
     goals.material = QStringLiteral("aluminium");
     goals.count = 1;
-    const DesignSearch search = SearchDesigns(goals, {}, [](std::size_t, std::size_t) {}, 2);
+    const DesignSearch search = SearchDesigns(
+        goals, {}, [](std::size_t, std::size_t) {}, 2);
     ASSERT_TRUE(search.message.isEmpty()) << search.message.toStdString();
     ASSERT_EQ(search.designs.size(), 1);
     const FoundDesign& d = search.designs.front();
