@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/core/study_bridge.h"
+#include "studio/core/goal_messages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -407,6 +408,9 @@ DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
         g.material = design::LoadMaterial(in.material.toStdString());
         g.wires = design::LoadWires(in.wires.toStdString(), "");
         design::CheckGoals(g);
+    } catch (const design::GoalError& e) {
+        out.message = GoalMessage(e);  // in the user's words
+        return out;
     } catch (const std::exception& e) {
         out.message = QString::fromUtf8(e.what());
         return out;

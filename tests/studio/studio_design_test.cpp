@@ -228,6 +228,25 @@ class StudioDesignTest : public QObject {
         box->setCurrentIndex(was);
     }
 
+    // A refused goal names the studio's boxes, not the command's options, and the command's
+    // own sentence stays as it was.
+    void refusedGoalsNameTheBoxes() {
+        varnel::studio::DesignGoals goals;
+        goals.currentSource = true;
+        goals.source = -3;
+        QCOMPARE(varnel::studio::SearchDesigns(goals, {}, {}, 1).message,
+                 QStringLiteral("The current must be positive and at most 1e6 A."));
+        goals.currentSource = false;
+        QCOMPARE(varnel::studio::SearchDesigns(goals, {}, {}, 1).message,
+                 QStringLiteral("The voltage must be positive and at most 1e6 V."));
+        goals.source = 12;
+        goals.boreMm = 50;
+        goals.maxOuterMm = 30;
+        QCOMPARE(varnel::studio::SearchDesigns(goals, {}, {}, 1).message,
+                 QStringLiteral("The bore and the former's wall (R1 at least 50 mm) must lie "
+                                "below the largest outer radius, 30 mm."));
+    }
+
   private:
     DesignView* design() const { return window->designView(); }
     QTableView* table() const { return design()->table(); }

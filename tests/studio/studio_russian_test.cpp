@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "studio/core/study_bridge.h"
 #include "studio/map_view.h"
 #include "studio/profiles_view.h"
 #include "studio/studio_shell.h"
@@ -160,6 +161,24 @@ class StudioRussianTest : public QObject {
 
         picture.style.decimalSeparator = u'.';
         QVERIFY(NumberTexts(varnel::ProfileFileBytes(picture, "ticks.svg")).contains("0.2"));
+    }
+
+    // A refused design goal is said in Russian with the studio's words, its numbers with the
+    // decimal comma: copper's resistivity reaches zero at 20 - 1/0.00393 = -234.5 C; a bore of
+    // 50 mm is R1 of at least 50 mm, beyond an outer limit of 30 mm.
+    void refusedGoalsAreSaidInRussian() {
+        varnel::studio::DesignGoals cold;
+        cold.ambientC = -250;
+        const QString ambient = varnel::studio::SearchDesigns(cold, {}, {}, 1).message;
+        QVERIFY2(ambient.contains("Температура среды") && ambient.contains("-234,5"),
+                 qPrintable(ambient));
+        varnel::studio::DesignGoals narrow;
+        narrow.boreMm = 50;
+        narrow.maxOuterMm = 30;
+        const QString bore = varnel::studio::SearchDesigns(narrow, {}, {}, 1).message;
+        QVERIFY2(bore.contains("не меньше 50 мм") && bore.contains("30 мм"), qPrintable(bore));
+        for (const QString& message : {ambient, bore})
+            QVERIFY2(!message.contains("--") && !message.contains("must"), qPrintable(message));
     }
 
   private:
