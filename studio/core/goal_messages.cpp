@@ -29,8 +29,8 @@ QString Sentence(const std::string& key, const std::vector<std::string>& values)
                                  "The field at the centre must lie above 0 and at most 100 T.")},
         {"B0-tol", QT_TRANSLATE_NOOP("GoalMessages",
                                      "The tolerance of B0 must lie between 0.01 % and 50 %.")},
-        {"uniform-tol", QT_TRANSLATE_NOOP("GoalMessages",
-                                          "The uniformity must lie between 1e-6 % and 100 %.")},
+        {"uniform-tol",
+         QT_TRANSLATE_NOOP("GoalMessages", "The uniformity must lie between 1e-6 % and 100 %.")},
         {"uniform-radius",
          QT_TRANSLATE_NOOP("GoalMessages", "The uniform sphere's radius must be positive.")},
         {"f", QT_TRANSLATE_NOOP("GoalMessages", "The frequency must lie between 0 and 1e6 Hz.")},
@@ -40,8 +40,8 @@ QString Sentence(const std::string& key, const std::vector<std::string>& values)
         {"max-size", QT_TRANSLATE_NOOP("GoalMessages",
                                        "The largest outer radius and length must lie above 0 and "
                                        "at most 100 m.")},
-        {"former", QT_TRANSLATE_NOOP("GoalMessages",
-                                     "The bore radius must lie between 0 and 100 m.")},
+        {"former",
+         QT_TRANSLATE_NOOP("GoalMessages", "The bore radius must lie between 0 and 100 m.")},
         {"bore-outer", QT_TRANSLATE_NOOP("GoalMessages",
                                          "The bore and the former's wall (R1 at least %1 mm) must "
                                          "lie below the largest outer radius, %2 mm.")},
@@ -55,8 +55,8 @@ QString Sentence(const std::string& key, const std::vector<std::string>& values)
         {"class-ambient", QT_TRANSLATE_NOOP("GoalMessages",
                                             "The ambient temperature must lie below the "
                                             "insulation's thermal class.")},
-        {"count", QT_TRANSLATE_NOOP("GoalMessages",
-                                    "The number of designs must lie between 1 and 100.")},
+        {"count",
+         QT_TRANSLATE_NOOP("GoalMessages", "The number of designs must lie between 1 and 100.")},
         {"wires", QT_TRANSLATE_NOOP("GoalMessages", "The wire catalogue is empty.")},
     };
     if (key == "source" && values.size() == 1) {
