@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <string_view>
 
 #include "command/number_styles.h"
 #include "command/number_text.h"
@@ -30,8 +31,10 @@ bool Within(const std::optional<long double>& v, long double lo, long double hi)
     return !v || (*v > lo && *v <= hi);
 }
 
-// One rule: a test that holds for goals that make sense, and the sentence when it does not.
+// One rule: its key, a test that holds for goals that make sense, and the sentence when it does
+// not.
 struct Rule {
+    const char* key;
     std::function<bool(const Goals&)> holds;
     std::function<std::string(const Goals&)> sentence;
 };
@@ -57,28 +60,31 @@ bool IsClass(long double c) {
 std::vector<Rule> SupplyRules() {
     using S = std::string;
     return {
-        {[](const Goals& g) { return g.B0 > 0 && Finite(g.B0) && g.B0 <= 100; },
+        {"B0", [](const Goals& g) { return g.B0 > 0 && Finite(g.B0) && g.B0 <= 100; },
          [](const Goals&) { return S("--B0 must be a field in tesla above 0 and at most 100"); }},
-        {[](const Goals& g) { return g.B0Tol >= 1e-4L && g.B0Tol <= 0.5L; },
+        {"B0-tol", [](const Goals& g) { return g.B0Tol >= 1e-4L && g.B0Tol <= 0.5L; },
          [](const Goals&) {
              return S(
                  "--B0-tol must lie between 1e-4 and 0.5: the build is set to 1 um, "
                  "which moves B0 by some 1e-5");
          }},
-        {[](const Goals& g) {
+        {"uniform-tol",
+         [](const Goals& g) {
              return !g.uniform || (g.uniform->tol >= 1e-8L && g.uniform->tol < 1);
          },
          [](const Goals&) { return S("--uniform: the tolerance must lie between 1e-8 and 1"); }},
-        {[](const Goals& g) {
+        {"uniform-radius",
+         [](const Goals& g) {
              return !g.uniform || (g.uniform->radius > 0 && Finite(g.uniform->radius));
          },
          [](const Goals&) { return S("--uniform: the radius must be positive and finite"); }},
-        {[](const Goals& g) { return g.source > 0 && Finite(g.source) && g.source <= 1e6L; },
+        {"source",
+         [](const Goals& g) { return g.source > 0 && Finite(g.source) && g.source <= 1e6L; },
          [](const Goals& g) {
              return S(g.currentSource ? "--current" : "--voltage") +
                     " must be positive and at most 1e6";
          }},
-        {[](const Goals& g) { return g.frequency >= 0 && g.frequency <= 1e6L; },
+        {"f", [](const Goals& g) { return g.frequency >= 0 && g.frequency <= 1e6L; },
          [](const Goals&) { return S("--f must lie between 0 and 1e6 Hz"); }},
     };
 }
@@ -87,25 +93,29 @@ std::vector<Rule> SupplyRules() {
 std::vector<Rule> BuildRules() {
     using S = std::string;
     return {
-        {[](const Goals& g) {
+        {"limits",
+         [](const Goals& g) {
              return Within(g.maxPower, 0, 1e9L) && Within(g.maxTempRise, 0, 1e4L) &&
                     Within(g.maxMass, 0, 1e6L);
          },
          [](const Goals&) {
              return S("--max-power, --max-temp-rise and --max-mass must be positive and finite");
          }},
-        {[](const Goals& g) { return Within(g.maxOuter, 0, 100) && Within(g.maxLength, 0, 100); },
+        {"max-size",
+         [](const Goals& g) { return Within(g.maxOuter, 0, 100) && Within(g.maxLength, 0, 100); },
          [](const Goals&) {
              return S("--max-outer and --max-length must lie above 0 and at most 100 m");
          }},
-        {[](const Goals& g) {
+        {"former",
+         [](const Goals& g) {
              return g.bore >= 0 && g.formerWall >= 0 && g.cheek >= 0 && g.bore < 100 &&
                     g.formerWall < 100 && g.cheek < 100;
          },
          [](const Goals&) {
              return S("--bore, --former-wall and --cheek must lie between 0 and 100 m");
          }},
-        {[](const Goals& g) {
+        {"search-bounds",
+         [](const Goals& g) {
              return g.bounds.outer > 0 && g.bounds.outer <= 100 && g.bounds.length > 0 &&
                     g.bounds.length <= 100 && g.bounds.inner > 0 &&
                     g.bounds.inner < g.bounds.outer && g.bounds.reach > 0 && g.bounds.reach < 1;
@@ -116,23 +126,26 @@ std::vector<Rule> BuildRules() {
                  "100 m, --search-inner above 0 and below --search-outer, --search-reach "
                  "between 0 and 1");
          }},
-        {[](const Goals& g) { return SearchBox(g).R1min < SearchBox(g).R2max; },
+        {"bore-outer", [](const Goals& g) { return SearchBox(g).R1min < SearchBox(g).R2max; },
          [](const Goals& g) {
              return S("the bore and the former's wall (R1 at least ") +
                     Text(SearchBox(g).R1min * 1e3L) + " mm) must lie below the largest R2, " +
                     Text(SearchBox(g).R2max * 1e3L) + " mm";
          }},
-        {[](const Goals& g) { return !g.uniform || g.uniform->radius < SearchBox(g).R2max; },
+        {"sphere-fit",
+         [](const Goals& g) { return !g.uniform || g.uniform->radius < SearchBox(g).R2max; },
          [](const Goals&) {
              return S("--uniform: the sphere does not fit inside the largest R2");
          }},
-        {[](const Goals& g) { return g.heatTransfer >= 0 && g.heatTransfer <= 1e4L; },
+        {"heat-transfer",
+         [](const Goals& g) { return g.heatTransfer >= 0 && g.heatTransfer <= 1e4L; },
          [](const Goals&) {
              return S(
                  "--heat-transfer must lie between 0 and 10000 W/(m^2 K) (still air is "
                  "10-15, forced water cooling some thousands)");
          }},
-        {[](const Goals& g) {
+        {"winding-conductivity",
+         [](const Goals& g) {
              return g.windingConductivity >= 0.01L && g.windingConductivity <= 400;
          },
          [](const Goals&) {
@@ -140,9 +153,11 @@ std::vector<Rule> BuildRules() {
                  "--winding-conductivity must lie between 0.01 and 400 W/(m K) (a dry winding "
                  "is about 0.2, an impregnated one 0.5-1, copper itself 400)");
          }},
-        {[](const Goals& g) { return g.material.alpha > 0 && g.material.resistivity20 > 0; },
+        {"material-resistivity",
+         [](const Goals& g) { return g.material.alpha > 0 && g.material.resistivity20 > 0; },
          [](const Goals&) { return S("the material has no resistivity or coefficient"); }},
-        {[](const Goals& g) {
+        {"ambient",
+         [](const Goals& g) {
              return g.ambient > ZeroResistivityAt(g.material) && g.ambient <= 400;
          },
          [](const Goals& g) {
@@ -150,21 +165,22 @@ std::vector<Rule> BuildRules() {
                     " C, where the resistivity of " + g.material.name +
                     " would reach zero, and at most 400 C";
          }},
-        {[](const Goals& g) { return IsClass(g.thermalClass); },
+        {"class", [](const Goals& g) { return IsClass(g.thermalClass); },
          [](const Goals&) {
              return "--class must be one of the thermal classes " + ClassList() + " C";
          }},
-        {[](const Goals& g) { return g.thermalClass > g.ambient; },
+        {"class-ambient", [](const Goals& g) { return g.thermalClass > g.ambient; },
          [](const Goals&) {
              return S("--class: the insulation's class must lie above the ambient temperature");
          }},
-        {[](const Goals& g) { return g.count >= 1 && g.count <= 100; },
+        {"count", [](const Goals& g) { return g.count >= 1 && g.count <= 100; },
          [](const Goals&) { return S("--count must lie between 1 and 100"); }},
-        {[](const Goals& g) { return !g.wires.empty(); },
+        {"wires", [](const Goals& g) { return !g.wires.empty(); },
          [](const Goals&) { return S("the wire catalogue is empty"); }},
-        {[](const Goals& g) { return g.material.density > 0; },
+        {"material-density", [](const Goals& g) { return g.material.density > 0; },
          [](const Goals&) { return S("the material has no density"); }},
-        {[](const Goals& g) {
+        {"robust",
+         [](const Goals& g) {
              return g.robust.gap >= 0 && g.robust.gap < 0.01L && g.robust.radius >= 0 &&
                     g.robust.radius < 0.01L && g.robust.height >= 0 && g.robust.height < 0.01L &&
                     g.robust.turns >= 0 && g.robust.turns <= 10;
@@ -207,10 +223,27 @@ std::vector<long double> ThermalClasses() {
     return classes;
 }
 
+namespace {
+
+// The numbers and names a rule's sentence gives, for a window's own words.
+std::vector<std::string> RuleValues(std::string_view key, const Goals& g) {
+    if (key == "source")
+        return {g.currentSource ? "current" : "voltage"};
+    if (key == "bore-outer")
+        return {Text(SearchBox(g).R1min * 1e3L), Text(SearchBox(g).R2max * 1e3L)};
+    if (key == "ambient")
+        return {Text(ZeroResistivityAt(g.material)), MaterialKey(g.material)};
+    if (key == "class")
+        return {ClassList()};
+    return {};
+}
+
+}  // namespace
+
 void CheckGoals(const Goals& g) {
     for (const Rule& rule : Rules()) {
         if (!rule.holds(g))
-            throw GoalError(rule.sentence(g));
+            throw GoalError(rule.sentence(g), rule.key, RuleValues(rule.key, g));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/catalogue.h"
@@ -13,10 +14,21 @@
 // What a coil pair must do, the limits it must keep and the bounds of the search for it.
 namespace varnel::design {
 
-// Goals that make no sense (a negative field, a tolerance of 1 or more, ...).
+// Goals that make no sense (a negative field, a tolerance of 1 or more, ...): the sentence
+// varnel-calc prints and, for a window that says it in its own words, the broken rule's stable
+// key ("B0", "bore-outer"; empty for a goal's text that is no number) and the numbers
+// (written with ".") or names its sentence gives.
 class GoalError : public std::invalid_argument {
   public:
     using std::invalid_argument::invalid_argument;
+    GoalError(const std::string& sentence, std::string key, std::vector<std::string> values)
+        : std::invalid_argument(sentence), key_(std::move(key)), values_(std::move(values)) {}
+    const std::string& key() const noexcept { return key_; }
+    const std::vector<std::string>& values() const noexcept { return values_; }
+
+  private:
+    std::string key_;
+    std::vector<std::string> values_;
 };
 
 struct Uniformity {

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "command/number_text.h"
+#include "plot/circle_arcs.h"
 #include "plot/picture_axes.h"
 #include "plot/pictures.h"
 
@@ -468,7 +469,13 @@ void DrawOverlays(QPainter& p, const Frame& f, const MapPicture& picture) {
         const double s = static_cast<double>(style.sphere);
         p.setPen(QPen(QColor(0, 60, 200), 2, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QRectF(f.At(-s, s), f.At(s, -s)));
+        // Only the arcs inside the frame: an SVG file keeps no clip.
+        for (const auto& arc : CircleArcsInside(s, ArcBox{f.x0, f.x1, f.y0, f.y1})) {
+            QPainterPath path(f.At(arc.front().x(), arc.front().y()));
+            for (std::size_t k = 1; k < arc.size(); ++k)
+                path.lineTo(f.At(arc[k].x(), arc[k].y()));
+            p.drawPath(path);
+        }
     }
     if (style.windings) {
         const double offset = static_cast<double>(r.H / 2 + r.hh / 2);
@@ -498,7 +505,9 @@ void DrawMapTitle(QPainter& p, const MapPicture& picture) {
 // entry of the key starts. The bar is 200 units tall where the canvas has room, shorter on a
 // small one so that the key's last entry stays on it.
 double DrawModulusBar(QPainter& p, double keyLeft, double top2, const ModulusScale& scale,
-                      double canvasHeight) {
+                      const MapStyle& style) {
+    const double canvasHeight = style.canvas.height();
+    const QChar separator = style.decimalSeparator;
     // One gradient, so no seams between bands of the bar.
     const QRectF bar(keyLeft, top2, 28, std::clamp(canvasHeight - 312, 100.0, 200.0));
     QLinearGradient gradient(bar.bottomLeft(), bar.topLeft());
@@ -519,14 +528,15 @@ double DrawModulusBar(QPainter& p, double keyLeft, double top2, const ModulusSca
         const double y = bar.bottom() - bar.height() * scale.Position(b);
         p.drawLine(QPointF(bar.right(), y), QPointF(bar.right() + 4, y));
         p.drawText(QRectF(keyLeft + 36, y - 9, 120, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   Number(b * mt));
+                   Number(b * mt, separator));
     };
     for (const double b : ScaleTicks(scale.bottom * mt, scale.top * mt, scale.log))
         tick(b / mt);
     top2 = bar.bottom() + 16;
     p.setBrush(kAboveScale);
     p.drawRect(QRectF(keyLeft, top2, 28, 20));
-    p.drawText(QPointF(keyLeft + 38, top2 + 15), QStringLiteral("> ") + Number(scale.top * mt));
+    p.drawText(QPointF(keyLeft + 38, top2 + 15),
+               QStringLiteral("> ") + Number(scale.top * mt, separator));
     return top2 + 28;
 }
 
@@ -552,7 +562,7 @@ void DrawMapKey(QPainter& p, const Frame& f, const MapPicture& picture, const Mo
     p.drawText(QPointF(keyLeft, room.top() + 14), modulus ? texts.modulusKey : texts.deviationKey);
     p.setFont(Font(13));
     double top2 = room.top() + 30;
-    top2 = modulus ? DrawModulusBar(p, keyLeft, top2, scale, style.canvas.height())
+    top2 = modulus ? DrawModulusBar(p, keyLeft, top2, scale, style)
                    : DrawBandsKey(p, keyLeft, top2, texts);
     p.setBrush(kNoValue);
     p.drawRect(QRectF(keyLeft, top2, 28, 20));
@@ -600,7 +610,8 @@ void PaintMap(QPainter& p, const QRectF& canvasArea, const MapPicture& picture) 
     p.setRenderHint(QPainter::Antialiasing, true);
     DrawOverlays(p, f, picture);
     p.restore();
-    f.DrawAxes(p, picture.style.texts.xAxis, picture.style.texts.zAxis, 1000);
+    f.DrawAxes(p, picture.style.texts.xAxis, picture.style.texts.zAxis, 1000,
+               picture.style.decimalSeparator);
     if (picture.style.title)
         DrawMapTitle(p, picture);
     if (picture.style.key)

@@ -77,8 +77,8 @@ std::vector<double> ScaleTicks(double low, double high, bool log) {
     return ticks;
 }
 
-QString Number(double v) {
-    return QString::fromStdString(DigitsText(v, 6));
+QString Number(double v, QChar separator) {
+    return QString::fromStdString(DigitsText(v, 6)).replace(u'.', separator);
 }
 
 QString Millimetres(long double metres) {
@@ -91,7 +91,8 @@ QString GeometryLine(const CalcRecord& r) {
              QString::fromStdString(FormatNumber(r.N)), QString::fromStdString(FormatNumber(r.Id)));
 }
 
-void Frame::DrawAxes(QPainter& p, const QString& xLabel, const QString& yLabel, double unit) const {
+void Frame::DrawAxes(QPainter& p, const QString& xLabel, const QString& yLabel, double unit,
+                     QChar separator) const {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(area);
@@ -101,13 +102,13 @@ void Frame::DrawAxes(QPainter& p, const QString& xLabel, const QString& yLabel, 
         const QPointF a = At(t / unit, y0);
         p.drawLine(a, a + QPointF(0, 5));
         p.drawText(QRectF(a.x() - 40, a.y() + 6, 80, 18), Qt::AlignHCenter | Qt::AlignTop,
-                   Number(std::fabs(t) < 1e-12 * xs ? 0 : t));
+                   Number(std::fabs(t) < 1e-12 * xs ? 0 : t, separator));
     }
     for (double t = std::ceil(y0 * unit / ys) * ys; t <= y1 * unit + 1e-9 * ys; t += ys) {
         const QPointF a = At(x0, t / unit);
         p.drawLine(a, a - QPointF(5, 0));
         p.drawText(QRectF(a.x() - 70, a.y() - 9, 62, 18), Qt::AlignRight | Qt::AlignVCenter,
-                   Number(std::fabs(t) < 1e-12 * ys ? 0 : t));
+                   Number(std::fabs(t) < 1e-12 * ys ? 0 : t, separator));
     }
     p.setFont(Font(14));
     p.drawText(QRectF(area.left(), area.bottom() + 26, area.width(), 20), Qt::AlignHCenter, xLabel);

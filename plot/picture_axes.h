@@ -33,8 +33,9 @@ double TickStep(double span, int ticks);
 // decades where they would crowd.
 std::vector<double> ScaleTicks(double low, double high, bool log);
 
-// A tick's or a key's number: six digits, "." whatever the locale.
-QString Number(double v);
+// A tick's or a key's number: six digits, with the separator given (the picture's style's:
+// "." whatever the locale unless a window asks for its user's).
+QString Number(double v, QChar separator = u'.');
 QString Millimetres(long double metres);
 // The coils' geometry, turns and current in one line under a picture's heading.
 QString GeometryLine(const CalcRecord& r);
@@ -49,9 +50,10 @@ struct Frame {
                 area.bottom() - (y - y0) / (y1 - y0) * area.height()};
     }
 
-    // The frame, its round ticks labelled in `unit`s of its own (1000: mm of metres) and the
-    // axes' names.
-    void DrawAxes(QPainter& p, const QString& xLabel, const QString& yLabel, double unit) const;
+    // The frame, its round ticks labelled in `unit`s of its own (1000: mm of metres) with the
+    // decimal separator given, and the axes' names.
+    void DrawAxes(QPainter& p, const QString& xLabel, const QString& yLabel, double unit,
+                  QChar separator) const;
 };
 
 // Scales the canvas onto `area` for the length of a drawing.

@@ -61,6 +61,8 @@ struct MapStyle {
     long double modulusBottom = 0;
     bool logScale = false;
     MapTexts texts;
+    // The decimal separator of the numbers on the axes and the key; a window gives its user's.
+    QChar decimalSeparator = u'.';
     QSizeF canvas{kPictureWidth, kPictureHeight};  // the units the picture is laid out in
 };
 
@@ -102,6 +104,8 @@ struct ProfileStyle {
     QString deviationName = QStringLiteral("|B| / B0d - 1");
     // The stretch of the line shown, mm; from >= to: all of it.
     double from = 0, to = 0;
+    // The decimal separator of the numbers on the axes; a window gives its user's.
+    QChar decimalSeparator = u'.';
     QSizeF canvas{kPictureWidth, kPictureHeight};  // the units the picture is laid out in
 };
 

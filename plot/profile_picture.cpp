@@ -158,7 +158,7 @@ void PaintProfile(QPainter& p, const QRectF& canvasArea, const ProfilePicture& p
                !style.axisLabel.isEmpty() ? style.axisLabel
                : alongZ                   ? QStringLiteral("z (axial), mm")
                                           : QStringLiteral("x (radial), mm"),
-               style.valueLabel, 1);
+               style.valueLabel, 1, style.decimalSeparator);
 
     if (style.title)
         DrawProfileTitle(p, picture);

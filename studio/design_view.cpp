@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/design_view.h"
 
+#include "studio/core/catalogue.h"
 #include "studio/number_spin_box.h"
 #include "studio/table_number.h"
 
@@ -127,9 +128,11 @@ void DesignView::addChoices(QFormLayout* form) {
                         {{QStringLiteral("orthocyclic"), tr("Orthocyclic")},
                          {QStringLiteral("layer"), tr("Layer on layer")},
                          {QStringLiteral("random"), tr("Random")}});
-    material_ = addCombo(
-        form, "cbGoalMaterial", tr("Conductor"), tr("The wire's metal"),
-        {{QStringLiteral("copper"), tr("Copper")}, {QStringLiteral("aluminium"), tr("Aluminium")}});
+    // The metals the search knows: those of the one table of materials.
+    QList<QPair<QString, QString>> metals;
+    for (const MaterialEntry& m : ShippedMaterialEntries())
+        metals.append({m.key, m.name});
+    material_ = addCombo(form, "cbGoalMaterial", tr("Conductor"), tr("The wire's metal"), metals);
     minimise_ =
         addCombo(form, "cbGoalMinimise", tr("Least"), tr("What the best design has least of"),
                  {{QStringLiteral("mass"), tr("Mass")},

@@ -9,7 +9,6 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPalette>
@@ -56,6 +55,9 @@ QGroupBox* InputsPanel::addGroup(const char* name, const QString& title, QFormLa
     group->setObjectName(QLatin1String(name));
     *form = new QFormLayout(group);
     (*form)->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    // Where a label and its box do not fit side by side (long Russian labels in a narrow
+    // column), the box goes under its label rather than the column scrolling sideways.
+    (*form)->setRowWrapPolicy(QFormLayout::WrapLongRows);
     (*form)->setVerticalSpacing(4);
     (*form)->setContentsMargins(8, 4, 8, 6);
     column_->addWidget(group);
@@ -118,7 +120,7 @@ QComboBox* InputsPanel::addCombo(QFormLayout* form, const char* name, const QStr
     combo->setToolTip(tooltip);
     // Long names of wires and materials must not widen the whole panel.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(20);
+    combo->setMinimumContentsLength(12);
     form->addRow(labelFor(label, combo), combo);
     return combo;
 }
@@ -210,10 +212,10 @@ void InputsPanel::createSupplyGroup() {
     auto* modes = new QButtonGroup(this);
     modes->addButton(voltage_);
     modes->addButton(current_);
-    auto* row = new QHBoxLayout;
+    // One above the other, so that the column stays narrow in every language.
+    auto* row = new QVBoxLayout;
     row->addWidget(voltage_);
     row->addWidget(current_);
-    row->addStretch(1);
     form->addRow(row);
     source_ =
         addSpin(form, {"sbSource", QT_TRANSLATE_NOOP("varnel::studio::InputsPanel", "RMS value"),

@@ -189,6 +189,7 @@ MapStyle MapView::style() const {
     s.modulusTop = scaleTop_->value() / 1000;
     s.modulusBottom = scaleBottom_->value() / 1000;
     s.logScale = log_->isChecked();
+    s.decimalSeparator = QLocale().decimalPoint().at(0);
     MapTexts& t = s.texts;
     t.xAxis = tr("x (radial), mm");
     t.zAxis = tr("z (axial), mm");

@@ -160,6 +160,7 @@ std::shared_ptr<const ProfilePicture> ProfilesView::shownPicture() const {
 void ProfilesView::styleFor(ProfilePicture& picture, int which) const {
     picture.style.title = false;
     picture.style.valueLabel = tr("B, mT");
+    picture.style.decimalSeparator = QLocale().decimalPoint().at(0);
     picture.style.curveNames[0] = tr("Bz, axial");
     picture.style.curveNames[1] = tr("Bx, radial");
     picture.style.curveNames[2] = tr("|B|, modulus");

@@ -150,8 +150,9 @@ void StudioWindow::createCentre() {
     scroll->setWidget(inputs_);
     scroll->setWidgetResizable(true);
     // The inputs at their width where there is room (the splitter starts so); from 800 px
-    // wide the column may be narrower (250 px, room for the tabs beside it in Russian too)
-    // and scrolls sideways instead.
+    // wide the column may be narrower (250 px, room for the tabs beside it in Russian too):
+    // its rows then put their boxes under their labels, and a sideways scroll bar is left
+    // only for a column dragged narrower still.
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll->setMinimumWidth(250);
     auto* splitter = new QSplitter;

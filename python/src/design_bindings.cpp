@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "command/number_text.h"
 #include "design/design_json.h"
 #include "design/winding.h"
 #include "python/src/entry_points.h"
@@ -33,7 +34,8 @@ long double Number(const py::dict& goals, const char* name) {
 
 // A goal given as text, read as varnel-calc design reads its --uniform: written with ".".
 long double TextNumber(const std::string& text, const char* what) {
-    const std::optional<long double> value = ReadDigitsText(text);
+    // Blanks at the ends are dropped, as the command line drops them.
+    const std::optional<long double> value = ReadDigitsText(TrimText(text));
     if (!value)
         throw GoalFailure(std::string(what) + ": '" + text + "' is not a number");
     return *value;

@@ -63,6 +63,21 @@ def test_a_design_calculates_as_its_command_says():
     assert design.pair().current is False
 
 
+def test_uniformity_texts_are_read_with_blanks_at_the_ends_as_the_command_reads_them():
+    # The command line drops blanks (and other characters of code 32 or less) at either end
+    # of each number; a text typed with them gives the designs of the plain one.
+    expected, status = calc_json("design", "--B0", "0.01", "--uniform", " 0.002\t: 0.004 ",
+                                 "--voltage", "12", "--max-power", "20", "--bore", "0.04",
+                                 "--count", "1")
+    assert status == 0
+    designs = varnel.design(B0=0.01, uniform=(" 0.002\t", "\n0.004  "), voltage=12,
+                            max_power=20, bore=0.04, count=1)
+    assert [d.command for d in designs] == [row["command"] for row in expected["designs"]]
+    assert designs[0].uniform_tol == pytest.approx(0.002, rel=1e-15)
+    with pytest.raises(varnel.GoalError, match="uniform radius"):
+        varnel.design(B0=0.01, uniform=("0.002", "0. 004"), voltage=12, count=1)
+
+
 def test_goals_that_make_no_sense_raise_the_search_message():
     expected, status = calc_json("design", "--B0", "-0.01", "--voltage", "12")
     assert status == 2

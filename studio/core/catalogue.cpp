@@ -22,6 +22,8 @@ QString MaterialName(const std::string& key, const std::string& name) {
     return QString::fromStdString(name);
 }
 
+}  // namespace
+
 // Every material of the shipped table, its resistivity in nOhm m by moving the point of its
 // text, so that 1.7241e-08 becomes exactly 17.241.
 QList<MaterialEntry> ShippedMaterialEntries() {
@@ -39,8 +41,6 @@ QList<MaterialEntry> ShippedMaterialEntries() {
     }
     return out;
 }
-
-}  // namespace
 
 Catalogue BuiltInCatalogue() {
     Catalogue c;

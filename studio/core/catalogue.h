@@ -49,6 +49,11 @@ struct Catalogue {
 // typed by the user.
 inline const QString kGivenKey = QStringLiteral("given");
 
+// The conductor metals of the program's one table of materials, in its order, keyed as the
+// design search names them ("copper"), with translated names; none where the table cannot be
+// read.
+QList<MaterialEntry> ShippedMaterialEntries();
+
 // The lists the studio has without data files: no wires, the two conductor metals, the
 // winding styles of the calculator's presets, each with its fixed packing factor, and a typed
 // packing factor. Names in the

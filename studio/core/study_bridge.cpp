@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio/core/study_bridge.h"
+#include "studio/core/goal_messages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +9,7 @@
 
 #include "accuracy/exact_coils.h"
 #include "command/control_names.h"
+#include "command/number_styles.h"
 #include "design/catalogue.h"
 #include "design/search.h"
 #include "design/thermal.h"
@@ -406,6 +408,9 @@ DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
         g.material = design::LoadMaterial(in.material.toStdString());
         g.wires = design::LoadWires(in.wires.toStdString(), "");
         design::CheckGoals(g);
+    } catch (const design::GoalError& e) {
+        out.message = GoalMessage(e);  // in the user's words
+        return out;
     } catch (const std::exception& e) {
         out.message = QString::fromUtf8(e.what());
         return out;
@@ -433,7 +438,8 @@ DesignSearch SearchDesigns(const DesignGoals& in, std::stop_token stop,
         auto option = [&d](const char* name) {
             for (std::size_t i = 0; i + 1 < d.inputs.size(); ++i) {
                 if (d.inputs[i] == name)
-                    return std::strtod(d.inputs[i + 1].c_str(), nullptr);
+                    // Written with "." whatever the locale, so read by the same rule.
+                    return static_cast<double>(ReadDigitsText(d.inputs[i + 1]).value_or(0));
             }
             return 0.0;
         };

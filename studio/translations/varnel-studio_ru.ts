@@ -92,6 +92,73 @@
     </message>
 </context>
 <context>
+    <name>GoalMessages</name>
+    <message>
+        <source>The field at the centre must lie above 0 and at most 100 T.</source>
+        <translation>Поле в центре должно быть больше 0 и не больше 100 Тл.</translation>
+    </message>
+    <message>
+        <source>The tolerance of B0 must lie between 0.01 % and 50 %.</source>
+        <translation>Допуск B0 должен лежать между 0,01 % и 50 %.</translation>
+    </message>
+    <message>
+        <source>The uniformity must lie between 1e-6 % and 100 %.</source>
+        <translation>Однородность должна лежать между 1e-6 % и 100 %.</translation>
+    </message>
+    <message>
+        <source>The uniform sphere&apos;s radius must be positive.</source>
+        <translation>Радиус сферы однородности должен быть больше нуля.</translation>
+    </message>
+    <message>
+        <source>The frequency must lie between 0 and 1e6 Hz.</source>
+        <translation>Частота должна лежать между 0 и 1e6 Гц.</translation>
+    </message>
+    <message>
+        <source>The largest power, temperature rise and mass must be positive and finite.</source>
+        <translation>Наибольшие мощность, перегрев и масса должны быть положительными и конечными.</translation>
+    </message>
+    <message>
+        <source>The largest outer radius and length must lie above 0 and at most 100 m.</source>
+        <translation>Наибольшие наружный радиус и длина должны быть больше 0 и не больше 100 м.</translation>
+    </message>
+    <message>
+        <source>The bore radius must lie between 0 and 100 m.</source>
+        <translation>Радиус отверстия должен лежать между 0 и 100 м.</translation>
+    </message>
+    <message>
+        <source>The bore and the former&apos;s wall (R1 at least %1 mm) must lie below the largest outer radius, %2 mm.</source>
+        <translation>Отверстие со стенкой каркаса (R1 не меньше %1 мм) должно быть меньше наибольшего наружного радиуса, %2 мм.</translation>
+    </message>
+    <message>
+        <source>The uniform sphere does not fit inside the largest outer radius.</source>
+        <translation>Сфера однородности не помещается внутри наибольшего наружного радиуса.</translation>
+    </message>
+    <message>
+        <source>The ambient temperature must lie above %1 °C, where the conductor&apos;s resistivity would reach zero, and at most 400 °C.</source>
+        <translation>Температура среды должна быть выше %1 °C, где удельное сопротивление проводника дошло бы до нуля, и не выше 400 °C.</translation>
+    </message>
+    <message>
+        <source>The ambient temperature must lie below the insulation&apos;s thermal class.</source>
+        <translation>Температура среды должна быть ниже класса нагревостойкости изоляции.</translation>
+    </message>
+    <message>
+        <source>The number of designs must lie between 1 and 100.</source>
+        <translation>Число вариантов должно лежать между 1 и 100.</translation>
+    </message>
+    <message>
+        <source>The wire catalogue is empty.</source>
+        <translation>Каталог проводов пуст.</translation>
+    </message>
+    <message>
+        <source>The current must be positive and at most 1e6 A.</source>
+        <translation>Ток должен быть больше нуля и не больше 1e6 А.</translation>
+    </message>
+    <message>
+        <source>The voltage must be positive and at most 1e6 V.</source>
+        <translation>Напряжение должно быть больше нуля и не больше 1e6 В.</translation>
+    </message>
+</context>
+<context>
     <name>varnel::studio::DesignView</name>
     <message>
         <source>0: no limit</source>
@@ -276,14 +343,6 @@
     <message>
         <source>The wire&apos;s metal</source>
         <translation>Металл провода</translation>
-    </message>
-    <message>
-        <source>Copper</source>
-        <translation>Медь</translation>
-    </message>
-    <message>
-        <source>Aluminium</source>
-        <translation>Алюминий</translation>
     </message>
     <message>
         <source>Least</source>

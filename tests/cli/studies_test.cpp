@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <unistd.h>
@@ -209,6 +211,51 @@ std::size_t Count(const std::string& text, const std::string& what) {
     return n;
 }
 
+// The numbers of an SVG attribute's text ("M90,456.2 L91.24,456.3", "233.235"), in order.
+std::vector<double> SvgNumbers(std::string_view text) {
+    std::vector<double> numbers;
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    while (at < end) {
+        double value = 0;
+        const auto [next, error] = std::from_chars(at, end, value);
+        if (error == std::errc()) {
+            numbers.push_back(value);
+            at = next;
+        } else {
+            ++at;
+        }
+    }
+    return numbers;
+}
+
+// The text of the attribute `name` in the element starting at `at`.
+std::string_view SvgAttribute(std::string_view svg, std::size_t at, const std::string& name) {
+    const std::size_t start = svg.find(" " + name + "=\"", at) + name.size() + 3;
+    return svg.substr(start, svg.find('"', start) - start);
+}
+
+// The map's frame: the largest rectangle the SVG outlines without filling it (the page and the
+// cells are filled), as x0, y0, x1, y1.
+std::vector<double> SvgFrame(std::string_view svg) {
+    std::vector<double> frame;
+    double largest = 0;
+    for (auto at = svg.find("<rect "); at != std::string_view::npos;
+         at = svg.find("<rect ", at + 1)) {
+        if (!svg.substr(svg.rfind("<g ", at)).starts_with("<g fill=\"none\""))
+            continue;
+        const double x = SvgNumbers(SvgAttribute(svg, at, "x")).at(0);
+        const double y = SvgNumbers(SvgAttribute(svg, at, "y")).at(0);
+        const double w = SvgNumbers(SvgAttribute(svg, at, "width")).at(0);
+        const double h = SvgNumbers(SvgAttribute(svg, at, "height")).at(0);
+        if (w * h > largest) {
+            largest = w * h;
+            frame = {x, y, x + w, y + h};
+        }
+    }
+    return frame;
+}
+
 // Field lines and the uniform sphere are drawn as curves of their own, on top of the contours
 // the map always has; a colour the map does not know is refused before any work.
 TEST(Studies, MapPictureOptionsAddFieldLinesAndSphere) {
@@ -223,12 +270,31 @@ TEST(Studies, MapPictureOptionsAddFieldLinesAndSphere) {
     ASSERT_EQ(Calc(withOut(plain, {})).exitCode, 0);
     const ProgramRun run = Calc(withOut(drawn, {"--field-lines", "--sphere", "0.01"}));
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    // The contours are polylines, the field lines paths, the sphere a circle.
+    // The contours are polylines, the field lines and the sphere paths.
     const std::string plainSvg = ReadFile(plain), drawnSvg = ReadFile(drawn);
     EXPECT_GT(Count(plainSvg, "<polyline"), 0u);
     EXPECT_GT(Count(drawnSvg, "<path"), Count(plainSvg, "<path"));
-    EXPECT_EQ(Count(plainSvg, "<circle"), 0u);
-    EXPECT_EQ(Count(drawnSvg, "<circle"), 1u);
+    EXPECT_EQ(Count(drawnSvg, "<circle"), 0u);
+    // An SVG file keeps no clip, so the sphere (radius 10 mm about the centre, the map from
+    // x = -1.25 mm) is drawn only inside the frame: its one arc ends on the frame's left edge,
+    // 1.25 mm from the axis, and no point of it lies outside (the file rounds to 6 digits).
+    const std::vector<double> frame = SvgFrame(drawnSvg);
+    ASSERT_EQ(frame.size(), 4u);
+    const std::size_t style = drawnSvg.find("stroke=\"#003cc8\"");
+    ASSERT_NE(style, std::string::npos);
+    const std::size_t path = drawnSvg.find("<path ", style);
+    ASSERT_LT(path, drawnSvg.find("</g>", style));
+    const std::vector<double> sphere = SvgNumbers(SvgAttribute(drawnSvg, path, "d"));
+    ASSERT_GE(sphere.size(), 2 * 180u);
+    const double slack = 0.01;
+    for (std::size_t k = 0; k + 1 < sphere.size(); k += 2) {
+        EXPECT_GE(sphere[k], frame[0] - slack) << k;
+        EXPECT_LE(sphere[k], frame[2] + slack) << k;
+        EXPECT_GE(sphere[k + 1], frame[1] - slack) << k;
+        EXPECT_LE(sphere[k + 1], frame[3] + slack) << k;
+    }
+    EXPECT_NEAR(sphere.front(), frame[0], slack);
+    EXPECT_NEAR(sphere[sphere.size() - 2], frame[0], slack);
 
     const std::string modulus = TempPath("modulus.svg");
     EXPECT_EQ(Calc(withOut(modulus, {"--colour", "modulus"})).exitCode, 0);

@@ -337,4 +337,63 @@ TEST(WoundSearch, NonsenseGoalsSayTheSensibleRange) {
     EXPECT_NO_THROW(CheckGoals(g));
 }
 
+// A window says the refusal in its own words from the rule's key and the numbers its sentence
+// gives, written with "."; the sentence stays the command's.
+TEST(WoundSearch, NonsenseGoalsNameTheirRuleAndValues) {
+    struct Case {
+        const char* name;
+        void (*change)(Goals&);
+        std::string key;
+        std::vector<std::string> values;
+    };
+    const Case cases[] = {
+        // Copper's resistivity reaches zero at 20 - 1/0.00393 = -234.5 C.
+        {"ambient below zero resistivity",
+         [](Goals& g) { g.ambient = -250; },
+         "ambient",
+         {"-234.5", "copper"}},
+        {"negative current",
+         [](Goals& g) {
+             g.currentSource = true;
+             g.source = -2;
+         },
+         "source",
+         {"current"}},
+        // R1 at least the 50 mm bore and its 2 mm wall, R2 at most 30 mm.
+        {"bore beyond the outer limit",
+         [](Goals& g) {
+             g.bore = 0.05L;
+             g.formerWall = 0.002L;
+             g.maxOuter = 0.03L;
+         },
+         "bore-outer",
+         {"52", "30"}},
+        {"tolerance of 1e-30", [](Goals& g) { g.B0Tol = 1e-30L; }, "B0-tol", {}},
+        {"count of 101", [](Goals& g) { g.count = 101; }, "count", {}},
+    };
+    for (const Case& c : cases) {
+        Goals g = Example();
+        c.change(g);
+        try {
+            CheckGoals(g);
+            ADD_FAILURE() << c.name << " was accepted";
+        } catch (const GoalError& e) {
+            EXPECT_EQ(e.key(), c.key) << c.name << ": " << e.what();
+            EXPECT_EQ(e.values(), c.values) << c.name << ": " << e.what();
+        }
+    }
+    // The class list, as the sentence gives it.
+    Goals g = Example();
+    g.thermalClass = 150;
+    try {
+        CheckGoals(g);
+        ADD_FAILURE() << "class 150 was accepted";
+    } catch (const GoalError& e) {
+        EXPECT_EQ(e.key(), "class");
+        ASSERT_EQ(e.values().size(), 1u);
+        EXPECT_NE(std::string(e.what()).find(e.values()[0]), std::string::npos) << e.what();
+        EXPECT_NE(e.values()[0].find("180"), std::string::npos);
+    }
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QComboBox>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QtTest>
@@ -6,6 +7,7 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "design/catalogue.h"
 #include "studio/design_view.h"
 #include "studio/inputs_panel.h"
 #include "studio_fixture.h"
@@ -206,6 +208,43 @@ class StudioDesignTest : public QObject {
             QVERIFY2(box->text().startsWith("5"), qPrintable(box->text()));
             box->setValue(was);
         }
+    }
+
+    // The conductors offered are the metals of the one table of materials, in its order and
+    // under its keys; the one chosen reaches the search's goals by its key.
+    void conductorsComeFromTheMaterialsTable() {
+        auto* box = window->findChild<QComboBox*>(QStringLiteral("cbGoalMaterial"));
+        QVERIFY(box != nullptr);
+        const std::vector<varnel::design::Material>& table = varnel::design::ShippedMaterials();
+        QCOMPARE(box->count(), int(table.size()));
+        for (std::size_t k = 0; k < table.size(); ++k)
+            QCOMPARE(box->itemData(int(k)).toString(),
+                     QString::fromStdString(varnel::design::MaterialKey(table[k])));
+        const int was = box->currentIndex();
+        const int aluminium = box->findData(QStringLiteral("aluminium"));
+        QVERIFY(aluminium >= 0 && aluminium != box->findData(QStringLiteral("copper")));
+        box->setCurrentIndex(aluminium);
+        QCOMPARE(design()->goals().material, QStringLiteral("aluminium"));
+        box->setCurrentIndex(was);
+    }
+
+    // A refused goal names the studio's boxes, not the command's options, and the command's
+    // own sentence stays as it was.
+    void refusedGoalsNameTheBoxes() {
+        varnel::studio::DesignGoals goals;
+        goals.currentSource = true;
+        goals.source = -3;
+        QCOMPARE(varnel::studio::SearchDesigns(goals, {}, {}, 1).message,
+                 QStringLiteral("The current must be positive and at most 1e6 A."));
+        goals.currentSource = false;
+        QCOMPARE(varnel::studio::SearchDesigns(goals, {}, {}, 1).message,
+                 QStringLiteral("The voltage must be positive and at most 1e6 V."));
+        goals.source = 12;
+        goals.boreMm = 50;
+        goals.maxOuterMm = 30;
+        QCOMPARE(varnel::studio::SearchDesigns(goals, {}, {}, 1).message,
+                 QStringLiteral("The bore and the former's wall (R1 at least 50 mm) must lie "
+                                "below the largest outer radius, 30 mm."));
     }
 
   private:

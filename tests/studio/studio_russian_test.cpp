@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "studio/core/study_bridge.h"
 #include "studio/map_view.h"
 #include "studio/profiles_view.h"
 #include "studio/studio_shell.h"
@@ -133,7 +134,63 @@ class StudioRussianTest : public QObject {
         QVERIFY(svg.contains("радиальная"));
     }
 
+    // The numbers on the plots' axes are written with the regional decimal comma: the profile
+    // over 0 to 1.5 mm of its line has ticks every 0.2 mm (about eight over 1.5 mm, rounded to
+    // 1, 2 or 5 of a decade), "0,2" to "1,4". varnel-calc's pictures keep the point.
+    void paintedNumbersUseTheRegionalSeparator() {
+        QTRY_VERIFY_WITH_TIMEOUT(window->profilesView()->ready(), 30000);
+        varnel::ProfilePicture picture = window->profilesView()->styledPicture();
+        QCOMPARE(picture.style.decimalSeparator, QChar(u','));
+        picture.style.from = 0;
+        picture.style.to = 1.5;
+        const QStringList ticks = NumberTexts(varnel::ProfileFileBytes(picture, "ticks.svg"));
+        QVERIFY2(ticks.contains("0,2") && ticks.contains("1,4"), qPrintable(ticks.join(" ")));
+        for (const QString& tick : ticks)
+            QVERIFY2(!tick.contains('.'), qPrintable(tick));
+
+        QTRY_VERIFY_WITH_TIMEOUT(window->mapView()->picture() != nullptr, 30000);
+        QTemporaryDir dir;
+        const QString map = dir.filePath("map.svg");
+        QCOMPARE(window->mapView()->exportTo(map), QString());
+        QFile file(map);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList mapTicks = NumberTexts(file.readAll().toStdString());
+        QVERIFY(!mapTicks.isEmpty());
+        for (const QString& tick : mapTicks)
+            QVERIFY2(!tick.contains('.'), qPrintable(tick));
+
+        picture.style.decimalSeparator = u'.';
+        QVERIFY(NumberTexts(varnel::ProfileFileBytes(picture, "ticks.svg")).contains("0.2"));
+    }
+
+    // A refused design goal is said in Russian with the studio's words, its numbers with the
+    // decimal comma: copper's resistivity reaches zero at 20 - 1/0.00393 = -234.5 C; a bore of
+    // 50 mm is R1 of at least 50 mm, beyond an outer limit of 30 mm.
+    void refusedGoalsAreSaidInRussian() {
+        varnel::studio::DesignGoals cold;
+        cold.ambientC = -250;
+        const QString ambient = varnel::studio::SearchDesigns(cold, {}, {}, 1).message;
+        QVERIFY2(ambient.contains("Температура среды") && ambient.contains("-234,5"),
+                 qPrintable(ambient));
+        varnel::studio::DesignGoals narrow;
+        narrow.boreMm = 50;
+        narrow.maxOuterMm = 30;
+        const QString bore = varnel::studio::SearchDesigns(narrow, {}, {}, 1).message;
+        QVERIFY2(bore.contains("не меньше 50 мм") && bore.contains("30 мм"), qPrintable(bore));
+        for (const QString& message : {ambient, bore})
+            QVERIFY2(!message.contains("--") && !message.contains("must"), qPrintable(message));
+    }
+
   private:
+    // The texts of an SVG that are numbers ("-5", "0,2", "1.4").
+    static QStringList NumberTexts(const std::string& svg) {
+        static const QRegularExpression number(">\\s*(-?[0-9]+(?:[.,][0-9]+)?)\\s*</text>");
+        QStringList texts;
+        for (const auto& match : number.globalMatch(QString::fromStdString(svg)))
+            texts << match.captured(1);
+        return texts;
+    }
+
     StudioWindow* window = nullptr;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
@@ -42,6 +44,21 @@ class StudioWindowSizeTest : public QObject {
             window->resize(800, 600);
             QTRY_COMPARE(window->size(), QSize(800, 600));
         }
+    }
+
+    // At 800 x 600 the inputs column fits its width, in English and in Russian (this suite
+    // runs in both): the long labels put their boxes under them instead of scrolling sideways.
+    void theInputsNeedNoSidewaysScrollAtEightHundred() {
+        window->resize(800, 600);
+        QTRY_COMPARE(window->size(), QSize(800, 600));
+        auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("inputsScroll"));
+        QVERIFY(scroll);
+        QTRY_VERIFY(scroll->widget()->width() > 0);
+        QVERIFY2(!scroll->horizontalScrollBar()->isVisible(),
+                 qPrintable(QString("%1 px of inputs in %2 px")
+                                .arg(scroll->widget()->minimumSizeHint().width())
+                                .arg(scroll->viewport()->width())));
+        QVERIFY(scroll->verticalScrollBar()->isVisible());  // the column is taller than 600
     }
 
     // At 1200 x 800 the designs of a search fit the table's width: no sideways scrolling.
