@@ -18,21 +18,33 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kMu0 = 4e-7 * kPi;
 
+// What the field and the flux function of two thin solenoids share: each end's axial distance,
+// the complementary moduli and the parameters of their elliptic integrals.
+struct SheetArguments {
+    Twin zz;  // the ends at -b (sign +) and +b (sign -)
+    std::array<double, 4> kc, gamma;
+    Twin root[2];
+};
+
+SheetArguments ArgumentsOf(const std::array<double, 2>& a, double b, double rho, double z) {
+    SheetArguments s;
+    s.zz = Twin{z + b, z - b};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const double sum = a[i] + rho, difference = a[i] - rho;
+        s.root[i] = SquareRoot(s.zz * s.zz + sum * sum);
+        const Twin modulus = SquareRoot(s.zz * s.zz + difference * difference) / s.root[i];
+        s.kc[2 * i] = modulus[0];
+        s.kc[2 * i + 1] = modulus[1];
+        s.gamma[2 * i] = s.gamma[2 * i + 1] = difference / sum;
+    }
+    return s;
+}
+
 // Thin solenoids of radii a[0] and a[1] from -b to b with a surface current of 1 A/m, at
 // (rho, z), in units of mu0 / pi (Derby and Olbert, Am. J. Phys. 78, 229 (2010)): two at once,
 // so that the four ends' elliptic integrals share their iterations.
 std::array<FastField, 2> Sheets(const std::array<double, 2>& a, double b, double rho, double z) {
-    const Twin zz = {z + b, z - b};  // the ends at -b (sign +) and +b (sign -)
-    std::array<double, 4> kc, gamma;
-    Twin root[2];
-    for (std::size_t i = 0; i < 2; ++i) {
-        const double sum = a[i] + rho, difference = a[i] - rho;
-        root[i] = SquareRoot(zz * zz + sum * sum);
-        const Twin modulus = SquareRoot(zz * zz + difference * difference) / root[i];
-        kc[2 * i] = modulus[0];
-        kc[2 * i + 1] = modulus[1];
-        gamma[2 * i] = gamma[2 * i + 1] = difference / sum;
-    }
+    const auto [zz, kc, gamma, root] = ArgumentsOf(a, b, rho, z);
     const SolenoidCels cel = SolenoidCelsOf(kc, gamma);
     std::array<FastField, 2> out;
     for (std::size_t i = 0; i < 2; ++i) {
@@ -51,17 +63,7 @@ std::array<FastField, 2> Sheets(const std::array<double, 2>& a, double b, double
 // integral becomes 4 zeta / root (cel(kc, 1, 0, 1) - gamma^2 cel(kc, gamma^2, 0, 1)).
 std::array<FastField, 2> FluxSheets(const std::array<double, 2>& a, double b, double rho,
                                     double z) {
-    const Twin zz = {z + b, z - b};
-    std::array<double, 4> kc, gamma;
-    Twin root[2];
-    for (std::size_t i = 0; i < 2; ++i) {
-        const double sum = a[i] + rho, difference = a[i] - rho;
-        root[i] = SquareRoot(zz * zz + sum * sum);
-        const Twin modulus = SquareRoot(zz * zz + difference * difference) / root[i];
-        kc[2 * i] = modulus[0];
-        kc[2 * i + 1] = modulus[1];
-        gamma[2 * i] = gamma[2 * i + 1] = difference / sum;
-    }
+    const auto [zz, kc, gamma, root] = ArgumentsOf(a, b, rho, z);
     const SolenoidCels cel = SolenoidFluxCelsOf(kc, gamma);
     std::array<FastField, 2> out;
     for (std::size_t i = 0; i < 2; ++i) {
